@@ -1,0 +1,3 @@
+#pragma once
+
+#define HLPKIT_EXPORT __attribute__((visibility("default")))

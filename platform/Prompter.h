@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform {
+
+// The kinds of message box, numbered as the program numbers them.
+enum class BoxKind : int {
+    Critical = 1,              // OK
+    Exclamation = 2,           // OK
+    Question = 3,              // Yes / No
+    Information = 4,           // OK
+    CriticalYesNo = 5,         // Yes / No
+    QuestionYesNoCancel = 6,   // Yes / No / Cancel
+    QuestionYesNoDefaultNo = 7, // Yes / No, No is the default button
+    ExclamationYesNo = 8,      // Yes / No
+};
+
+enum class Answer { None, Ok, Yes, No, Cancel };
+
+// True for the box kinds that ask a question.
+bool BoxKindAsks(int kind);
+
+struct FileDialogRequest {
+    QString title;
+    QString initialFolder;
+    QString fileName;
+    QString filter; // "Text (*.dsg)|*.dsg|..." pairs separated by "|"
+    int filterIndex = 1;
+    QString defaultExtension;
+    bool mustExist = true;
+    bool confirmOverwrite = true;
+};
+
+struct FileDialogResult {
+    QString path;
+    int filterIndex = 1;
+};
+
+// Every modal question the program asks goes through this interface: the Qt implementation
+// shows real dialogs, the scripted one in the tests answers from a queue and records each prompt.
+class Prompter {
+public:
+    virtual ~Prompter();
+
+    // A message box of one of the kinds 1-8; returns the answer (Ok for the kinds that only tell).
+    virtual Answer Message(BoxKind kind, const QString& title, const QString& text) = 0;
+
+    // A text input box; std::nullopt when cancelled. `masked` hides what is typed.
+    virtual std::optional<QString> Input(const QString& title, const QString& prompt, const QString& initial,
+                                         bool masked) = 0;
+
+    virtual std::optional<FileDialogResult> OpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileDialogResult> SaveFile(const FileDialogRequest& request) = 0;
+};
+
+} // namespace platform

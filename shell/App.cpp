@@ -1,0 +1,5 @@
+#include "shell/App.h"
+
+namespace vokg {
+App::App() = default;
+}

@@ -1,0 +1,54 @@
+#include "tests/support/ScriptedPrompter.h"
+
+namespace testsupport {
+
+platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title, const QString& text) {
+    prompts_.append({QStringLiteral("message"), static_cast<int>(kind), title, text});
+    if (!platform::BoxKindAsks(static_cast<int>(kind)))
+        return platform::Answer::Ok;
+    if (answers_.empty())
+        return platform::Answer::Cancel;
+    const platform::Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompter::Input(const QString& title, const QString& prompt, const QString&,
+                                               bool masked) {
+    prompts_.append({masked ? QStringLiteral("masked-input") : QStringLiteral("input"), 0, title, prompt});
+    if (inputs_.empty())
+        return std::nullopt;
+    auto text = inputs_.front();
+    inputs_.pop_front();
+    return text;
+}
+
+std::optional<platform::FileDialogResult> ScriptedPrompter::OpenFile(const platform::FileDialogRequest& request) {
+    prompts_.append({QStringLiteral("open"), 0, request.title, request.initialFolder});
+    if (files_.empty())
+        return std::nullopt;
+    auto file = files_.front();
+    files_.pop_front();
+    return file;
+}
+
+std::optional<platform::FileDialogResult> ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
+    prompts_.append({QStringLiteral("save"), 0, request.title, request.fileName});
+    if (files_.empty())
+        return std::nullopt;
+    auto file = files_.front();
+    files_.pop_front();
+    return file;
+}
+
+QStringList ScriptedPrompter::MessageTexts() const {
+    QStringList texts;
+    for (const Prompt& prompt : prompts_)
+        if (prompt.what == QLatin1String("message"))
+            texts.append(prompt.text);
+    return texts;
+}
+
+void ScriptedPrompter::Clear() { prompts_.clear(); }
+
+} // namespace testsupport

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <optional>
+
+namespace testsupport {
+
+// A prompter that records every prompt and answers from queues. A question asked with an
+// empty answer queue is recorded and answered Cancel, so a test that forgot to script an
+// answer sees the cancel path rather than a hang.
+class ScriptedPrompter : public platform::Prompter {
+public:
+    struct Prompt {
+        QString what; // "message", "input", "open", "save"
+        int kind = 0; // box kind for messages
+        QString title;
+        QString text;
+    };
+
+    platform::Answer Message(platform::BoxKind kind, const QString& title, const QString& text) override;
+    std::optional<QString> Input(const QString& title, const QString& prompt, const QString& initial,
+                                 bool masked) override;
+    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest& request) override;
+    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest& request) override;
+
+    void QueueAnswer(platform::Answer answer) { answers_.push_back(answer); }
+    void QueueInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
+    void QueueFile(std::optional<platform::FileDialogResult> file) { files_.push_back(std::move(file)); }
+
+    const QList<Prompt>& Prompts() const { return prompts_; }
+    QStringList MessageTexts() const;
+    void Clear();
+
+private:
+    QList<Prompt> prompts_;
+    std::deque<platform::Answer> answers_;
+    std::deque<std::optional<QString>> inputs_;
+    std::deque<std::optional<platform::FileDialogResult>> files_;
+};
+
+} // namespace testsupport
