@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include <optional>
@@ -40,6 +41,20 @@ struct FileDialogResult {
     int filterIndex = 1;
 };
 
+// The table-choice dialog: one of 8 (design file) or 16 tables.
+struct TableChoiceRequest {
+    int tableCount = 8;
+    int preset = 1;          // the table selected when the dialog opens
+    QString file;            // the data file whose table headers "Read model" shows
+    bool readModelAtOnce = true;
+};
+
+// The author and password of a table, as the password dialog edits them.
+struct PasswordAuthor {
+    QString password;
+    QString author;
+};
+
 // Every modal question the program asks goes through this interface: the Qt implementation
 // shows real dialogs, the scripted one in the tests answers from a queue and records each prompt.
 class Prompter {
@@ -55,6 +70,15 @@ public:
 
     virtual std::optional<FileDialogResult> OpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogResult> SaveFile(const FileDialogRequest& request) = 0;
+
+    // The program's own modal dialogs. Their windows live above this layer, so a prompter that
+    // does not offer them (the plain Qt one) answers each as cancelled.
+    // One table of a file: 1..tableCount, or -1 when cancelled.
+    virtual int ChooseTable(const TableChoiceRequest& request);
+    // Save destinations: the ticked tables in ascending order; empty when cancelled.
+    virtual QList<int> ChooseTables(int preselected);
+    // The password-and-author dialog: the new values, or std::nullopt when cancelled.
+    virtual std::optional<PasswordAuthor> EditPasswordAuthor(const PasswordAuthor& current);
 };
 
 } // namespace platform

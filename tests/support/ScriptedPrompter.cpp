@@ -41,6 +41,33 @@ std::optional<platform::FileDialogResult> ScriptedPrompter::SaveFile(const platf
     return file;
 }
 
+int ScriptedPrompter::ChooseTable(const platform::TableChoiceRequest& request) {
+    prompts_.append({QStringLiteral("table"), request.tableCount, QString(), request.file});
+    if (tables_.empty())
+        return -1;
+    const int table = tables_.front();
+    tables_.pop_front();
+    return table;
+}
+
+QList<int> ScriptedPrompter::ChooseTables(int preselected) {
+    prompts_.append({QStringLiteral("tables"), preselected, QString(), QString()});
+    if (tableLists_.empty())
+        return {};
+    QList<int> tables = tableLists_.front();
+    tableLists_.pop_front();
+    return tables;
+}
+
+std::optional<platform::PasswordAuthor> ScriptedPrompter::EditPasswordAuthor(const platform::PasswordAuthor& current) {
+    prompts_.append({QStringLiteral("password-author"), 0, current.password, current.author});
+    if (passwords_.empty())
+        return std::nullopt;
+    auto answer = passwords_.front();
+    passwords_.pop_front();
+    return answer;
+}
+
 QStringList ScriptedPrompter::MessageTexts() const {
     QStringList texts;
     for (const Prompt& prompt : prompts_)
