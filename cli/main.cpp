@@ -1,1 +1,43 @@
-int main() { return 0; }
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vokg-cli [--defs DIR] COMMAND ...\n"
+    "commands:\n"
+    "  defs                                   print the definitions as JSON\n"
+    "  dump FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         print one table as JSON\n"
+    "  diff A[:T] B[:T] [--all-tables] [--json] [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         list the differences of two tables\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QString definitions;
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--defs")) {
+        definitions = arguments.at(1);
+        arguments = arguments.mid(2);
+    }
+    if (arguments.isEmpty()) {
+        std::fputs(kUsage, stderr);
+        return vokg::cli::kUsage;
+    }
+    const QString command = arguments.takeFirst();
+    vokg::cli::CliSession session(definitions);
+    if (command == QLatin1String("defs"))
+        return vokg::cli::DefsCommand(session, arguments);
+    if (command == QLatin1String("dump"))
+        return vokg::cli::DumpCommand(session, arguments);
+    if (command == QLatin1String("diff"))
+        return vokg::cli::DiffCommand(session, arguments);
+    std::fprintf(stderr, "vokg-cli: unknown command '%s'\n%s", qPrintable(command), kUsage);
+    return vokg::cli::kUsage;
+}

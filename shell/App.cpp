@@ -1,5 +1,87 @@
 #include "shell/App.h"
 
+#include "hlpkit/CFILE.h"
+#include "hlpkit/CMethod.h"
+#include "hlpkit/CProperty.h"
+#include "hlpkit/CString.h"
+#include "model/CCusSelections.h"
+#include "model/CCustoms.h"
+#include "model/CModes.h"
+#include "model/COkuris.h"
+#include "model/CSelectTable.h"
+#include "shell/SettingKeys.h"
+
+#include <QDir>
+
+#include <cstdio>
+
 namespace vokg {
-App::App() = default;
+namespace {
+
+template <class T> bool CreateLibraryObject(std::unique_ptr<T>& slot, const char* name) {
+    slot = hlpkit::Create<T>();
+    if (!slot)
+        std::fprintf(stderr, "The utility library could not create %s.\n", name);
+    return slot != nullptr;
 }
+
+} // namespace
+
+App::App(platform::Prompter& prompter, ProgramIdentity identity)
+    : prompter_(prompter), identity_(std::move(identity)), messenger_(prompter, identity_.baseName) {}
+
+App::~App() { ReleaseActiveX(); }
+
+bool App::CreateActiveX() {
+    // The order is the documented one: the utility objects first, because every later object
+    // reports its failures through the method utilities.
+    if (!CreateLibraryObject(file_, "CFILE") || !CreateLibraryObject(method_, "CMethod") ||
+        !CreateLibraryObject(property_, "CProperty") || !CreateLibraryObject(string_, "CString"))
+        return false;
+    const ModelContext context = Context();
+    modes_ = std::make_unique<CModes>(context);
+    userCustoms_ = std::make_unique<CCustoms>(context);
+    comparisonCustoms_ = std::make_unique<CCustoms>(context);
+    userOkuris_ = std::make_unique<COkuris>(context);
+    comparisonOkuris_ = std::make_unique<COkuris>(context);
+    selectTable_ = std::make_unique<CSelectTable>(context);
+    inputSelections_ = std::make_unique<CCusSelections>(context);
+    outputSelections_ = std::make_unique<CCusSelections>(context);
+    return true;
+}
+
+void App::ReleaseActiveX() {
+    // The documented order. The model objects keep a reference to the method utilities but
+    // never use it while they are destroyed.
+    file_.reset();
+    method_.reset();
+    property_.reset();
+    string_.reset();
+    modes_.reset();
+    userCustoms_.reset();
+    comparisonCustoms_.reset();
+    userOkuris_.reset();
+    comparisonOkuris_.reset();
+    selectTable_.reset();
+    inputSelections_.reset();
+    outputSelections_.reset();
+}
+
+QString App::ReadReg(const QString& key) const {
+    if (!property_)
+        return {};
+    return property_->ReadEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key);
+}
+
+bool App::WriteReg(const QString& key, const QString& value) const {
+    if (!property_)
+        return false;
+    return property_->WriteEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key, value);
+}
+
+QString App::CreateParaTempName(int kind) const {
+    const QString folder = file_ ? file_->TempPath() : QDir::tempPath();
+    return QDir(folder).filePath(kind == 1 ? QStringLiteral("gsetcmp.tmp") : QStringLiteral("gsetusr.tmp"));
+}
+
+} // namespace vokg

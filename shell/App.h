@@ -1,11 +1,125 @@
 #pragma once
 
+#include "model/ModelContext.h"
+#include "shell/messages/Messages.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace hlpkit {
+class CFILE;
+class CMethod;
+class CProperty;
+class CString;
+} // namespace hlpkit
+
+namespace platform {
+class Prompter;
+}
+
 namespace vokg {
 
-// Placeholder until the start-up code lands.
+class CCusSelections;
+class CCustoms;
+class CModes;
+class COkuris;
+class CSelectTable;
+
+// The run state every part reads and only the shell writes.
+struct RunState {
+    QString userPath;
+    int userTable = 0;
+    QString comparisonPath;
+    int comparisonTable = 0;
+    QString unlockedPath;
+    int unlockedTable = 0;
+    std::array<bool, 9> unlockedFlags{}; // indexed by table number 0..8
+    OpeningState opening;
+    QString lastChosenUserFile;
+    bool mainChanged = false;     // the main window's own changed flag (password, author)
+    bool busy = false;            // windows closed by the program during an open ask nothing
+    bool reopenAfterSave = false; // a save to other tables switches to the first table written
+    bool smallScreen = false;
+    bool verySmallScreen = false;
+    QString allModesCaption;
+    int customStdKinoWidth = 2500;
+    int customUsrKinoWidth = 3430;
+    bool deleteMeltedFiles = true;
+    int selectionTreeHeight = 6255;
+    int selectionTreeLeft = 7485;
+    int selectionTreeTop = 1605;
+    int selectionTreeWidth = 4755;
+};
+
+// Where the program lives and what it is called; fixed for a run.
+struct ProgramIdentity {
+    QString folder;   // the program folder: executables, the utility library, the definition archive
+    QString baseName; // the executable's base name, "VOKG_SET" as shipped
+};
+
+// The shared objects of a run and its state, created in a fixed order and handed by reference
+// to whoever needs them. There are no program-wide variables besides this object.
 class App {
 public:
-    App();
+    App(platform::Prompter& prompter, ProgramIdentity identity);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Creates the shared objects in their documented order; false (after a report on standard
+    // error) when the utility library could not create one of its classes.
+    bool CreateActiveX();
+    // Releases them in their documented order.
+    void ReleaseActiveX();
+    bool Created() const { return modes_ != nullptr; }
+
+    hlpkit::CFILE& File() const { return *file_; }
+    hlpkit::CMethod& Method() const { return *method_; }
+    hlpkit::CProperty& Property() const { return *property_; }
+    hlpkit::CString& String() const { return *string_; }
+    CModes& Modes() const { return *modes_; }
+    CCustoms& UserCustoms() const { return *userCustoms_; }
+    CCustoms& ComparisonCustoms() const { return *comparisonCustoms_; }
+    COkuris& UserOkuris() const { return *userOkuris_; }
+    COkuris& ComparisonOkuris() const { return *comparisonOkuris_; }
+    CSelectTable& SelectTable() const { return *selectTable_; }
+    CCusSelections& InputSelections() const { return *inputSelections_; }
+    CCusSelections& OutputSelections() const { return *outputSelections_; }
+
+    Messenger& Messages() { return messenger_; }
+    platform::Prompter& Prompter() const { return prompter_; }
+    ModelContext Context() { return ModelContext{*method_, messenger_}; }
+    RunState& State() { return state_; }
+    const RunState& State() const { return state_; }
+    const ProgramIdentity& Identity() const { return identity_; }
+
+    // ReadReg / WriteReg: the per-user settings of this program, section "Setting".
+    QString ReadReg(const QString& key) const;
+    bool WriteReg(const QString& key, const QString& value) const;
+
+    // The working copy of the user file (kind 0) or the comparison file (kind 1).
+    QString CreateParaTempName(int kind) const;
+
+private:
+    platform::Prompter& prompter_;
+    ProgramIdentity identity_;
+    Messenger messenger_;
+    RunState state_;
+
+    std::unique_ptr<hlpkit::CFILE> file_;
+    std::unique_ptr<hlpkit::CMethod> method_;
+    std::unique_ptr<hlpkit::CProperty> property_;
+    std::unique_ptr<hlpkit::CString> string_;
+    std::unique_ptr<CModes> modes_;
+    std::unique_ptr<CCustoms> userCustoms_;
+    std::unique_ptr<CCustoms> comparisonCustoms_;
+    std::unique_ptr<COkuris> userOkuris_;
+    std::unique_ptr<COkuris> comparisonOkuris_;
+    std::unique_ptr<CSelectTable> selectTable_;
+    std::unique_ptr<CCusSelections> inputSelections_;
+    std::unique_ptr<CCusSelections> outputSelections_;
 };
 
 } // namespace vokg

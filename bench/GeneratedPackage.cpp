@@ -1,0 +1,89 @@
+#include "bench/GeneratedPackage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace bench {
+namespace {
+
+void WriteLines(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(text);
+}
+
+} // namespace
+
+void WritePackage(const QString& folder, int digitals, int signals, int functions) {
+    const QDir dir(folder);
+    constexpr int kModes = 10;
+    QByteArray modes;
+    for (int m = 0; m < kModes; ++m)
+        modes += "MODE" + QByteArray::number(m) + "\r\n";
+    WriteLines(dir.filePath("Set01.e"), modes);
+
+    QByteArray digitalLines;
+    QByteArray selectionLines;
+    for (int d = 0; d < digitals; ++d) {
+        const QByteArray mode = "MODE" + QByteArray::number(d % kModes);
+        const QByteArray name = "D" + QByteArray::number(d);
+        const bool selection = d % 5 == 0;
+        const int size = d % 3 == 0 ? 2 : 1;
+        // Addresses overlap freely: only reading speed is measured here.
+        const int address = 20 + (d * 2) % 4000;
+        digitalLines += mode + '\t' + name + '\t' + (selection ? "SEL" : "NUM") + "\tmm\t0\t" +
+                        (size == 2 ? "60000" : "250") + "\tAdvice of " + name + "\tFirst line<RETURN>second line\t" +
+                        QByteArray::number(address) + '\t' + QByteArray::number(size) + "\r\n";
+        if (selection)
+            for (int s = 0; s < 3; ++s)
+                selectionLines += mode + '\t' + name + "\tCHOICE" + QByteArray::number(s) + '\t' +
+                                  QByteArray::number(s) + "\r\n";
+    }
+    WriteLines(dir.filePath("Set02.e"), digitalLines);
+    WriteLines(dir.filePath("Set03.e"), selectionLines);
+
+    QByteArray inputs;
+    QByteArray outputs;
+    for (int s = 0; s < signals; ++s) {
+        const int base = 100 + s * 13;
+        if (s % 2 == 0) {
+            inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input\t" + QByteArray::number(base) + '\t' +
+                      QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2) + "\r\n";
+        } else {
+            outputs += "O" + QByteArray::number(s) + "\tOUT\tStandard output\t" + QByteArray::number(base) + '\t' +
+                       QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2);
+            for (int word = 0; word < 5; ++word)
+                outputs += '\t' + QByteArray::number(base + 3 + word * 2);
+            outputs += "\r\n";
+        }
+    }
+    WriteLines(dir.filePath("Set04.e"), inputs);
+    WriteLines(dir.filePath("Set05.e"), outputs);
+
+    for (const char* table : {"Set06.e", "Set07.e"}) {
+        QByteArray lines;
+        for (int f = 0; f < functions; ++f)
+            lines += "FUNC" + QByteArray::number(f) + '\t' + QByteArray::number(f) + "\tWhat function " +
+                     QByteArray::number(f) + " does\r\n";
+        WriteLines(dir.filePath(table), lines);
+    }
+}
+
+bool PackWithLha(const QString& folder, const QString& archive) {
+    const QString lha = QStandardPaths::findExecutable(QStringLiteral("lha"));
+    if (lha.isEmpty())
+        return false;
+    QFile::remove(archive);
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    QStringList arguments{QStringLiteral("aq"), archive};
+    for (int n = 1; n <= 7; ++n)
+        arguments << QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
+    process.start(lha, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace bench

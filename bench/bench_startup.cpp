@@ -1,0 +1,104 @@
+// Start-up from the definition archive to loaded models, against merely extracting the same
+// archive and reading and splitting its tables.
+#include "bench/GeneratedPackage.h"
+
+#include "hlpkit/CMethod.h"
+#include "platform/AnsiCodec.h"
+#include "platform/ArchiveExtractor.h"
+#include "platform/Prompter.h"
+#include "shell/App.h"
+#include "shell/Startup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kDigitals = 5000;
+constexpr int kSignals = 500;
+constexpr int kFunctions = 255;
+
+class SilentPrompter : public platform::Prompter {
+public:
+    platform::Answer Message(platform::BoxKind, const QString&, const QString& text) override {
+        qFatal("unexpected message: %s", qPrintable(text));
+    }
+    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
+    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override { return {}; }
+    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override { return {}; }
+};
+
+struct Package {
+    QTemporaryDir sources;
+    QTemporaryDir extracted;
+    QString archive;
+    Package() {
+        bench::WritePackage(sources.path(), kDigitals, kSignals, kFunctions);
+        archive = QDir(sources.path()).filePath(QStringLiteral("VOKG_SET.e"));
+        if (!bench::PackWithLha(sources.path(), archive))
+            qFatal("the lha tool is needed to pack the generated package");
+    }
+};
+
+Package& SharedPackage() {
+    static Package package;
+    return package;
+}
+
+void BM_StartupFromArchive(benchmark::State& state) {
+    Package& package = SharedPackage();
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        vokg::App app(prompter, vokg::ProgramIdentity{package.extracted.path(), QStringLiteral("VOKG_SET")});
+        app.CreateActiveX();
+        vokg::Startup startup(app);
+        const vokg::DefinitionSource source{package.archive, package.extracted.path(), true};
+        if (!startup.LoadDefinitionTables(source))
+            state.SkipWithError("the definitions did not load");
+        benchmark::DoNotOptimize(app.Modes());
+    }
+}
+BENCHMARK(BM_StartupFromArchive)->Unit(benchmark::kMillisecond);
+
+void BM_ExtractOnly(benchmark::State& state) {
+    Package& package = SharedPackage();
+    for (auto _ : state) {
+        const auto result = platform::ArchiveExtractor::ExtractAll(package.archive, package.extracted.path());
+        if (!result.ok)
+            state.SkipWithError("extraction failed");
+    }
+}
+BENCHMARK(BM_ExtractOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAndSplitOnly(benchmark::State& state) {
+    Package& package = SharedPackage();
+    const QDir folder(package.sources.path());
+    for (auto _ : state) {
+        qsizetype fields = 0;
+        for (int n = 1; n <= 7; ++n) {
+            QFile file(folder.filePath(QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'))));
+            file.open(QIODevice::ReadOnly);
+            const QString text = platform::AnsiCodec::Decode(file.readAll());
+            for (const QStringView line : QStringView(text).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+                fields += line.split(QLatin1Char('\t')).size();
+        }
+        benchmark::DoNotOptimize(fields);
+    }
+}
+BENCHMARK(BM_ReadAndSplitOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    // Failures would open boxes; here they go to standard error.
+    hlpkit::CMethod::SetErrorBox([](const QString&, const QString& text) { qFatal("%s", qPrintable(text)); });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

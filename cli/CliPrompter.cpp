@@ -1,0 +1,29 @@
+#include "cli/CliPrompter.h"
+
+#include <cstdio>
+
+namespace vokg::cli {
+
+platform::Answer CliPrompter::Message(platform::BoxKind kind, const QString&, const QString& text) {
+    shown_.append(text);
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Nobody can answer a question here: a question counts as declined.
+    return platform::BoxKindAsks(static_cast<int>(kind)) ? platform::Answer::No : platform::Answer::Ok;
+}
+
+std::optional<QString> CliPrompter::Input(const QString&, const QString&, const QString&, bool) {
+    if (inputs_.isEmpty())
+        return std::nullopt;
+    return inputs_.takeFirst();
+}
+
+std::optional<platform::FileDialogResult> CliPrompter::OpenFile(const platform::FileDialogRequest&) {
+    return std::nullopt;
+}
+
+std::optional<platform::FileDialogResult> CliPrompter::SaveFile(const platform::FileDialogRequest&) {
+    return std::nullopt;
+}
+
+} // namespace vokg::cli

@@ -1,0 +1,116 @@
+#include "cli/TableAccess.h"
+
+#include "cli/CliSession.h"
+#include "model/CSelectTable.h"
+#include "model/TableFile.h"
+#include "shell/AccessLevels.h"
+#include "shell/EditorHost.h"
+#include "shell/FileOpen.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace vokg::cli {
+
+std::optional<TableSpec> ParseTableSpec(const QString& text) {
+    TableSpec spec;
+    static const QRegularExpression withTable(QStringLiteral("^(.*):([0-9]+)$"));
+    const QRegularExpressionMatch match = withTable.match(text);
+    if (match.hasMatch()) {
+        spec.path = match.captured(1);
+        spec.table = match.captured(2).toInt();
+        spec.tableGiven = true;
+    } else {
+        spec.path = text;
+    }
+    if (spec.path.isEmpty() || spec.table < 1)
+        return std::nullopt;
+    return spec;
+}
+
+bool TakeAccessOptions(QStringList& arguments, AccessOptions& options) {
+    QStringList rest;
+    for (int index = 0; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        std::optional<QString>* slot = nullptr;
+        if (argument == QLatin1String("--password"))
+            slot = &options.password;
+        else if (argument == QLatin1String("--special"))
+            slot = &options.special;
+        else if (argument == QLatin1String("--manufacturer"))
+            slot = &options.manufacturer;
+        if (!slot) {
+            rest.append(argument);
+            continue;
+        }
+        if (index + 1 >= arguments.size())
+            return false;
+        *slot = arguments[++index];
+    }
+    arguments = rest;
+    return true;
+}
+
+int UnlockModes(CliSession& session, const AccessOptions& options, bool& special, bool& manufacturer) {
+    App& app = session.Application();
+    AccessLevels access(app);
+    special = false;
+    manufacturer = false;
+    if (options.special) {
+        session.Prompter().ClearInputs();
+        session.Prompter().QueueInput(*options.special);
+        if (!access.ExactPassWord(AccessLevels::SpecialMode)) {
+            app.Messages().ShowMsg(32, 2);
+            return kPassword;
+        }
+        special = true;
+    }
+    if (options.manufacturer) {
+        session.Prompter().ClearInputs();
+        session.Prompter().QueueInput(*options.manufacturer);
+        if (!access.ExactPassWord(AccessLevels::ManufacturerMode)) {
+            app.Messages().ShowMsg(94, 2);
+            return kPassword;
+        }
+        manufacturer = true;
+    }
+    return kOk;
+}
+
+int TableCount(const QString& path) { return FileOpen::IsDSG(path) ? 8 : 16; }
+
+int OpenTable(CliSession& session, int kind, const TableSpec& spec, const AccessOptions& options) {
+    App& app = session.Application();
+    EditorHost noWindows;
+    FileOpen open(app, noWindows);
+    if (!QFileInfo(spec.path).isFile()) {
+        app.Messages().ShowMsg(40, 2, spec.path);
+        return kRefusedFile;
+    }
+    if (!open.ExactFile(spec.path))
+        return kRefusedFile;
+    if (spec.table > TableCount(spec.path)) {
+        std::fprintf(stderr, "vokg-cli: %s has %d tables; there is no table %d\n", qPrintable(spec.path),
+                     TableCount(spec.path), spec.table);
+        return kUsage;
+    }
+    // The table password is asked once here: the one given, or an empty answer.
+    if (FileOpen::IsDSG(spec.path)) {
+        CSelectTable probe(app.Context());
+        if (probe.ReadData(spec.path, TablePosition(spec.table), spec.table) && !probe.Password().isEmpty() &&
+            options.password.value_or(QString()).toUpper() != probe.Password()) {
+            app.Messages().ShowMsg(99, 2);
+            return kPassword;
+        }
+    }
+    session.Prompter().ClearInputs();
+    if (options.password)
+        session.Prompter().QueueInput(*options.password);
+    if (!open.ReadVOKGData(kind, spec.path, spec.table, true))
+        return kFailed;
+    return kOk;
+}
+
+} // namespace vokg::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace vokg::cli {
+
+class CliSession;
+
+// FILE[:TABLE] as given on the command line; the table is 1-based, 1 when not given.
+struct TableSpec {
+    QString path;
+    int table = 1;
+    bool tableGiven = false;
+};
+
+std::optional<TableSpec> ParseTableSpec(const QString& text);
+
+// The access options shared by the commands that read tables.
+struct AccessOptions {
+    std::optional<QString> password;
+    std::optional<QString> special;
+    std::optional<QString> manufacturer;
+};
+
+// Takes --password/--special/--manufacturer (each with its value) out of `arguments`;
+// false for an option without its value.
+bool TakeAccessOptions(QStringList& arguments, AccessOptions& options);
+
+// Unlocks the special and manufacturer modes the options ask for, as the program's Parameter
+// menu does (messages 32 and 94 on a wrong password). Returns an exit status (0 when all went well).
+int UnlockModes(CliSession& session, const AccessOptions& options, bool& special, bool& manufacturer);
+
+// Opens one table of a file into the user side (kind 0) or the comparison side (kind 1) through
+// the program's own open, with the file checks (exit 4), the table password (exit 3) and the
+// read (exit 7). Returns an exit status (0 when the table was read).
+int OpenTable(CliSession& session, int kind, const TableSpec& spec, const AccessOptions& options);
+
+// Tables of the file: 8 for a design file, 16 otherwise.
+int TableCount(const QString& path);
+
+} // namespace vokg::cli

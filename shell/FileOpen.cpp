@@ -1,0 +1,306 @@
+#include "shell/FileOpen.h"
+
+#include "hlpkit/CFILE.h"
+#include "hlpkit/CMethod.h"
+#include "hlpkit/RunError.h"
+#include "model/CCustoms.h"
+#include "model/CModes.h"
+#include "model/COkuris.h"
+#include "model/CSelectTable.h"
+#include "model/TableFile.h"
+#include "shell/AccessLevels.h"
+#include "shell/App.h"
+#include "shell/EditorHost.h"
+#include "shell/FileSave.h"
+#include "shell/ModelSnapshot.h"
+#include "shell/SettingKeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vokg {
+namespace {
+
+constexpr int kMessageReadFailed = 4;
+constexpr int kMessageExtension = 8;
+constexpr int kMessageSize = 9;
+constexpr int kMessageNotSaved = 38;
+constexpr int kMessageCompanionMissing = 40;
+constexpr int kExclamation = 2;
+constexpr int kYesNoCancel = 6;
+
+QString Extension(const QString& path) { return QFileInfo(path).suffix(); }
+
+// The table number of a start position, rounded as the shell always rounded it.
+int TableOf(qint64 start) { return static_cast<int>((start - 1) / kTableSize) + 1; }
+
+// The flags the readers consult while a table is read.
+class OpeningScope {
+public:
+    OpeningScope(RunState& state, int kind) : state_(state), saved_(state.opening) {
+        state_.opening = OpeningState{kind == 0, kind == 1};
+    }
+    ~OpeningScope() { state_.opening = saved_; }
+    OpeningScope(const OpeningScope&) = delete;
+    OpeningScope& operator=(const OpeningScope&) = delete;
+
+private:
+    RunState& state_;
+    OpeningState saved_;
+};
+
+} // namespace
+
+FileOpen::FileOpen(App& app, EditorHost& host) : app_(app), host_(host) {}
+
+bool FileOpen::IsDSG(const QString& path) {
+    return Extension(path).compare(QLatin1String("DSG"), Qt::CaseInsensitive) == 0;
+}
+
+bool FileOpen::IsDAT(const QString& path) {
+    return Extension(path).compare(QLatin1String("DAT"), Qt::CaseInsensitive) == 0;
+}
+
+bool FileOpen::OpenUserFile() {
+    RunState& state = app_.State();
+    if (host_.IsExistChanged() || state.mainChanged) {
+        switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+        case platform::Answer::Yes:
+            if (FileSave(app_, host_).SaveAllFiles(0, true))
+                host_.CancelAllUpdate();
+            else
+                return false; // the edits were not saved: opening now would lose them
+            break;
+        case platform::Answer::No:
+            host_.CancelAllUpdate();
+            state.mainChanged = false;
+            break;
+        default:
+            return false;
+        }
+    }
+    state.busy = true;
+    const bool opened = ReadVOKGData(0, QString(), -1, false);
+    state.busy = false;
+    return opened;
+}
+
+bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepWindows) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGData"), false, [&] {
+        const QString path = file.isEmpty() ? GetSettingFile(kind) : file;
+        if (path.isEmpty())
+            return false;
+        // A file named on the command line or by another window passes the same checks as one
+        // chosen in the dialog: a file of another size is no data file of ours.
+        if (!file.isEmpty() && !ExactFile(path))
+            return false;
+        RunState& state = app_.State();
+        OpeningScope opening(state, kind);
+        const ModelSnapshot before(app_);
+        const RunState stateBefore = state;
+        auto giveUp = [&] {
+            before.Restore(app_);
+            const OpeningState flags = state.opening;
+            state = stateBefore;
+            state.opening = flags;
+            host_.EnableCommands();
+            return false;
+        };
+
+        qint64 start = -1;
+        if (table != -1) {
+            start = TablePosition(table);
+        } else {
+            CSelectTable& record = app_.SelectTable();
+            const bool design = IsDSG(path);
+            const int preset = record.LastTable(design) > 0 ? record.LastTable(design) : 1;
+            const platform::TableChoiceRequest request{design ? 8 : 16, preset, path,
+                                                       TextToBool(app_.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")))};
+            const int chosen = app_.Prompter().ChooseTable(request);
+            if (chosen != -1) {
+                record.RememberTable(design, chosen);
+                start = TablePosition(chosen);
+                table = chosen;
+                if (kind == 0)
+                    state.unlockedPath.clear(); // a table picked in the dialog asks its password again
+            }
+        }
+        if (start == -1) {
+            host_.EnableCommands();
+            return false;
+        }
+
+        ReadTableHeader(kind, path, start, table);
+        if (IsDSG(path) && !AccessLevels(app_).ExactTablePassword(kind, table, path))
+            return giveUp();
+        if (IsDSG(path) && kind == 0 && MakeDSKfile(path).isEmpty())
+            return giveUp();
+        if (!ReadAllTables(kind, path, start)) {
+            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            return giveUp();
+        }
+        return FinishOpen(kind, path, start, keepWindows, false);
+    });
+}
+
+bool FileOpen::ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& file, bool keepWindows) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGDataAnotherTable"), false, [&] {
+        if (file.isEmpty())
+            return false;
+        if (IsDSG(file) && kind == 0 && MakeDSKfile(file).isEmpty())
+            return false;
+        if (start == -1) {
+            host_.EnableCommands();
+            return false;
+        }
+        RunState& state = app_.State();
+        OpeningScope opening(state, kind);
+        const ModelSnapshot before(app_);
+        if (!ReadAllTables(kind, file, start)) {
+            before.Restore(app_);
+            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            host_.EnableCommands();
+            return false;
+        }
+        return FinishOpen(kind, file, start, keepWindows, true);
+    });
+}
+
+bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked) {
+    RunState& state = app_.State();
+    const int table = TableOf(start);
+    if (kind == 0) {
+        state.userPath = path;
+        state.userTable = table;
+        if (!keepWindows) {
+            const bool wasBusy = state.busy;
+            state.busy = true;
+            host_.CloseAllForm();
+            state.busy = wasBusy;
+            if (TextToBool(app_.ReadReg(QStringLiteral("DoesClearComparativeInOpenFile"))))
+                state.comparisonPath.clear();
+            if (recordUnlocked)
+                AccessLevels(app_).RememberUnlockedTable(table, path);
+            if (TextToBool(app_.ReadReg(QStringLiteral("DoesDispAllModeInOpening"))))
+                host_.OpenAllModesWindow();
+        } else if (recordUnlocked) {
+            AccessLevels(app_).RememberUnlockedTable(table, path);
+        }
+    } else {
+        state.comparisonPath = path;
+        state.comparisonTable = table;
+        host_.PasteHikakuValue();
+    }
+    host_.SetCaption();
+    host_.EnableCommands();
+    return true;
+}
+
+QString FileOpen::GetSettingFile(int kind) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("GetSettingFile"), QString(), [&] {
+        const RunState& state = app_.State();
+        platform::FileDialogRequest request;
+        request.mustExist = true;
+        if (kind == 1) {
+            request.fileName = state.comparisonPath;
+            request.filter = QStringLiteral("dsg file|*.dsg|VOKG dat file|VOKG*.dat");
+            request.title = ResourceText(1067);
+            request.initialFolder = state.comparisonPath.isEmpty() ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+                                                                   : QFileInfo(state.comparisonPath).absolutePath();
+        } else if (kind == 0) {
+            request.fileName = state.userPath;
+            request.filter = ResourceText(1498);
+            request.title = ResourceText(1068);
+            request.initialFolder = state.userPath.isEmpty() ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+                                                             : QFileInfo(state.userPath).absolutePath();
+        }
+        const std::optional<platform::FileDialogResult> chosen = app_.Prompter().OpenFile(request);
+        if (!chosen || chosen->path.isEmpty())
+            return QString();
+        // File names are case-sensitive here: the extension is compared without regard to case,
+        // the path itself is kept as chosen.
+        if (!ExactFile(chosen->path))
+            return QString();
+        app_.WriteReg(QStringLiteral("PrevFilterIndex"), IsDSG(chosen->path) ? QStringLiteral("1") : QStringLiteral("2"));
+        app_.WriteReg(QStringLiteral("StdReadingPath"), QFileInfo(chosen->path).absolutePath());
+        if (kind == 0)
+            app_.State().lastChosenUserFile = chosen->path;
+        return chosen->path;
+    });
+}
+
+bool FileOpen::ExactFile(const QString& name) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("ExactFile"), false, [&] {
+        if (name.isEmpty())
+            return false;
+        qint64 required = 0;
+        if (IsDSG(name))
+            required = kDesignFileSize;
+        else if (IsDAT(name))
+            required = kMachineFileSize;
+        else {
+            app_.Messages().ShowMsg(kMessageExtension, kExclamation);
+            return false;
+        }
+        if (QFileInfo(name).size() != required) {
+            app_.Messages().ShowMsg(kMessageSize, kExclamation, required);
+            return false;
+        }
+        return true;
+    });
+}
+
+QString FileOpen::MakeDSKfile(const QString& file) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("MakeDSKfile"), QString(), [&] {
+        const QString companion = FileSave::CompanionOf(file);
+        if (companion.isEmpty()) {
+            app_.Messages().ShowMsg(kMessageCompanionMissing, kExclamation,
+                                    QDir::toNativeSeparators(app_.File().ReplaceExt(file, QStringLiteral("DSK"))));
+            return QString();
+        }
+        return companion;
+    });
+}
+
+QString FileOpen::CopyFromFDToHD(int kind, const QString& file) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("CopyFromFDToHD"), QString(), [&] {
+        if (!QFileInfo::exists(file))
+            return QString();
+        const QString workingCopy = app_.CreateParaTempName(kind);
+        if (QFileInfo::exists(workingCopy)) {
+            QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            if (!QFile::remove(workingCopy))
+                hlpkit::Raise(hlpkit::PermissionDenied);
+        }
+        if (!QFile::copy(file, workingCopy))
+            hlpkit::Raise(hlpkit::PathFileAccessError);
+        QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return workingCopy;
+    });
+}
+
+void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int table) {
+    const QString workingCopy = CopyFromFDToHD(kind, file);
+    if (!IsDSG(file) || workingCopy.isEmpty())
+        return;
+    if (kind == 0)
+        app_.SelectTable().ReadData(workingCopy, start, table);
+    else if (kind == 1)
+        app_.SelectTable().ReadData2(workingCopy, start, table);
+}
+
+bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {
+    const QString workingCopy = CopyFromFDToHD(kind, file);
+    if (workingCopy.isEmpty())
+        return false;
+    if (!app_.Modes().ReadDataDigitals(kind, workingCopy, start, app_.State().opening))
+        return false;
+    CCustoms& customs = kind == 1 ? app_.ComparisonCustoms() : app_.UserCustoms();
+    COkuris& okuris = kind == 1 ? app_.ComparisonOkuris() : app_.UserOkuris();
+    if (!customs.ReadDataCustomize(workingCopy, start))
+        return false;
+    return okuris.ReadData(workingCopy, start);
+}
+
+} // namespace vokg

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+namespace vokg {
+
+class App;
+class EditorHost;
+
+// Opening a user file or a comparison (kind 0 user, kind 1 comparison): the checks, the working
+// copy, the password step and the reads of every part of the table. An open either succeeds as a
+// whole or leaves the model, the windows and the run state exactly as they were.
+class FileOpen {
+public:
+    FileOpen(App& app, EditorHost& host);
+
+    // The Open command: offers to save unsaved edits, then opens with the dialogs.
+    bool OpenUserFile();
+
+    // Opens `file` (empty: ask with the open dialog) at `table` (-1: ask with the table dialog).
+    bool ReadVOKGData(int kind, const QString& file, int table, bool keepWindows);
+
+    // Opens the table at `start` of a file the user has just written, without the table dialog
+    // and without the password step.
+    bool ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& file, bool keepWindows);
+
+    // The open dialog; empty when cancelled or refused.
+    QString GetSettingFile(int kind);
+
+    // Extension (DSG or DAT, any letter case) and exact size; messages 8 and 9.
+    bool ExactFile(const QString& name);
+
+    // The companion of a design file, or empty after message 40 when it is missing.
+    QString MakeDSKfile(const QString& file);
+
+    // Copies the file to the working copy of the kind; its path, or empty when the file is gone.
+    QString CopyFromFDToHD(int kind, const QString& file);
+
+    void ReadTableHeader(int kind, const QString& file, qint64 start, int table);
+    bool ReadAllTables(int kind, const QString& file, qint64 start);
+
+    static bool IsDSG(const QString& path);
+    static bool IsDAT(const QString& path);
+
+private:
+    bool FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked);
+
+    App& app_;
+    EditorHost& host_;
+};
+
+} // namespace vokg

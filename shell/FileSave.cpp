@@ -1,0 +1,268 @@
+#include "shell/FileSave.h"
+
+#include "hlpkit/CFILE.h"
+#include "hlpkit/RunError.h"
+#include "model/CCustoms.h"
+#include "model/CModes.h"
+#include "model/COkuris.h"
+#include "model/CSelectTable.h"
+#include "model/TableFile.h"
+#include "shell/App.h"
+#include "shell/EditorHost.h"
+#include "shell/FileOpen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+namespace vokg {
+namespace {
+
+constexpr int kMessageSaveFailed = 7;
+constexpr int kMessageNotSaved = 38;
+constexpr int kMessageCopyFailed = 44;
+constexpr int kMessageNoSpace = 48;
+constexpr int kMessageDriveNotReady = 74;
+constexpr int kMessageDriveProtected = 75;
+constexpr int kMessageNameTooLong = 91;
+constexpr int kCritical = 1;
+constexpr int kExclamation = 2;
+constexpr int kYesNoCancel = 6;
+constexpr int kMaximumBaseName = 8;
+
+QByteArray ReadWhole(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo::exists(path))
+        hlpkit::Raise(hlpkit::FileNotFound);
+    if (!file.open(QIODevice::ReadOnly))
+        hlpkit::Raise(hlpkit::PathFileAccessError);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        hlpkit::Raise(hlpkit::PathFileAccessError);
+    return bytes;
+}
+
+bool IsNetworkPath(const QString& path) {
+    return path.startsWith(QLatin1String("\\\\")) || path.startsWith(QLatin1String("//"));
+}
+
+} // namespace
+
+FileSave::FileSave(App& app, EditorHost& host) : app_(app), host_(host) {}
+
+QString FileSave::CompanionOf(const QString& designFile) {
+    const QFileInfo info(designFile);
+    const QDir folder = info.absoluteDir();
+    const QString base = info.completeBaseName();
+    // Exactly ".DSK" first; then any letter case, since the companion may have been copied by
+    // a system that does not keep case.
+    const QString exact = folder.filePath(base + QStringLiteral(".DSK"));
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList candidates = folder.entryList(QStringList{base + QStringLiteral(".*")}, QDir::Files);
+    for (const QString& name : candidates)
+        if (QFileInfo(name).completeBaseName() == base &&
+            QFileInfo(name).suffix().compare(QLatin1String("DSK"), Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    return {};
+}
+
+QString FileSave::NewCompanionOf(const QString& designFile) {
+    const QString existing = CompanionOf(designFile);
+    if (!existing.isEmpty())
+        return existing;
+    const QFileInfo info(designFile);
+    return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".DSK"));
+}
+
+bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("SaveAllFiles"), false, [&] {
+        RunState& state = app_.State();
+        state.reopenAfterSave = false;
+        QString target;
+        if (mode == 1) {
+            target = GetSavingFile(state.userPath);
+        } else if (withoutAsking) {
+            target = state.userPath;
+        } else if (host_.IsExistChanged() || state.mainChanged) {
+            switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+            case platform::Answer::Yes:
+                if (!SaveAllFiles(0, true))
+                    return false;
+                host_.CancelAllUpdate();
+                target = state.userPath;
+                break;
+            case platform::Answer::No:
+                target = state.userPath;
+                break;
+            default:
+                return false;
+            }
+        } else {
+            target = state.userPath;
+        }
+        if (target.isEmpty())
+            return false;
+        if (!DriveOK(target))
+            return false;
+        const QList<qint64> positions = GetStartingLocationSaving(mode);
+        if (positions.isEmpty())
+            return false;
+        host_.SaveAllVariables();
+        if (mode == 3)
+            return true;
+        const QString workingCopy = app_.CreateParaTempName(0);
+        if (!SaveAllData(workingCopy, state.userPath, positions)) {
+            app_.Messages().ShowMsg(kMessageSaveFailed, kCritical);
+            return false;
+        }
+        if (!CopySetFiles(workingCopy, state.userPath, target)) {
+            app_.Messages().ShowMsg(kMessageCopyFailed, kCritical);
+            return false;
+        }
+        state.userPath = target;
+        state.mainChanged = false;
+        if (state.reopenAfterSave) {
+            // The file just written is the one to switch to, however it was opened.
+            FileOpen(app_, host_).ReadVOKGDataAnotherTable(0, positions.first(), target, false);
+        }
+        host_.SetCaption();
+        return true;
+    });
+}
+
+QString FileSave::GetSavingFile(const QString& currentPath) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("GetSavingFile"), QString(), [&] {
+        QString fileName = QFileInfo(currentPath).fileName();
+        for (;;) {
+            platform::FileDialogRequest request;
+            request.title = ResourceText(1070);
+            request.initialFolder = QFileInfo(currentPath).absolutePath();
+            request.fileName = fileName;
+            request.filter = QStringLiteral("dsg file|*.dsg");
+            request.filterIndex = 1;
+            request.mustExist = false;
+            request.confirmOverwrite = true;
+            const std::optional<platform::FileDialogResult> chosen = app_.Prompter().SaveFile(request);
+            if (!chosen || chosen->path.isEmpty())
+                return QString();
+            QString name = chosen->path;
+            if (!name.endsWith(QLatin1String(".DSG"), Qt::CaseInsensitive))
+                name += QStringLiteral(".DSG");
+            const QString base = QFileInfo(name).completeBaseName();
+            if (base.size() <= kMaximumBaseName)
+                return name;
+            app_.Messages().ShowMsg(kMessageNameTooLong, kExclamation);
+            fileName = base;
+        }
+    });
+}
+
+QList<qint64> FileSave::GetStartingLocationSaving(int mode) {
+    RunState& state = app_.State();
+    if (mode == 2) {
+        const QList<int> tables = app_.Prompter().ChooseTables(state.userTable);
+        QList<qint64> positions;
+        for (int table : tables)
+            positions.append(TablePosition(table));
+        if (!positions.isEmpty()) {
+            state.reopenAfterSave = true;
+            app_.SelectTable().RememberTable(true, tables.first());
+        }
+        return positions;
+    }
+    return {TablePosition(state.userTable)};
+}
+
+bool FileSave::SaveAllData(const QString& workingCopy, const QString& source, const QList<qint64>& positions) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("SaveAllData"), false, [&] {
+        // The new file starts as an exact image of the user file, so every table and every byte
+        // that is not written keeps what the file held.
+        QByteArray image = ReadWhole(source);
+        for (const qint64 position : positions) {
+            if (!app_.Modes().SaveOneTable(image, position) || !app_.UserCustoms().SaveCustomTable(image, position) ||
+                !app_.UserOkuris().SaveData(image, position) || !app_.SelectTable().SaveHeader(image, true, position))
+                return false;
+        }
+        QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QSaveFile file(workingCopy);
+        if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit())
+            hlpkit::Raise(hlpkit::PathFileAccessError);
+        return true;
+    });
+}
+
+bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, const QString& newPath) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("CopySetFiles"), false, [&] {
+        const QByteArray image = ReadWhole(workingCopy);
+        const QString oldCompanion = CompanionOf(oldPath);
+        const QString newCompanion = NewCompanionOf(newPath);
+        // File names are case-sensitive here: only the very same file needs no copy.
+        const bool copyCompanion =
+            !oldCompanion.isEmpty() && QFileInfo(oldCompanion).absoluteFilePath() != QFileInfo(newCompanion).absoluteFilePath();
+        QByteArray companionBytes;
+        if (copyCompanion)
+            companionBytes = ReadWhole(oldCompanion);
+        // Room for both is checked before either is written.
+        if (!CheckFreeSpace(image.size(), newPath) ||
+            (copyCompanion && !CheckFreeSpace(companionBytes.size(), newCompanion))) {
+            app_.Messages().ShowMsg(kMessageNoSpace, kExclamation);
+            return false;
+        }
+        if (!ReplaceFile(image, newPath))
+            return false;
+        if (copyCompanion && !ReplaceFile(companionBytes, newCompanion))
+            return false;
+        return true;
+    });
+}
+
+bool FileSave::ReplaceFile(const QByteArray& bytes, const QString& target) {
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        hlpkit::Raise(QFileInfo::exists(QFileInfo(target).absolutePath()) ? hlpkit::PermissionDenied : hlpkit::PathNotFound);
+    if (file.write(bytes) != bytes.size())
+        hlpkit::Raise(hlpkit::PathFileAccessError);
+    if (beforeReplace_ && !beforeReplace_(target)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        hlpkit::Raise(hlpkit::PathFileAccessError);
+    return true;
+}
+
+bool FileSave::CheckFreeSpace(const QString& source, const QString& destination) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("CheckFreeSpace"), false,
+                           [&] { return CheckFreeSpace(QFileInfo(source).size(), destination); });
+}
+
+bool FileSave::CheckFreeSpace(qint64 bytes, const QString& destination) {
+    if (IsNetworkPath(destination))
+        return true;
+    // The new file is written beside the old one before it replaces it, so even an existing
+    // target needs room for the new bytes.
+    const QStorageInfo storage(QFileInfo(destination).absolutePath());
+    if (!storage.isValid())
+        return false;
+    return storage.bytesAvailable() >= bytes;
+}
+
+bool FileSave::DriveOK(const QString& path) {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("DriveOK"), false, [&] {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!QFileInfo(folder).isDir()) {
+            app_.Messages().ShowMsg(kMessageDriveNotReady, kExclamation);
+            return false;
+        }
+        if (!app_.File().IsWritable(folder + QLatin1Char('/'))) {
+            app_.Messages().ShowMsg(kMessageDriveProtected, kExclamation);
+            return false;
+        }
+        return true;
+    });
+}
+
+} // namespace vokg

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace vokg {
+
+class App;
+
+// The values an open may change, taken before it starts, so that an open that fails half-way
+// puts the model back exactly as it was: a later save must never write a mix of two tables.
+class ModelSnapshot {
+public:
+    explicit ModelSnapshot(const App& app);
+    void Restore(App& app) const;
+
+private:
+    struct DigitalValues {
+        qint32 user;
+        qint32 comparison;
+        QString min;
+        QString max;
+    };
+    struct CustomValues {
+        qint32 kino, logic, dosa, onDelay, offDelay, choppingOn, choppingOff, zenpa;
+    };
+    std::vector<DigitalValues> digitals_;
+    std::vector<CustomValues> userCustoms_;
+    std::vector<CustomValues> comparisonCustoms_;
+    QString kishuName_, dataVersion_, kishuName2_, dataVersion2_;
+    QString author_, password_, author2_, password2_;
+};
+
+} // namespace vokg

@@ -1,0 +1,227 @@
+#include "shell/Startup.h"
+
+#include "hlpkit/CFILE.h"
+#include "hlpkit/CMethod.h"
+#include "hlpkit/CProperty.h"
+#include "hlpkit/RunError.h"
+#include "model/CCusSelections.h"
+#include "model/CCustoms.h"
+#include "model/CModes.h"
+#include "platform/ArchiveExtractor.h"
+#include "platform/ProcessList.h"
+#include "platform/SingleInstanceLock.h"
+#include "shell/App.h"
+#include "shell/SettingKeys.h"
+#include "shell/messages/SharedProcedures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cmath>
+
+namespace vokg {
+namespace {
+
+constexpr int kMessageFileMissing = 1;
+constexpr int kMessageRegistry = 2;
+constexpr int kMessageDefinitionTable = 18;
+constexpr int kMessageInputFunctions = 21;
+constexpr int kMessageOutputFunctions = 22;
+constexpr int kMessageRunsAlready = 46;
+constexpr int kMessageSiblingRuns = 102;
+
+constexpr int kCritical = 1;
+constexpr int kExclamation = 2;
+
+// The documents folder's number among the shell's special folders.
+constexpr int kPersonalFolder = 5;
+
+QString Join(const QString& folder, const QString& name) { return QDir(folder).filePath(name); }
+
+// Numeric value of a setting's text, rounded half to even like every other conversion.
+int RoundedSetting(const QString& text, int fallback) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        return fallback;
+    return static_cast<int>(std::nearbyint(value));
+}
+
+} // namespace
+
+Startup::Startup(App& app) : app_(app) {}
+
+bool Startup::CheckSingleInstance(platform::SingleInstanceLock& lock) {
+    if (lock.TryAcquire())
+        return true;
+    app_.Messages().ShowMsg(kMessageRunsAlready, kExclamation);
+    return false;
+}
+
+bool Startup::CheckSiblingTool(const platform::ProcessList& processes) {
+    if (!processes.IsRunning(QString::fromLatin1(kSiblingExecutable)))
+        return true;
+    app_.Messages().ShowMsg(kMessageSiblingRuns, kExclamation);
+    return false;
+}
+
+bool Startup::CheckRequiredFiles() {
+    // The archive reader is linked in; what must hold is that it reads LHA archives.
+    if (!platform::ArchiveExtractor::SupportsLha()) {
+        app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QStringLiteral("libarchive (LHA reader)"));
+        return false;
+    }
+    const QString archive = Join(app_.Identity().folder, QString::fromLatin1(kArchiveName));
+    if (!QFileInfo::exists(archive)) {
+        app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QDir::toNativeSeparators(archive));
+        return false;
+    }
+    return true;
+}
+
+bool Startup::CheckRegData() {
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("CheckRegData"), false, [&] {
+        const QString application = app_.Identity().baseName;
+        const QString section = QString::fromLatin1(kSettingSection);
+        for (const SettingKey& setting : kSettingKeys) {
+            QString value;
+            switch (setting.kind) {
+            case SettingDefault::True:
+                value = BoolText(true);
+                break;
+            case SettingDefault::False:
+                value = BoolText(false);
+                break;
+            case SettingDefault::Text:
+                value = QString::fromLatin1(setting.text);
+                break;
+            case SettingDefault::ProgramFolder:
+                value = app_.Identity().folder;
+                break;
+            case SettingDefault::LatestWorkbook:
+                value = Join(app_.File().GetSpecialFolder(nullptr, kPersonalFolder),
+                             QString::fromLatin1(kDefaultWorkbookName));
+                break;
+            }
+            if (!app_.Property().RegDefaultKey(application, section, QString::fromLatin1(setting.key), value))
+                return false;
+        }
+        return true;
+    });
+}
+
+bool Startup::ApplyRegData() {
+    if (!CheckRegData())
+        app_.Messages().ShowMsg(kMessageRegistry, kCritical);
+    app_.Property().WriteEntry(QString::fromLatin1(kSiblingApplication), QString::fromLatin1(kSiblingSection),
+                               QString::fromLatin1(kSiblingKey), app_.Identity().folder);
+    RunState& state = app_.State();
+    state.customStdKinoWidth = RoundedSetting(app_.ReadReg(QStringLiteral("wdt_Custom_StdKino")), 2500);
+    state.customUsrKinoWidth = RoundedSetting(app_.ReadReg(QStringLiteral("wdt_Custom_UsrKino")), 3430);
+    state.deleteMeltedFiles = TextToBool(app_.ReadReg(QStringLiteral("DoesDeleteMeltedFiles")));
+    state.selectionTreeHeight = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Height")), 6255);
+    state.selectionTreeLeft = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Left")), 7485);
+    state.selectionTreeTop = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Top")), 1605);
+    state.selectionTreeWidth = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Width")), 4755);
+    return true;
+}
+
+DefinitionSource Startup::ProgramSource() const {
+    const QString folder = app_.Identity().folder;
+    return DefinitionSource{Join(folder, QString::fromLatin1(kArchiveName)), folder, app_.State().deleteMeltedFiles};
+}
+
+bool Startup::LoadDefinitionTables() { return LoadDefinitionTables(ProgramSource()); }
+
+bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
+    if (!PrepareSetFiles(source))
+        return false;
+    Messenger& messages = app_.Messages();
+    const QString folder = source.tableFolder;
+    if (!app_.Modes().ReadSet01e(folder)) {
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set01.e"));
+        return false;
+    }
+    if (!app_.Modes().ReadSet02e(folder)) {
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set02.e"));
+        return false;
+    }
+    if (!app_.Modes().ReadSet03e(folder)) {
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set03.e"));
+        return false;
+    }
+    if (!app_.UserCustoms().ReadSet04e(folder) || !app_.ComparisonCustoms().ReadSet04e(folder)) {
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set04.e"));
+        return false;
+    }
+    if (!app_.UserCustoms().ReadSet05e(folder) || !app_.ComparisonCustoms().ReadSet05e(folder)) {
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set05.e"));
+        return false;
+    }
+    if (!app_.InputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set06.e")))) {
+        messages.ShowMsg(kMessageInputFunctions, kCritical);
+        return false;
+    }
+    if (!app_.OutputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set07.e")))) {
+        messages.ShowMsg(kMessageOutputFunctions, kCritical);
+        return false;
+    }
+    return DeleteMeltedFiles(source);
+}
+
+bool Startup::PrepareSetFiles(const DefinitionSource& source) {
+    if (!MeltSettingFiles(source))
+        return false;
+    return ExistSetFiles(source);
+}
+
+bool Startup::MeltSettingFiles(const DefinitionSource& source) {
+    if (source.archivePath.isEmpty())
+        return true; // the tables are already extracted
+    if (!DeleteMeltedFiles(source))
+        return false;
+    // A damaged or hostile archive extracts nothing at all; the missing tables are then
+    // reported one by one and the read of the first one stops the start.
+    const platform::ExtractResult result = platform::ArchiveExtractor::ExtractAll(source.archivePath, source.tableFolder);
+    if (!result.ok)
+        app_.Method().ErrReg(hlpkit::PathFileAccessError, result.message, QStringLiteral("MeltSettingFiles"));
+    return true;
+}
+
+bool Startup::DeleteMeltedFiles(const DefinitionSource& source) {
+    if (!source.deleteMelted)
+        return true;
+    for (int number = 1; number <= 20; ++number)
+        df(app_.Method(), Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0'))));
+    return true;
+}
+
+bool Startup::ExistSetFiles(const DefinitionSource& source) {
+    // File names here are case-sensitive, so the tables are looked for under the name they
+    // are read by ("Set01.e"), not "set01.e".
+    for (int number = 1; number <= 7; ++number) {
+        const QString path = Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0')));
+        if (!QFileInfo::exists(path))
+            app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QDir::toNativeSeparators(path));
+    }
+    return true;
+}
+
+void Startup::DeleteTempFiles() {
+    df(app_.Method(), app_.CreateParaTempName(0));
+    df(app_.Method(), app_.CreateParaTempName(1));
+    df(app_.Method(), Join(app_.File().TempPath(), QStringLiteral("gsetdsk.tmp")));
+}
+
+QString Startup::FindFileNameFromCommand(const QString& commandLine) {
+    const QStringList items = commandLine.split(QLatin1Char(','));
+    for (const QString& item : items) {
+        const QString name = item.trimmed();
+        if (!name.isEmpty() && QFileInfo(name).isFile())
+            return name;
+    }
+    return {};
+}
+
+} // namespace vokg

@@ -1,0 +1,113 @@
+#include "shell/gui/ProgramRun.h"
+
+#include "hlpkit/CMethod.h"
+#include "platform/ProcessList.h"
+#include "platform/SingleInstanceLock.h"
+#include "platform/gui/QtPrompter.h"
+#include "shell/App.h"
+#include "shell/Startup.h"
+#include "shell/gui/fMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace vokg {
+namespace {
+
+// Status of a program that ended during its start.
+constexpr int kEndedAtStart = 3;
+
+// The command-line item that shows the C-source export command.
+constexpr const char* kExportKeyword = "ZRDL";
+
+bool HasExportKeyword(const QString& commandLine) {
+    for (const QString& item : commandLine.split(QLatin1Char(',')))
+        if (item.trimmed().compare(QLatin1String(kExportKeyword), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void SaveScreenshot(QWidget& window, const QString& path) {
+    QScreen* screen = window.screen();
+    QPixmap picture = screen ? screen->grabWindow(0) : window.grab();
+    if (picture.isNull())
+        picture = window.grab();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!picture.save(path))
+        std::fprintf(stderr, "Could not save the screenshot to %s\n", qPrintable(path));
+}
+
+} // namespace
+
+ProgramOptions ParseProgramArguments(const QStringList& arguments) {
+    ProgramOptions options;
+    QStringList items;
+    for (int index = 1; index < arguments.size(); ++index) {
+        if (arguments[index] == QLatin1String("--screenshot") && index + 1 < arguments.size()) {
+            options.screenshotPath = arguments[++index];
+            continue;
+        }
+        items.append(arguments[index]);
+    }
+    // Each argument is one item of the comma-separated command line.
+    options.commandLine = items.join(QLatin1Char(','));
+    return options;
+}
+
+int RunProgram(const ProgramOptions& options) {
+    platform::QtPrompter prompter;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    App app(prompter, ProgramIdentity{programFolder, baseName});
+    Startup startup(app);
+
+    // Initialization, before the main window is loaded.
+    platform::SingleInstanceLock lock(baseName);
+    if (!startup.CheckSingleInstance(lock))
+        return kEndedAtStart;
+    if (!startup.CheckSiblingTool(platform::ProcessList::Snapshot()))
+        return kEndedAtStart;
+
+    // The main window's load sequence.
+    if (!app.CreateActiveX())
+        return kEndedAtStart;
+    fMain window(app);
+    window.SetUICaptions();
+    if (!startup.CheckRequiredFiles())
+        return kEndedAtStart;
+    startup.ApplyRegData();
+    window.LoadSettingMarks();
+    if (!startup.LoadDefinitionTables()) {
+        app.Messages().ShowMsg(19, 1);
+        return kEndedAtStart;
+    }
+    window.FitToWorkArea();
+    window.CreateToolbar();
+    window.PastePicture();
+    window.EnableCommands();
+    window.Create_mnuParam();
+    window.SetCaption();
+    window.SetHiddenCommands(false, false, HasExportKeyword(options.commandLine));
+    window.show();
+
+    const QString file = Startup::FindFileNameFromCommand(options.commandLine);
+    (void)file; // opening the command-line file arrives with the open command
+
+    if (!options.screenshotPath.isEmpty()) {
+        QTimer::singleShot(1500, &window, [&] {
+            SaveScreenshot(window, options.screenshotPath);
+            window.close();
+        });
+    }
+    const int status = QApplication::exec();
+    app.ReleaseActiveX();
+    return status;
+}
+
+} // namespace vokg

@@ -1,0 +1,369 @@
+#include "shell/gui/fMain.h"
+
+#include "hlpkit/CProperty.h"
+#include "model/AccessModes.h"
+#include "model/CMode.h"
+#include "model/CModes.h"
+#include "shell/App.h"
+#include "shell/SettingKeys.h"
+#include "shell/Startup.h"
+#include "shell/messages/Messages.h"
+#include "shell/messages/SharedProcedures.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace vokg {
+namespace {
+
+// The four option switches of the Settings menu, in menu order, with their caption resources.
+struct SettingItem {
+    const char* key;
+    int resource;
+};
+constexpr std::array<SettingItem, 4> kSettingItems{{
+    {"DoesReadKishuWhenSelectTable", 1560},
+    {"DoesDispAllModeInOpening", 1539},
+    {"DoesOpenSpecialModeWhelAll", 1541},
+    {"DoesClearComparativeInOpenFile", 1542},
+}};
+
+// The customize groups of the pop-up menu; 0 marks a separator.
+constexpr std::array<int, 14> kCustomizeItems{1475, 1476, 0, 1477, 1478, 1479, 1480, 1481, 0,
+                                              1482, 1483, 1484, 1485, 1486};
+
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 12;
+
+// A window position given in twips (15 to a pixel at the usual 96 dots per inch).
+int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+
+QString R(int resourceId) { return ResourceText(resourceId); }
+
+} // namespace
+
+fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("mdi"));
+    setCentralWidget(mdi_);
+    BuildMenus();
+}
+
+void fMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    fileMenu_ = bar->addMenu(QString());
+    openAction_ = fileMenu_->addAction(QString());
+    fileMenu_->addSeparator();
+    saveAllAction_ = fileMenu_->addAction(QString());
+    saveAsAction_ = fileMenu_->addAction(QString());
+    saveOtherAction_ = fileMenu_->addAction(QString());
+    exportSeparator_ = fileMenu_->addSeparator();
+    exportAction_ = fileMenu_->addAction(QStringLiteral("zrdl_Model.cの出力"));
+    fileMenu_->addSeparator();
+    versionAction_ = fileMenu_->addAction(QString());
+    fileMenu_->addSeparator();
+    closeAction_ = fileMenu_->addAction(QString());
+    connect(closeAction_, &QAction::triggered, this, &QWidget::close);
+
+    editMenu_ = bar->addMenu(QString());
+    editHeader_ = editMenu_->addAction(QString());
+    editParameter_ = editMenu_->addAction(QString());
+    editPitch_ = editMenu_->addAction(QString());
+    editCustomize_ = editMenu_->addAction(QString());
+
+    settingMenu_ = bar->addMenu(QString());
+    for (int item = 0; item < 4; ++item) {
+        settingActions_[item] = settingMenu_->addAction(QString());
+        settingActions_[item]->setCheckable(true);
+        connect(settingActions_[item], &QAction::triggered, this, [this, item] { ToggleSetting(item); });
+    }
+
+    parameterMenu_ = bar->addMenu(QString());
+    parameterMenu_->setObjectName(QStringLiteral("mnuParameter"));
+    arrangeAction_ = bar->addAction(QString());
+    infoMenu_ = bar->addMenu(QString());
+    passwordAction_ = infoMenu_->addAction(QString());
+
+    customizeMenu_ = new QMenu(this);
+    comparisonMenu_ = new QMenu(this);
+    feedMenu_ = new QMenu(this);
+    saveMenu_ = new QMenu(this);
+    saveMenu_->addAction(saveAllAction_);
+    saveMenu_->addAction(saveAsAction_);
+    saveMenu_->addAction(saveOtherAction_);
+
+    userCaption_ = new QLabel(this);
+    userPanel_ = new QLabel(this);
+    comparisonCaption_ = new QLabel(this);
+    comparisonPanel_ = new QLabel(this);
+    userPanel_->setObjectName(QStringLiteral("keyUSER"));
+    comparisonPanel_->setObjectName(QStringLiteral("keyHIKAKU"));
+    statusBar()->addWidget(userCaption_);
+    statusBar()->addWidget(userPanel_, 1);
+    statusBar()->addWidget(comparisonCaption_);
+    statusBar()->addWidget(comparisonPanel_, 1);
+}
+
+void fMain::SetUICaptions() {
+    fileMenu_->setTitle(R(1529));
+    openAction_->setText(R(1533));
+    saveAllAction_->setText(R(1472));
+    saveAsAction_->setText(R(1473));
+    saveOtherAction_->setText(R(1474));
+    versionAction_->setText(R(1591));
+    closeAction_->setText(R(1534));
+    editMenu_->setTitle(R(1530));
+    editHeader_->setText(R(1535));
+    editParameter_->setText(R(1536));
+    editPitch_->setText(R(1537));
+    editCustomize_->setText(R(1538));
+    settingMenu_->setTitle(R(1531));
+    for (int item = 0; item < 4; ++item)
+        settingActions_[item]->setText(R(kSettingItems[item].resource));
+    // The Parameter menu's own caption has no resource; it is kept from the window design.
+    parameterMenu_->setTitle(QStringLiteral("&Parameter"));
+    arrangeAction_->setText(R(1532));
+    infoMenu_->setTitle(R(1586));
+    passwordAction_->setText(R(1587));
+
+    customizeMenu_->clear();
+    for (int resource : kCustomizeItems) {
+        if (resource == 0)
+            customizeMenu_->addSeparator();
+        else
+            customizeMenu_->addAction(R(resource));
+    }
+    comparisonMenu_->clear();
+    comparisonMenu_->addAction(R(1558));
+    comparisonMenu_->addSeparator();
+    for (int table = 1; table <= 8; ++table)
+        comparisonMenu_->addAction(R(1559) + QStringLiteral(" &%1").arg(table));
+
+    feedMenu_->clear();
+    const char* const feedKeys[4][4] = {{"X_P1_A", "X_T1_A", "X_P2_A", "X_T2_A"},
+                                        {"X_P1_B", "X_T1_B", "X_P2_B", "X_T2_B"},
+                                        {"Y_P1_A", "Y_T1_A", "Y_P2_A", "Y_T2_A"},
+                                        {"Y_P1_B", "Y_T1_B", "Y_P2_B", "Y_T2_B"}};
+    for (const auto& group : feedKeys) {
+        for (const char* key : group) {
+            QAction* item = feedMenu_->addAction(QString::fromLatin1(key));
+            item->setData(QStringLiteral("0\t99"));
+        }
+        feedMenu_->addSeparator();
+    }
+    feedMenu_->addAction(R(1572));
+    feedMenu_->addSeparator();
+    feedMenu_->addAction(R(1520))->setData(QStringLiteral("0\t0"));
+    feedMenu_->addSeparator();
+    feedMenu_->addAction(R(1573))->setData(QStringLiteral("0\t0"));
+    feedMenu_->addAction(R(1574))->setData(QStringLiteral("0\t0"));
+
+    userCaption_->setText(R(1447));
+    comparisonCaption_->setText(R(1448));
+
+    RunState& state = app_.State();
+    const int screenWidth = app_.Property().CrtResolution();
+    state.smallScreen = screenWidth < 1153;
+    state.verySmallScreen = screenWidth < 801;
+    state.allModesCaption = R(1046);
+}
+
+void fMain::PastePicture() {
+    const QPixmap open = LoadPictureById(190);
+    const QPixmap save = LoadPictureById(194);
+    const QPixmap close = LoadPictureById(110);
+    if (openButton_)
+        openButton_->setIcon(QIcon(open));
+    if (saveButton_)
+        saveButton_->setIcon(QIcon(save));
+    if (closeButton_)
+        closeButton_->setIcon(QIcon(close));
+}
+
+void fMain::CreateToolbar() {
+    if (toolBar_)
+        return;
+    toolBar_ = addToolBar(QStringLiteral("tBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto makeButton = [this](const QString& name, int resource) {
+        auto* button = new QToolButton(toolBar_);
+        button->setObjectName(name);
+        button->setText(R(resource));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        toolBar_->addWidget(button);
+        return button;
+    };
+    closeButton_ = makeButton(QStringLiteral("keyCLOSE"), 1469);
+    connect(closeButton_, &QToolButton::clicked, this, &QWidget::close);
+    toolBar_->addSeparator();
+    openButton_ = makeButton(QStringLiteral("keyOPEN"), 1470);
+    saveButton_ = makeButton(QStringLiteral("keySAVE"), 1471);
+    saveButton_->setMenu(saveMenu_);
+    saveButton_->setPopupMode(QToolButton::MenuButtonPopup);
+    toolBar_->addSeparator();
+
+    QFont tahoma(QStringLiteral("Tahoma"));
+    auto makeCommand = [&](const QString& name, int resource) {
+        auto* button = new QPushButton(R(resource), toolBar_);
+        button->setObjectName(name);
+        button->setFont(tahoma);
+        toolBar_->addWidget(button);
+        return button;
+    };
+    btnHikaku_ = makeCommand(QStringLiteral("btnHikaku"), 1546);
+    toolBar_->addSeparator();
+    btnHeader_ = makeCommand(QStringLiteral("btnHeader"), 1547);
+    btnParameter_ = makeCommand(QStringLiteral("btnParameter"), 1548);
+    btnOkuri_ = makeCommand(QStringLiteral("btnOkuri"), 1549);
+    btnCustomize_ = makeCommand(QStringLiteral("btnCustomize"), 1550);
+
+    // Pop-up menus open at the lower-left corner of the pressed button.
+    auto popupUnder = [](QPushButton* button, QMenu* menu) {
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    };
+    connect(btnParameter_, &QPushButton::clicked, this, [=, this] { popupUnder(btnParameter_, parameterMenu_); });
+    connect(btnCustomize_, &QPushButton::clicked, this, [=, this] { popupUnder(btnCustomize_, customizeMenu_); });
+    connect(btnHikaku_, &QPushButton::clicked, this, [=, this] { popupUnder(btnHikaku_, comparisonMenu_); });
+    connect(btnOkuri_, &QPushButton::clicked, this, [=, this] {
+        // Message 36: exclamation with Yes / No.
+        if (app_.Messages().ShowMsg(36, 8) == platform::Answer::Yes)
+            popupUnder(btnOkuri_, feedMenu_);
+    });
+}
+
+void fMain::EnableCommands() {
+    const RunState& state = app_.State();
+    const bool open = !state.userPath.isEmpty();
+    const bool design = open && QFileInfo(state.userPath).suffix().compare(QLatin1String("DSG"), Qt::CaseInsensitive) == 0;
+    if (saveButton_)
+        saveButton_->setEnabled(design);
+    saveAllAction_->setEnabled(design);
+    saveAsAction_->setEnabled(design);
+    saveOtherAction_->setEnabled(design);
+    passwordAction_->setEnabled(design);
+    editMenu_->setEnabled(open);
+    parameterMenu_->setEnabled(open);
+    arrangeAction_->setEnabled(open);
+    infoMenu_->setEnabled(open);
+    exportAction_->setEnabled(open);
+    for (QPushButton* button : {btnHikaku_, btnCustomize_, btnOkuri_, btnParameter_, btnHeader_})
+        if (button)
+            button->setEnabled(open);
+}
+
+void fMain::Create_mnuParam() {
+    parameterMenu_->clear();
+    parameterMenu_->addAction(app_.State().allModesCaption);
+    parameterMenu_->addSeparator();
+    const CModes& modes = app_.Modes();
+    for (int index = 1; index <= modes.Count(); ++index)
+        parameterMenu_->addAction(modes.Item(index)->ModeName());
+    if (QAction* manufacturer = GetManufacturerMenu())
+        manufacturer->setVisible(false);
+}
+
+QAction* fMain::GetManufacturerMenu() const {
+    QAction* found = nullptr;
+    for (QAction* item : parameterMenu_->actions())
+        if (!item->isSeparator() && IsManufacturerMode(item->text()))
+            found = item;
+    return found;
+}
+
+int fMain::GetMenuIndexByMode(const QString& modeName) const {
+    const QList<QAction*> items = parameterMenu_->actions();
+    for (int index = 0; index < items.size(); ++index)
+        if (items[index]->text() == modeName)
+            return index + 1;
+    return 0;
+}
+
+void fMain::SetCaption() {
+    setWindowTitle(app_.Identity().baseName + QStringLiteral(" Ver%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    const RunState& state = app_.State();
+    const CModes& modes = app_.Modes();
+    if (!state.userPath.isEmpty())
+        userPanel_->setText(QStringLiteral("%1[%2] (%3, %4)")
+                                .arg(QFileInfo(state.userPath).fileName())
+                                .arg(state.userTable)
+                                .arg(modes.KishuName(), modes.DataVersion()));
+    else
+        userPanel_->clear();
+    if (!state.comparisonPath.isEmpty())
+        comparisonPanel_->setText(QStringLiteral("%1[%2] (%3, %4)")
+                                      .arg(QFileInfo(state.comparisonPath).fileName())
+                                      .arg(state.comparisonTable)
+                                      .arg(modes.KishuName2(), modes.DataVersion2()));
+    else
+        comparisonPanel_->clear();
+}
+
+void fMain::FitToWorkArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame is placed in the work area; the margins were given in twips.
+    const QRect frame(area.left() + TwipsToPixels(5), area.top() + TwipsToPixels(5),
+                      area.width() - TwipsToPixels(5), area.height() - TwipsToPixels(15));
+    const QMargins decoration = frameGeometry().size() == size()
+                                    ? QMargins()
+                                    : QMargins(geometry().left() - frameGeometry().left(),
+                                               geometry().top() - frameGeometry().top(),
+                                               frameGeometry().right() - geometry().right(),
+                                               frameGeometry().bottom() - geometry().bottom());
+    setGeometry(frame.marginsRemoved(decoration));
+}
+
+void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
+    if (btnHeader_)
+        btnHeader_->setVisible(showHeader);
+    editHeader_->setVisible(showHeader);
+    if (btnOkuri_)
+        btnOkuri_->setVisible(showFeed);
+    editPitch_->setVisible(showFeed);
+    exportSeparator_->setVisible(showExport);
+    exportAction_->setVisible(showExport);
+}
+
+void fMain::LoadSettingMarks() {
+    for (int item = 0; item < 4; ++item)
+        settingActions_[item]->setChecked(TextToBool(app_.ReadReg(QString::fromLatin1(kSettingItems[item].key))));
+}
+
+void fMain::ToggleSetting(int item) {
+    QAction* action = settingActions_[item];
+    app_.WriteReg(QString::fromLatin1(kSettingItems[item].key), BoolText(action->isChecked()));
+}
+
+void fMain::closeEvent(QCloseEvent* event) {
+    if (changed_) {
+        // Message 38: Yes / No / Cancel.
+        switch (app_.Messages().ShowMsg(38, 6)) {
+        case platform::Answer::Yes:
+        case platform::Answer::No:
+            break;
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    Startup(app_).DeleteTempFiles();
+    event->accept();
+}
+
+} // namespace vokg
