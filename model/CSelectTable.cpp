@@ -1,0 +1,174 @@
+#include "model/CSelectTable.h"
+
+#include "hlpkit/RunError.h"
+#include "model/TableFile.h"
+#include "platform/AnsiCodec.h"
+
+namespace vokg {
+namespace {
+
+// Text bytes are mirrored around 242 and shifted by the stamp's digit sum; stamp characters are
+// mirrored around 245. Stored fields depend on both constants.
+constexpr int kTextMirror = 242;
+constexpr int kStampMirror = 245;
+
+constexpr int kPasswordOffset = CSelectTable::kAuthorOffset + CSelectTable::kAuthorFieldLength;
+constexpr int kHeaderLength = CSelectTable::kAuthorFieldLength + CSelectTable::kPasswordFieldLength;
+
+int TextLength(bool authorFlag) {
+    return authorFlag ? CSelectTable::kAuthorTextLength : CSelectTable::kPasswordTextLength;
+}
+
+int FieldLength(bool authorFlag) {
+    return authorFlag ? CSelectTable::kAuthorFieldLength : CSelectTable::kPasswordFieldLength;
+}
+
+// The author is stamped with minutes and seconds and keyed by all four digits; the password is
+// stamped with the date and keyed by the month and day digits only.
+QByteArray Stamp(bool authorFlag, const QDateTime& now) {
+    return (authorFlag ? now.toString(QStringLiteral("mmss")) : now.toString(QStringLiteral("yyyyMMdd")))
+        .toLatin1();
+}
+
+int KeyOfStamp(const QByteArray& stamp, bool authorFlag) {
+    const QByteArray keyed = authorFlag ? stamp : stamp.right(4);
+    int key = 0;
+    for (char digit : keyed)
+        key += digit - '0';
+    return key;
+}
+
+} // namespace
+
+CSelectTable::CSelectTable(ModelContext context) : context_(context) {}
+
+void CSelectTable::RememberTable(bool isDsg, int tableNumber) {
+    if (isDsg)
+        lastDsgTable_ = tableNumber;
+    else
+        lastOtherTable_ = tableNumber;
+}
+
+std::optional<QByteArray> CSelectTable::EncodeWord(const QString& text, bool authorFlag,
+                                                   const QDateTime& now) {
+    const std::optional<QByteArray> ansi = platform::AnsiCodec::EncodeStrict(text);
+    if (!ansi)
+        return std::nullopt;
+    // A double-byte character that does not fit whole is dropped whole; half of one would decode
+    // as garbage.
+    const QByteArray kept = platform::AnsiCodec::CutAtCharBoundary(*ansi, TextLength(authorFlag));
+    const QByteArray stamp = Stamp(authorFlag, now);
+    const int key = KeyOfStamp(stamp, authorFlag);
+
+    QByteArray field(TextLength(authorFlag), '\0');
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const int byte = static_cast<unsigned char>(kept.at(i));
+        const int scrambled = kTextMirror - byte + key;
+        // A scrambled zero would read back as the end of the text.
+        if (byte > kTextMirror || scrambled > 255 || scrambled == 0)
+            return std::nullopt;
+        field[i] = static_cast<char>(scrambled);
+    }
+    for (char digit : stamp)
+        field.append(static_cast<char>(kStampMirror - static_cast<unsigned char>(digit)));
+    return field;
+}
+
+std::optional<QByteArray> CSelectTable::EncodeWord(const QString& text, bool authorFlag) {
+    return EncodeWord(text, authorFlag, QDateTime::currentDateTime());
+}
+
+QString CSelectTable::DecodeWord(QByteArrayView field, bool authorFlag) {
+    return hlpkit::Guarded(context_.method, QStringLiteral("DecodeWord"), QString(), [&] {
+        if (field.size() != FieldLength(authorFlag))
+            hlpkit::Raise(hlpkit::SubscriptOutOfRange);
+        const auto byteAt = [&](qsizetype i) { return static_cast<unsigned char>(field.at(i)); };
+        const int textLength = TextLength(authorFlag);
+        qsizetype length = 0;
+        while (length < textLength && byteAt(length) != 0)
+            ++length;
+        if (length == 0)
+            return QString();
+
+        // Only the stamp's digits give the key; the password's year digits are not part of it.
+        const qsizetype firstKeyByte = authorFlag ? textLength : FieldLength(authorFlag) - 4;
+        int key = 0;
+        for (qsizetype i = firstKeyByte; i < field.size(); ++i) {
+            const int digit = kStampMirror - byteAt(i) - '0';
+            if (digit < 0 || digit > 9)
+                hlpkit::Raise(hlpkit::InvalidCall);
+            key += digit;
+        }
+
+        QByteArray text;
+        for (qsizetype i = 0; i < length; ++i) {
+            const int byte = byteAt(i);
+            const int plain = kTextMirror - (byte - key);
+            if (byte < key || plain < 0 || plain > 255)
+                hlpkit::Raise(hlpkit::InvalidCall);
+            text.append(static_cast<char>(plain));
+        }
+        return platform::AnsiCodec::Decode(text);
+    });
+}
+
+std::optional<CSelectTable::Fields> CSelectTable::ReadFields(const QString& path, int tableNumber,
+                                                             const QString& procName) {
+    return hlpkit::Guarded(context_.method, procName, std::optional<Fields>(), [&] {
+        if (tableNumber < 1)
+            hlpkit::Raise(hlpkit::SubscriptOutOfRange);
+        const QByteArray table = ReadTableBytes(path, TablePosition(tableNumber));
+        Fields fields;
+        fields.author = DecodeWord(QByteArrayView(table).sliced(kAuthorOffset, kAuthorFieldLength), true);
+        fields.password =
+            DecodeWord(QByteArrayView(table).sliced(kPasswordOffset, kPasswordFieldLength), false);
+        return std::optional<Fields>(fields);
+    });
+}
+
+bool CSelectTable::ReadData(const QString& path, qint64 /*position*/, int tableNumber) {
+    const std::optional<Fields> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData"));
+    if (!fields)
+        return false;
+    author_ = fields->author;
+    password_ = fields->password;
+    return true;
+}
+
+bool CSelectTable::ReadData2(const QString& path, qint64 /*position*/, int tableNumber) {
+    const std::optional<Fields> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData2"));
+    if (!fields)
+        return false;
+    author2_ = fields->author;
+    password2_ = fields->password;
+    return true;
+}
+
+bool CSelectTable::SaveHeader(QByteArray& fileImage, bool write, qint64 position) {
+    return SaveHeader(fileImage, write, position, QDateTime::currentDateTime());
+}
+
+bool CSelectTable::SaveHeader(QByteArray& fileImage, bool write, qint64 position, const QDateTime& now) {
+    return hlpkit::Guarded(context_.method, QStringLiteral("SaveHeader"), false, [&] {
+        if (!write)
+            return true;
+        const qint64 start = TableOffset(position) + kAuthorOffset;
+        if (position < 1 || start + kHeaderLength > fileImage.size())
+            hlpkit::Raise(hlpkit::SubscriptOutOfRange);
+        const auto encode = [&](const QString& text, bool authorFlag, const char* what) {
+            if (text.isEmpty())
+                return QByteArray(FieldLength(authorFlag), '\0');
+            const std::optional<QByteArray> field = EncodeWord(text, authorFlag, now);
+            if (!field)
+                throw hlpkit::RunError(hlpkit::Overflow,
+                                       hlpkit::StandardErrorText(hlpkit::Overflow) +
+                                           QStringLiteral(" (%1)").arg(QLatin1String(what)));
+            return *field;
+        };
+        const QByteArray header = encode(author_, true, "author") + encode(password_, false, "password");
+        fileImage.replace(start, kHeaderLength, header);
+        return true;
+    });
+}
+
+} // namespace vokg
