@@ -1,0 +1,313 @@
+#include "platform/gui/QtPrompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using platform::Answer;
+using platform::BoxKind;
+using platform::FileDialogRequest;
+using platform::QtPrompter;
+
+Q_DECLARE_METATYPE(QMessageBox::Icon)
+Q_DECLARE_METATYPE(QMessageBox::StandardButtons)
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+// Runs `act` on the first modal dialog of type T once it is shown (and not `skip`); the
+// dialog is closed afterwards whatever `act` did, so a failing test never hangs in exec().
+template <class T> void WhenShown(std::function<void(T*)> act, QWidget* skip = nullptr, int attempts = 500) {
+    QTimer::singleShot(10, [act, skip, attempts] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == skip) {
+            if (attempts > 0)
+                WhenShown<T>(act, skip, attempts - 1);
+            return;
+        }
+        act(dialog);
+    });
+}
+
+} // namespace
+
+class TestQtPrompter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxPerKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+        QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
+        QTest::addColumn<QMessageBox::StandardButton>("click");
+        QTest::addColumn<Answer>("answer");
+        using B = QMessageBox;
+        QTest::newRow("1 critical") << 1 << B::Critical << B::StandardButtons(B::Ok) << B::Ok << B::Ok
+                                    << Answer::Ok;
+        QTest::newRow("2 exclamation")
+            << 2 << B::Warning << B::StandardButtons(B::Ok) << B::Ok << B::Ok << Answer::Ok;
+        QTest::newRow("3 question, yes")
+            << 3 << B::Question << (B::Yes | B::No) << B::Yes << B::Yes << Answer::Yes;
+        QTest::newRow("3 question, no")
+            << 3 << B::Question << (B::Yes | B::No) << B::Yes << B::No << Answer::No;
+        QTest::newRow("4 information")
+            << 4 << B::Information << B::StandardButtons(B::Ok) << B::Ok << B::Ok << Answer::Ok;
+        QTest::newRow("5 critical yes/no")
+            << 5 << B::Critical << (B::Yes | B::No) << B::Yes << B::No << Answer::No;
+        QTest::newRow("6 yes/no/cancel, cancel")
+            << 6 << B::Question << (B::Yes | B::No | B::Cancel) << B::Yes << B::Cancel << Answer::Cancel;
+        QTest::newRow("6 yes/no/cancel, no")
+            << 6 << B::Question << (B::Yes | B::No | B::Cancel) << B::Yes << B::No << Answer::No;
+        QTest::newRow("7 default no, yes")
+            << 7 << B::Question << (B::Yes | B::No) << B::No << B::Yes << Answer::Yes;
+        QTest::newRow("8 exclamation yes/no")
+            << 8 << B::Warning << (B::Yes | B::No) << B::Yes << B::Yes << Answer::Yes;
+    }
+    void messageBoxPerKind() {
+        QFETCH(int, kind);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QMessageBox::StandardButtons, buttons);
+        QFETCH(QMessageBox::StandardButton, defaultButton);
+        QFETCH(QMessageBox::StandardButton, click);
+        QFETCH(Answer, answer);
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons seenButtons;
+        QMessageBox::StandardButton seenDefault = QMessageBox::NoButton;
+        QString seenTitle, seenText;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            seenIcon = box->icon();
+            seenButtons = box->standardButtons();
+            seenDefault =
+                box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            if (QAbstractButton* button = box->button(click))
+                button->click();
+            else
+                box->reject();
+        });
+        QtPrompter prompter;
+        const Answer got = prompter.Message(static_cast<BoxKind>(kind), "VOKG_SET", "Data is not saved.");
+        QCOMPARE(seenIcon, icon);
+        QCOMPARE(seenButtons, buttons);
+        QCOMPARE(seenDefault, defaultButton);
+        QCOMPARE(seenTitle, QString("VOKG_SET"));
+        QCOMPARE(seenText, QString("Data is not saved."));
+        QCOMPARE(got, answer);
+    }
+
+    // Escape takes the safe way out: Cancel where offered, else No, and Ok for a notice.
+    void escapeAnswers_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("notice") << 4 << Answer::Ok;
+        QTest::newRow("yes/no") << 3 << Answer::No;
+        QTest::newRow("yes/no/cancel") << 6 << Answer::Cancel;
+        QTest::newRow("default no") << 7 << Answer::No;
+    }
+    void escapeAnswers() {
+        QFETCH(int, kind);
+        QFETCH(Answer, answer);
+        WhenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QtPrompter prompter;
+        QCOMPARE(prompter.Message(static_cast<BoxKind>(kind), "t", "x"), answer);
+    }
+
+    void inputBox_data() {
+        QTest::addColumn<bool>("masked");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("plain, OK") << false << true;
+        QTest::newRow("masked, OK") << true << true;
+        QTest::newRow("masked, cancel") << true << false;
+    }
+    void inputBox() {
+        QFETCH(bool, masked);
+        QFETCH(bool, accept);
+        QLineEdit::EchoMode echo = QLineEdit::NoEcho;
+        QString initialShown, label, title;
+        WhenShown<QInputDialog>([&](QInputDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>();
+            echo = edit->echoMode();
+            initialShown = edit->text();
+            label = dialog->labelText();
+            title = dialog->windowTitle();
+            edit->selectAll();
+            QTest::keyClicks(edit, "pass 12");
+            accept ? dialog->accept() : dialog->reject();
+        });
+        QtPrompter prompter;
+        const auto text = prompter.Input("Password", "Enter the password", "old", masked);
+        QCOMPARE(echo, masked ? QLineEdit::Password : QLineEdit::Normal);
+        QCOMPARE(initialShown, QString("old"));
+        QCOMPARE(label, QString("Enter the password"));
+        QCOMPARE(title, QString("Password"));
+        QCOMPARE(text.has_value(), accept);
+        if (accept)
+            QCOMPARE(*text, QString("pass 12"));
+    }
+
+    void filtersInQtForm_data() {
+        QTest::addColumn<QString>("pairs");
+        QTest::addColumn<QStringList>("filters");
+        QTest::newRow("two pairs") << "Design file|*.dsg|Machine data|VOKG*.dat"
+                                   << QStringList{"Design file (*.dsg)", "Machine data (VOKG*.dat)"};
+        QTest::newRow("pattern already shown")
+            << "Design (*.dsg)|*.dsg|All (*.*)|*.*" << QStringList{"Design (*.dsg)", "All (*.*)"};
+        QTest::newRow("several patterns") << "Data|*.dsg;*.dat" << QStringList{"Data (*.dsg *.dat)"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void filtersInQtForm() {
+        QFETCH(QString, pairs);
+        QFETCH(QStringList, filters);
+        const auto converted = QtPrompter::ToQtFilters(pairs);
+        QVERIFY(converted.has_value());
+        QCOMPARE(*converted, filters);
+    }
+
+    void malformedFiltersAreRefused_data() {
+        QTest::addColumn<QString>("pairs");
+        QTest::newRow("odd number of parts") << "Design file|*.dsg|All";
+        QTest::newRow("empty pattern") << "Design file|";
+    }
+    void malformedFiltersAreRefused() {
+        QFETCH(QString, pairs);
+        QVERIFY(!QtPrompter::ToQtFilters(pairs).has_value());
+    }
+
+    void defaultExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("none typed") << "/d/out"
+                                    << "dsg"
+                                    << "/d/out.dsg";
+        QTest::newRow("with dot") << "/d/out"
+                                  << ".xls"
+                                  << "/d/out.xls";
+        QTest::newRow("own extension kept") << "/d/out.txt"
+                                            << "dsg"
+                                            << "/d/out.txt";
+        QTest::newRow("dot in folder only") << "/d.v2/out"
+                                            << "dsg"
+                                            << "/d.v2/out.dsg";
+        QTest::newRow("no default") << "/d/out"
+                                    << ""
+                                    << "/d/out";
+    }
+    void defaultExtension() {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(QString, result);
+        QCOMPARE(QtPrompter::WithDefaultExtension(name, extension), result);
+    }
+
+    void openDialogUsesFiltersAndIndex() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("VOKG01.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QStringList shownFilters;
+        QString shownFilter, title;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            shownFilters = dialog->nameFilters();
+            shownFilter = dialog->selectedNameFilter();
+            title = dialog->windowTitle();
+            dialog->selectFile(dir.filePath("VOKG01.dat"));
+            static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog's own checks run
+        });
+        FileDialogRequest request;
+        request.title = "Open";
+        request.initialFolder = dir.path();
+        request.filter = "Design file|*.dsg|Machine data|VOKG*.dat";
+        request.filterIndex = 2;
+        QtPrompter prompter;
+        const auto result = prompter.OpenFile(request);
+        QCOMPARE(shownFilters, (QStringList{"Design file (*.dsg)", "Machine data (VOKG*.dat)"}));
+        QCOMPARE(shownFilter, QString("Machine data (VOKG*.dat)"));
+        QCOMPARE(title, QString("Open"));
+        QVERIFY(result.has_value());
+        QCOMPARE(result->path, dir.filePath("VOKG01.dat"));
+        QCOMPARE(result->filterIndex, 2);
+    }
+
+    void cancelledDialogIsNoResult() {
+        WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        QtPrompter prompter;
+        FileDialogRequest request;
+        request.filter = "Design file|*.dsg";
+        QVERIFY(!prompter.OpenFile(request).has_value());
+    }
+
+    void saveAppendsDefaultExtension() {
+        QTemporaryDir dir;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("new");
+            static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog's own checks run
+        });
+        FileDialogRequest request;
+        request.initialFolder = dir.path();
+        request.filter = "Design file|*.dsg";
+        request.defaultExtension = "dsg";
+        QtPrompter prompter;
+        const auto result = prompter.SaveFile(request);
+        QVERIFY(result.has_value());
+        QCOMPARE(result->path, dir.filePath("new.dsg"));
+        QCOMPARE(result->filterIndex, 1);
+    }
+
+    // Overwriting asks first when asked to; answering No keeps the dialog open.
+    void saveConfirmsOverwrite_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmation requested") << true;
+        QTest::newRow("no confirmation") << false;
+    }
+    void saveConfirmsOverwrite() {
+        QFETCH(bool, confirm);
+        QTemporaryDir dir;
+        QFile existing(dir.filePath("old.dsg"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        bool asked = false;
+        QFileDialog* fileDialog = nullptr;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            fileDialog = dialog;
+            if (confirm) {
+                WhenShown<QMessageBox>(
+                    [&](QMessageBox* box) {
+                        asked = true;
+                        box->button(QMessageBox::No)->click();
+                        // Still open after No: the user may pick another name or give up.
+                        QTimer::singleShot(10, fileDialog, [&] { fileDialog->reject(); });
+                    },
+                    dialog);
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("old");
+            static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog's own checks run
+        });
+        FileDialogRequest request;
+        request.initialFolder = dir.path();
+        request.filter = "Design file|*.dsg";
+        request.defaultExtension = "dsg";
+        request.confirmOverwrite = confirm;
+        QtPrompter prompter;
+        const auto result = prompter.SaveFile(request);
+        QCOMPARE(asked, confirm);
+        QCOMPARE(result.has_value(), !confirm);
+        if (result)
+            QCOMPARE(result->path, dir.filePath("old.dsg"));
+    }
+};
+
+QTEST_MAIN(TestQtPrompter)
+#include "tst_QtPrompter.moc"
