@@ -1,0 +1,10 @@
+#include "hlpkit/CDialogOpenSave.h"
+
+namespace hlpkit {
+
+const QUuid CDialogOpenSave::kClassId{0xd4824904, 0x2e2f, 0x4558, 0x87, 0x41, 0x71,
+                                      0xc5,       0x68,   0x66,   0xd3, 0xe8};
+const QUuid CDialogOpenSave::kInterfaceId{0xdfa2d31d, 0xbd61, 0x4050, 0xb0, 0x49, 0x66,
+                                          0xff,       0x81,   0x67,   0x54, 0xdc};
+
+} // namespace hlpkit
