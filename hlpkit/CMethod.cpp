@@ -79,21 +79,17 @@ public:
 private:
     void Add(const QByteArray& item) {
         if (!first_) {
-            // The next zone starts at or after the end of the previous item; an empty item
-            // still takes its zone, so that two items never start in the same column.
+            // The next zone lies strictly beyond the previous item, so an item that fills its
+            // zone exactly is still followed by blanks and never runs into the next one.
             qsizetype column = bytes_.size();
-            qsizetype next = (column + kPrintZoneWidth - 1) / kPrintZoneWidth * kPrintZoneWidth;
-            if (next <= lastStart_)
-                next = lastStart_ + kPrintZoneWidth;
+            qsizetype next = (column / kPrintZoneWidth + 1) * kPrintZoneWidth;
             bytes_.append(QByteArray(next - column, ' '));
         }
         first_ = false;
-        lastStart_ = bytes_.size();
         bytes_.append(item);
     }
 
     QByteArray bytes_;
-    qsizetype lastStart_ = 0;
     bool first_ = true;
 };
 
