@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -42,7 +41,9 @@ QSet<QString> ProcessList::BaseNames() const {
         QString executable = QFileInfo(folder + QStringLiteral("/exe")).symLinkTarget();
         if (!executable.isEmpty()) {
             // A replaced or removed executable keeps running under its old name.
-            executable.remove(QRegularExpression(QStringLiteral(" \\(deleted\\)$")));
+            const QLatin1StringView deleted(" (deleted)");
+            if (executable.endsWith(deleted))
+                executable.chop(deleted.size());
             names.insert(BaseNameOf(executable));
         }
         const QByteArray command = ReadSmallFile(folder + QStringLiteral("/comm")).trimmed();
