@@ -1,0 +1,84 @@
+#include "model/DefinitionFile.h"
+
+#include "model/LenientNumber.h"
+#include "platform/AnsiCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vokg {
+
+DefinitionFile DefinitionFile::Open(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        throw hlpkit::RunError(hlpkit::FileNotFound,
+                               hlpkit::StandardErrorText(hlpkit::FileNotFound) + QStringLiteral(": ") + path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw hlpkit::RunError(hlpkit::PathFileAccessError,
+                               hlpkit::StandardErrorText(hlpkit::PathFileAccessError) + QStringLiteral(": ") +
+                                   path);
+    // Line feeds and TABs never occur inside a double-byte character (trail bytes are 0x40 and up),
+    // so the whole file can be decoded before it is split.
+    const QString text = platform::AnsiCodec::Decode(file.readAll());
+    DefinitionFile table;
+    table.fileName_ = info.fileName();
+    table.lines_ = text.split(u'\n');
+    if (!table.lines_.isEmpty() && table.lines_.last().isEmpty())
+        table.lines_.removeLast();
+    for (QString& line : table.lines_) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return table;
+}
+
+QStringList DefinitionFile::Fields(qsizetype index, int minFields) const {
+    const QString& line = lines_.at(index);
+    if (line.trimmed().isEmpty())
+        throw LineError(hlpkit::SubscriptOutOfRange, index, QStringLiteral("the line is blank"));
+    QStringList fields = line.split(u'\t');
+    if (fields.size() < minFields)
+        throw LineError(hlpkit::SubscriptOutOfRange, index,
+                        QStringLiteral("%1 fields where %2 are needed").arg(fields.size()).arg(minFields));
+    return fields;
+}
+
+qint32 DefinitionFile::Int32Field(qsizetype index, const QStringList& fields, int field) const {
+    try {
+        return LenientInt32(fields.at(field));
+    } catch (const hlpkit::RunError& error) {
+        throw LineError(error.code, index,
+                        QStringLiteral("field %1 \"%2\" is out of range").arg(field).arg(fields.at(field)));
+    }
+}
+
+qint16 DefinitionFile::Int16Field(qsizetype index, const QStringList& fields, int field) const {
+    try {
+        return LenientInt16(fields.at(field));
+    } catch (const hlpkit::RunError& error) {
+        throw LineError(
+            error.code, index,
+            QStringLiteral("field %1 \"%2\" is out of the 16-bit range").arg(field).arg(fields.at(field)));
+    }
+}
+
+hlpkit::RunError DefinitionFile::LineError(int code, qsizetype index, const QString& detail) const {
+    const QString base =
+        code == 457 ? QStringLiteral("This key is already associated with an element of this collection")
+                    : hlpkit::StandardErrorText(code);
+    return hlpkit::RunError(
+        code, QStringLiteral("%1: %2 line %3: %4").arg(base, fileName_).arg(index + 1).arg(detail));
+}
+
+QString DefinitionFile::TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace vokg

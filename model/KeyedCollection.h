@@ -1,0 +1,99 @@
+#pragma once
+
+#include "hlpkit/RunError.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace vokg {
+
+// The ordered keyed collection behind CModes, CDigitals, CSelections, CCustoms and
+// CCusSelections: insertion order for enumeration and 1-based indexes, a hash index for keys.
+// Keys compare without regard to letter case, as the definition tables were always checked:
+// two signals "I1" and "i1" are one key.
+template <class T> class KeyedCollection {
+public:
+    // Enumerates the items themselves (not their owning pointers) in insertion order.
+    class Iterator {
+    public:
+        using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
+        explicit Iterator(Base base) : base_(base) {}
+        T& operator*() const { return **base_; }
+        T* operator->() const { return base_->get(); }
+        Iterator& operator++() {
+            ++base_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return base_ == other.base_; }
+        bool operator!=(const Iterator& other) const { return base_ != other.base_; }
+
+    private:
+        Base base_;
+    };
+
+    qsizetype Count() const { return qsizetype(items_.size()); }
+    bool Contains(const QString& key) const { return index_.contains(Fold(key)); }
+
+    // nullptr when no item has the key.
+    T* Find(const QString& key) const {
+        const auto found = index_.constFind(Fold(key));
+        return found == index_.cend() ? nullptr : items_[std::size_t(found.value())].get();
+    }
+
+    // 1-based; nullptr outside 1..Count.
+    T* At(qsizetype index) const {
+        return index >= 1 && index <= Count() ? items_[std::size_t(index - 1)].get() : nullptr;
+    }
+
+    // Throws RunError 457 when the key is already taken; the collection is then unchanged.
+    T& Append(const QString& key, std::unique_ptr<T> item) {
+        const QString folded = Fold(key);
+        if (index_.contains(folded))
+            throw hlpkit::RunError(kDuplicateKey, DuplicateKeyText(key));
+        index_.insert(folded, Count());
+        keys_.push_back(folded);
+        items_.push_back(std::move(item));
+        return *items_.back();
+    }
+
+    bool Remove(qsizetype index) {
+        if (index < 1 || index > Count())
+            return false;
+        items_.erase(items_.begin() + (index - 1));
+        keys_.erase(keys_.begin() + (index - 1));
+        Reindex();
+        return true;
+    }
+
+    bool Remove(const QString& key) {
+        const auto found = index_.constFind(Fold(key));
+        return found != index_.cend() && Remove(found.value() + 1);
+    }
+
+    Iterator begin() const { return Iterator(items_.cbegin()); }
+    Iterator end() const { return Iterator(items_.cend()); }
+
+    static constexpr int kDuplicateKey = 457;
+    static QString DuplicateKeyText(const QString& key) {
+        return QStringLiteral("This key is already associated with an element of this collection: \"%1\"")
+            .arg(key);
+    }
+
+private:
+    static QString Fold(const QString& key) { return key.toCaseFolded(); }
+
+    void Reindex() {
+        index_.clear();
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            index_.insert(keys_[i], qsizetype(i));
+    }
+
+    std::vector<std::unique_ptr<T>> items_;
+    std::vector<QString> keys_;
+    QHash<QString, qsizetype> index_;
+};
+
+} // namespace vokg
