@@ -145,6 +145,9 @@ void CMethod::ErrReg(int errNumber, const QString& errText, const QString& procN
     } catch (...) {
     }
     try {
+        // One line at a time, so that reports from two threads never interleave in the file.
+        static QMutex logMutex;
+        QMutexLocker lock(&logMutex);
         AppendToLog(errNumber, errText, procName);
     } catch (...) {
     }

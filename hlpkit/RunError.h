@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <exception>
+#include <new>
+
 namespace hlpkit {
 
 class CMethod;
