@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <cstdio>
 
 namespace vokg {
 namespace {
@@ -53,10 +54,18 @@ int RoundedSetting(const QString& text, int fallback) {
 Startup::Startup(App& app) : app_(app) {}
 
 bool Startup::CheckSingleInstance(platform::SingleInstanceLock& lock) {
-    if (lock.TryAcquire())
+    switch (lock.Acquire()) {
+    case platform::SingleInstanceLock::State::HeldElsewhere:
+        app_.Messages().ShowMsg(kMessageRunsAlready, kExclamation);
+        return false;
+    case platform::SingleInstanceLock::State::Failed:
+        // A lock that cannot be made must not keep the program from starting; it is reported.
+        std::fprintf(stderr, "%s: single-instance lock unavailable: %s\n", qPrintable(app_.Identity().baseName),
+                     qPrintable(lock.ErrorText()));
         return true;
-    app_.Messages().ShowMsg(kMessageRunsAlready, kExclamation);
-    return false;
+    default:
+        return true;
+    }
 }
 
 bool Startup::CheckSiblingTool(const platform::ProcessList& processes) {

@@ -71,7 +71,7 @@ int RunProgram(const ProgramOptions& options) {
     platform::SingleInstanceLock lock(baseName);
     if (!startup.CheckSingleInstance(lock))
         return kEndedAtStart;
-    if (!startup.CheckSiblingTool(platform::ProcessList::Snapshot()))
+    if (!startup.CheckSiblingTool(platform::ProcessList()))
         return kEndedAtStart;
 
     // The main window's load sequence.

@@ -8,6 +8,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Startup.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/PictureSet.h"
 #include "shell/messages/SharedProcedures.h"
 
 #include <QAction>
@@ -181,15 +182,16 @@ void fMain::SetUICaptions() {
 }
 
 void fMain::PastePicture() {
-    const QPixmap open = LoadPictureById(190);
-    const QPixmap save = LoadPictureById(194);
-    const QPixmap close = LoadPictureById(110);
+    auto iconOf = [](int id) {
+        const std::optional<Picture> picture = LoadPictureById(id);
+        return picture ? ToIcon(*picture) : QIcon();
+    };
     if (openButton_)
-        openButton_->setIcon(QIcon(open));
+        openButton_->setIcon(iconOf(PictureId::OpenBitmap));
     if (saveButton_)
-        saveButton_->setIcon(QIcon(save));
+        saveButton_->setIcon(iconOf(PictureId::SaveBitmap));
     if (closeButton_)
-        closeButton_->setIcon(QIcon(close));
+        closeButton_->setIcon(iconOf(PictureId::CloseBitmap));
 }
 
 void fMain::CreateToolbar() {
