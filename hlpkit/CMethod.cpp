@@ -49,7 +49,11 @@ void DefaultErrorBox(const QString& title, const QString& text) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (application != nullptr && QThread::currentThread() == application->thread()) {
+    // On a platform without a screen (offscreen, minimal) nobody could ever close the box, so
+    // the report goes to standard error instead of blocking the program for good.
+    const QString platformName = QGuiApplication::platformName();
+    const bool canShow = platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal");
+    if (application != nullptr && canShow && QThread::currentThread() == application->thread()) {
         QMessageBox::critical(QApplication::activeWindow(), title, shown, QMessageBox::Ok);
         return;
     }
