@@ -239,12 +239,15 @@ bool FileSave::CheckFreeSpace(const QString& source, const QString& destination)
                            [&] { return CheckFreeSpace(QFileInfo(source).size(), destination); });
 }
 
-bool FileSave::CheckFreeSpace(qint64 bytes, const QString& destination) {
+bool FileSave::CheckFreeSpace(qint64 bytes, const QString& destination) const {
     if (IsNetworkPath(destination))
         return true;
     // The new file is written beside the old one before it replaces it, so even an existing
     // target needs room for the new bytes.
-    const QStorageInfo storage(QFileInfo(destination).absolutePath());
+    const QString folder = QFileInfo(destination).absolutePath();
+    if (freeSpace_)
+        return freeSpace_(folder) >= bytes;
+    const QStorageInfo storage(folder);
     if (!storage.isValid())
         return false;
     return storage.bytesAvailable() >= bytes;

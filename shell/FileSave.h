@@ -36,7 +36,7 @@ public:
 
     // True when the file `source` fits where `destination` goes (or replaces an existing file).
     bool CheckFreeSpace(const QString& source, const QString& destination);
-    static bool CheckFreeSpace(qint64 bytes, const QString& destination);
+    bool CheckFreeSpace(qint64 bytes, const QString& destination) const;
 
     // The target's folder exists (message 74 otherwise) and is writable (75).
     bool DriveOK(const QString& path);
@@ -51,12 +51,17 @@ public:
     using ReplaceHook = std::function<bool(const QString& target)>;
     void SetBeforeReplaceHook(ReplaceHook hook) { beforeReplace_ = std::move(hook); }
 
+    // Test seam: the free bytes of the file system that holds a folder.
+    using FreeSpaceProbe = std::function<qint64(const QString& folder)>;
+    void SetFreeSpaceProbe(FreeSpaceProbe probe) { freeSpace_ = std::move(probe); }
+
 private:
     bool ReplaceFile(const QByteArray& bytes, const QString& target);
 
     App& app_;
     EditorHost& host_;
     ReplaceHook beforeReplace_;
+    FreeSpaceProbe freeSpace_;
 };
 
 } // namespace vokg
