@@ -27,7 +27,9 @@ namespace {
 
 // Runs `act` on the first modal dialog of type T once it is shown (and not `skip`); the
 // dialog is closed afterwards whatever `act` did, so a failing test never hangs in exec().
-template <class T> void WhenShown(std::function<void(T*)> act, QWidget* skip = nullptr, int attempts = 500) {
+// Polls for the modal dialog for up to a minute: a file dialog can take seconds to appear on a
+// loaded machine, and a poll that gives up leaves the dialog open for good.
+template <class T> void WhenShown(std::function<void(T*)> act, QWidget* skip = nullptr, int attempts = 6000) {
     QTimer::singleShot(10, [act, skip, attempts] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!dialog || dialog == skip) {
