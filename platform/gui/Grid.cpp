@@ -520,6 +520,11 @@ bool Grid::CommitEditor(QWidget* editor) {
     if (editor == nullptr || committing_ || !editor_ || (editor != editor_ && editor != editorTextBox_)) {
         return false;
     }
+    // Rows coming or going under an open editor (a rebuild, a filter) end the edit unwritten:
+    // the window would not hear of a text it never accepted.
+    if (model_->InStructureChange() || modelResetting_) {
+        return false;
+    }
     const QString typed = GridDelegate::EditorValue(editor_);
     QString text = typed;
     bool cancel = false;
