@@ -3,7 +3,7 @@
 #include "hlpkit/CMethod.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
-#include "platform/gui/QtPrompter.h"
+#include "shell/gui/DialogPrompter.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
 #include "shell/gui/fMain.h"
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -53,6 +54,10 @@ ProgramOptions ParseProgramArguments(const QStringList& arguments) {
             options.screenshotPath = arguments[++index];
             continue;
         }
+        if (arguments[index] == QLatin1String("--screenshot-menu") && index + 1 < arguments.size()) {
+            options.screenshotMenu = arguments[++index];
+            continue;
+        }
         items.append(arguments[index]);
     }
     // Each argument is one item of the comma-separated command line.
@@ -61,7 +66,12 @@ ProgramOptions ParseProgramArguments(const QStringList& arguments) {
 }
 
 int RunProgram(const ProgramOptions& options) {
-    platform::QtPrompter prompter;
+    // The prompter reports its own failures through a method utility of its own: the shared
+    // objects do not exist yet when it is made.
+    std::unique_ptr<hlpkit::CMethod> prompterMethod = hlpkit::Create<hlpkit::CMethod>();
+    if (!prompterMethod)
+        return kEndedAtStart;
+    DialogPrompter prompter(nullptr, *prompterMethod, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     App app(prompter, ProgramIdentity{programFolder, baseName});
@@ -96,10 +106,11 @@ int RunProgram(const ProgramOptions& options) {
     window.SetHiddenCommands(false, false, HasExportKeyword(options.commandLine));
     window.show();
 
-    const QString file = Startup::FindFileNameFromCommand(options.commandLine);
-    (void)file; // opening the command-line file arrives with the open command
+    window.OpenCommandLineFile(Startup::FindFileNameFromCommand(options.commandLine));
 
     if (!options.screenshotPath.isEmpty()) {
+        if (options.screenshotMenu == QLatin1String("Parameter"))
+            QTimer::singleShot(800, &window, [&] { window.ParameterMenu()->popup(window.mapToGlobal(QPoint(120, 20))); });
         QTimer::singleShot(1500, &window, [&] {
             SaveScreenshot(window, options.screenshotPath);
             window.close();

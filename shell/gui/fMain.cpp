@@ -4,7 +4,11 @@
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "editors/fHeader.h"
+#include "shell/AccessLevels.h"
 #include "shell/App.h"
+#include "shell/FileOpen.h"
+#include "shell/FileSave.h"
 #include "shell/SettingKeys.h"
 #include "shell/Startup.h"
 #include "shell/messages/Messages.h"
@@ -60,7 +64,75 @@ fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     mdi_->setObjectName(QStringLiteral("mdi"));
     setCentralWidget(mdi_);
     BuildMenus();
+    ConnectCommands();
 }
+
+void fMain::ConnectCommands() {
+    connect(openAction_, &QAction::triggered, this, [this] { FileOpen(app_, *this).OpenUserFile(); });
+    connect(saveAllAction_, &QAction::triggered, this, [this] { Save(0, true); });
+    connect(saveAsAction_, &QAction::triggered, this, [this] { Save(1, false); });
+    connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(2, false); });
+    connect(comparisonMenu_, &QMenu::triggered, this, [this](QAction* item) { OpenComparison(item); });
+    connect(editHeader_, &QAction::triggered, this, [this] { EditHeader(); });
+    connect(passwordAction_, &QAction::triggered, this, [this] { EditPasswordAndAuthor(); });
+    connect(arrangeAction_, &QAction::triggered, this, [this] { mdi_->tileSubWindows(); });
+    // The version-information file viewer is not part of this program yet.
+    versionAction_->setEnabled(false);
+}
+
+void fMain::Save(int mode, bool withoutAsking) {
+    if (FileSave(app_, *this).SaveAllFiles(mode, withoutAsking))
+        CancelAllUpdate();
+}
+
+void fMain::OpenComparison(QAction* item) {
+    const QList<QAction*> items = comparisonMenu_->actions();
+    const int index = static_cast<int>(items.indexOf(item));
+    FileOpen open(app_, *this);
+    if (index == 0) {
+        open.ReadVOKGData(1, QString(), -1, false);
+        return;
+    }
+    // The table items name their table in the last character of the caption.
+    const QString caption = item->text();
+    const int table = caption.right(1).toInt();
+    if (table >= 1 && table <= 8)
+        open.ReadVOKGData(1, app_.State().userPath, table, false);
+}
+
+void fMain::EditHeader() {
+    fHeader dialog(app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
+                   [this] { return FileSave(app_, *this).SaveAllFiles(0, true); },
+                   FileOpen::IsDSG(app_.State().userPath), this);
+    dialog.exec();
+    SetCaption();
+}
+
+void fMain::EditPasswordAndAuthor() {
+    if (AccessLevels(app_).InputPassword())
+        app_.State().mainChanged = m_IsChanged(true);
+    SetCaption();
+}
+
+bool fMain::m_IsChanged(bool flag) const { return flag && FileOpen::IsDSG(app_.State().userPath); }
+
+bool fMain::OpenCommandLineFile(const QString& file) {
+    if (file.isEmpty())
+        return false;
+    return FileOpen(app_, *this).ReadVOKGData(0, file, 1, false);
+}
+
+bool fMain::IsExistChanged() const { return false; }
+
+void fMain::CancelAllUpdate() {}
+
+void fMain::CloseAllForm() { mdi_->closeAllSubWindows(); }
+
+void fMain::PasteHikakuValue() {}
+
+void fMain::SaveAllVariables() {}
+
+void fMain::OpenAllModesWindow() {}
 
 void fMain::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -219,19 +291,22 @@ void fMain::CreateToolbar() {
     toolBar_->addSeparator();
 
     QFont tahoma(QStringLiteral("Tahoma"));
-    auto makeCommand = [&](const QString& name, int resource) {
+    auto makeCommand = [&](const QString& name, int resource, QAction** action = nullptr) {
         auto* button = new QPushButton(R(resource), toolBar_);
         button->setObjectName(name);
         button->setFont(tahoma);
-        toolBar_->addWidget(button);
+        QAction* added = toolBar_->addWidget(button);
+        if (action)
+            *action = added;
         return button;
     };
     btnHikaku_ = makeCommand(QStringLiteral("btnHikaku"), 1546);
     toolBar_->addSeparator();
-    btnHeader_ = makeCommand(QStringLiteral("btnHeader"), 1547);
+    btnHeader_ = makeCommand(QStringLiteral("btnHeader"), 1547, &btnHeaderAction_);
     btnParameter_ = makeCommand(QStringLiteral("btnParameter"), 1548);
-    btnOkuri_ = makeCommand(QStringLiteral("btnOkuri"), 1549);
+    btnOkuri_ = makeCommand(QStringLiteral("btnOkuri"), 1549, &btnOkuriAction_);
     btnCustomize_ = makeCommand(QStringLiteral("btnCustomize"), 1550);
+    connect(btnHeader_, &QPushButton::clicked, this, [this] { EditHeader(); });
 
     // Pop-up menus open at the lower-left corner of the pressed button.
     auto popupUnder = [](QPushButton* button, QMenu* menu) {
@@ -250,7 +325,7 @@ void fMain::CreateToolbar() {
 void fMain::EnableCommands() {
     const RunState& state = app_.State();
     const bool open = !state.userPath.isEmpty();
-    const bool design = open && QFileInfo(state.userPath).suffix().compare(QLatin1String("DSG"), Qt::CaseInsensitive) == 0;
+    const bool design = open && FileOpen::IsDSG(state.userPath);
     if (saveButton_)
         saveButton_->setEnabled(design);
     saveAllAction_->setEnabled(design);
@@ -332,11 +407,11 @@ void fMain::FitToWorkArea() {
 }
 
 void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
-    if (btnHeader_)
-        btnHeader_->setVisible(showHeader);
+    if (btnHeaderAction_)
+        btnHeaderAction_->setVisible(showHeader);
     editHeader_->setVisible(showHeader);
-    if (btnOkuri_)
-        btnOkuri_->setVisible(showFeed);
+    if (btnOkuriAction_)
+        btnOkuriAction_->setVisible(showFeed);
     editPitch_->setVisible(showFeed);
     exportSeparator_->setVisible(showExport);
     exportAction_->setVisible(showExport);
@@ -353,16 +428,32 @@ void fMain::ToggleSetting(int item) {
 }
 
 void fMain::closeEvent(QCloseEvent* event) {
-    if (changed_) {
+    RunState& state = app_.State();
+    if (state.mainChanged) {
         // Message 38: Yes / No / Cancel.
         switch (app_.Messages().ShowMsg(38, 6)) {
         case platform::Answer::Yes:
+            // Only a save that succeeded lets the program end: the edits are still only here.
+            if (!FileSave(app_, *this).SaveAllFiles(0, true)) {
+                event->ignore();
+                return;
+            }
+            CancelAllUpdate();
+            break;
         case platform::Answer::No:
+            CancelAllUpdate();
+            state.mainChanged = false;
             break;
         default:
             event->ignore();
             return;
         }
+    }
+    // Every editor window asks its own closing question; one that stays open keeps the program.
+    mdi_->closeAllSubWindows();
+    if (!mdi_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
     }
     Startup(app_).DeleteTempFiles();
     event->accept();

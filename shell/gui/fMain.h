@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/EditorHost.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -19,18 +21,33 @@ namespace vokg {
 class App;
 
 // The multiple-document frame: menus, toolbar, status panels and the editor windows.
-class fMain : public QMainWindow {
+class fMain : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     explicit fMain(App& app, QWidget* parent = nullptr);
+
+    // What open and save ask of the editor windows.
+    bool IsExistChanged() const override;
+    void CancelAllUpdate() override;
+    void CloseAllForm() override;
+    void PasteHikakuValue() override;
+    void SaveAllVariables() override;
+    void OpenAllModesWindow() override;
+    void SetCaption() override;
+    void EnableCommands() override;
+
+    // Opens the file named on the command line as the user file at table 1.
+    bool OpenCommandLineFile(const QString& file);
+
+    // The value the main window's changed flag takes after the password or author changed:
+    // only a design file can store them.
+    bool m_IsChanged(bool flag) const;
 
     // Puts every caption from the message resources and sets the screen-size run state.
     void SetUICaptions();
     void PastePicture();
     void CreateToolbar();
-    void EnableCommands();
     void Create_mnuParam();
-    void SetCaption();
     // The check marks of the four option switches, from the stored settings.
     void LoadSettingMarks();
 
@@ -44,9 +61,7 @@ public:
     QAction* GetManufacturerMenu() const;
     int GetMenuIndexByMode(const QString& modeName) const;
 
-    bool ChangedFlag() const { return changed_; }
-    void SetChangedFlag(bool changed) { changed_ = changed; }
-    bool Busy() const { return busy_; }
+    QMdiArea* Mdi() const { return mdi_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,10 +69,13 @@ protected:
 private:
     void BuildMenus();
     void ToggleSetting(int item);
+    void ConnectCommands();
+    void Save(int mode, bool withoutAsking);
+    void OpenComparison(QAction* item);
+    void EditHeader();
+    void EditPasswordAndAuthor();
 
     App& app_;
-    bool changed_ = false;
-    bool busy_ = false;
 
     QMdiArea* mdi_ = nullptr;
     QMenu* fileMenu_ = nullptr;
@@ -93,6 +111,8 @@ private:
     QPushButton* btnOkuri_ = nullptr;
     QPushButton* btnParameter_ = nullptr;
     QPushButton* btnHeader_ = nullptr;
+    QAction* btnHeaderAction_ = nullptr; // a toolbar widget is shown and hidden through its action
+    QAction* btnOkuriAction_ = nullptr;
     QLabel* userCaption_ = nullptr;
     QLabel* userPanel_ = nullptr;
     QLabel* comparisonCaption_ = nullptr;
