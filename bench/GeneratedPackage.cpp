@@ -17,7 +17,7 @@ void WriteLines(const QString& path, const QByteArray& text) {
 
 } // namespace
 
-void WritePackage(const QString& folder, int digitals, int signals, int functions) {
+void WritePackage(const QString& folder, int digitals, int signalCount, int functions) {
     const QDir dir(folder);
     constexpr int kModes = 10;
     QByteArray modes;
@@ -47,7 +47,7 @@ void WritePackage(const QString& folder, int digitals, int signals, int function
 
     QByteArray inputs;
     QByteArray outputs;
-    for (int s = 0; s < signals; ++s) {
+    for (int s = 0; s < signalCount; ++s) {
         const int base = 100 + s * 13;
         if (s % 2 == 0) {
             inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input\t" + QByteArray::number(base) + '\t' +

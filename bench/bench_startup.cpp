@@ -6,6 +6,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/ArchiveExtractor.h"
 #include "platform/Prompter.h"
+#include "model/CModes.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
 
@@ -59,10 +60,25 @@ void BM_StartupFromArchive(benchmark::State& state) {
         const vokg::DefinitionSource source{package.archive, package.extracted.path(), true};
         if (!startup.LoadDefinitionTables(source))
             state.SkipWithError("the definitions did not load");
-        benchmark::DoNotOptimize(app.Modes());
+        benchmark::DoNotOptimize(app.Modes().AllDititalCount());
     }
 }
 BENCHMARK(BM_StartupFromArchive)->Unit(benchmark::kMillisecond);
+
+// The same without the archive: the tables are read where they lie.
+void BM_StartupFromExtractedTables(benchmark::State& state) {
+    Package& package = SharedPackage();
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        vokg::App app(prompter, vokg::ProgramIdentity{package.sources.path(), QStringLiteral("VOKG_SET")});
+        app.CreateActiveX();
+        vokg::Startup startup(app);
+        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), package.sources.path(), false}))
+            state.SkipWithError("the definitions did not load");
+        benchmark::DoNotOptimize(app.Modes().AllDititalCount());
+    }
+}
+BENCHMARK(BM_StartupFromExtractedTables)->Unit(benchmark::kMillisecond);
 
 void BM_ExtractOnly(benchmark::State& state) {
     Package& package = SharedPackage();

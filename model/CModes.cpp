@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QVarLengthArray>
 
 #include <optional>
 #include <utility>
@@ -302,23 +303,59 @@ qint32 CModes::GetUserValueByName(const QString& name) const {
 }
 
 void CModes::UpdateMaxMin() {
-    // One pass builds the first-match index that GetUserValueByName would find per bound.
-    QHash<QString, qint32> userValueByName;
-    for (const CMode& mode : items_) {
-        for (const CDigital& digital : mode.Digits()) {
-            if (!userValueByName.contains(digital.digital()))
-                userValueByName.insert(digital.digital(), digital.UserValue());
-        }
-    }
+    // Runs after every table read, so it must not index all names each time: bounds given by
+    // name are few, so collect those names first and look each up by one ordered scan.
+    struct Bound {
+        CDigital* digital;
+        bool isMin;
+        qsizetype name;
+    };
+    QVarLengthArray<Bound, 32> bounds;
+    QVarLengthArray<QString, 16> names;
+    auto nameIndex = [&names](const QString& name) {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            if (names[i] == name)
+                return i;
+        names.append(name);
+        return names.size() - 1;
+    };
     for (CMode& mode : items_) {
         for (CDigital& digital : mode.Digits()) {
+            if (digital.MinString().isEmpty() && digital.MaxString().isEmpty())
+                continue;
             if (digital.InputType() != u"NUM")
                 continue;
             if (!digital.MinString().isEmpty())
-                digital.SetMin(QString::number(userValueByName.value(digital.MinString(), 0)));
+                bounds.append({&digital, true, nameIndex(digital.MinString())});
             if (!digital.MaxString().isEmpty())
-                digital.SetMax(QString::number(userValueByName.value(digital.MaxString(), 0)));
+                bounds.append({&digital, false, nameIndex(digital.MaxString())});
         }
+    }
+    if (bounds.isEmpty())
+        return;
+    // The first digital of each name, in mode then digital order; a name nobody has reads 0.
+    QVarLengthArray<std::optional<qint32>, 16> values(names.size());
+    qsizetype found = 0;
+    for (const CMode& mode : items_) {
+        for (const CDigital& digital : mode.Digits()) {
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (!values[i] && digital.digital() == names[i]) {
+                    values[i] = digital.UserValue();
+                    ++found;
+                }
+            }
+            if (found == names.size())
+                break;
+        }
+        if (found == names.size())
+            break;
+    }
+    for (const Bound& bound : bounds) {
+        const QString text = QString::number(values[bound.name].value_or(0));
+        if (bound.isMin)
+            bound.digital->SetMin(text);
+        else
+            bound.digital->SetMax(text);
     }
 }
 

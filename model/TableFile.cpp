@@ -21,13 +21,7 @@ QByteArray ReadTableBytes(const QString& path, qint64 position) {
     return table;
 }
 
-int ByteAt(const QByteArray& bytes, qint64 offset) {
-    if (offset < 0 || offset >= bytes.size())
-        hlpkit::Raise(hlpkit::SubscriptOutOfRange);
-    return static_cast<unsigned char>(bytes.at(offset));
-}
-
-int WordAt(const QByteArray& bytes, qint64 offset) { return ByteAt(bytes, offset) * 256 + ByteAt(bytes, offset + 1); }
+void RaiseOutOfRange() { hlpkit::Raise(hlpkit::SubscriptOutOfRange); }
 
 void PutByte(QByteArray& bytes, qint64 offset, int value) {
     if (offset < 0 || offset >= bytes.size())
