@@ -20,11 +20,16 @@ public:
     void QueueInput(const QString& text) { inputs_.append(text); }
     void ClearInputs() { inputs_.clear(); }
 
+    // The answer of the save-destination dialog.
+    void QueueTables(QList<int> tables) { tables_ = std::move(tables); }
+    QList<int> ChooseTables(int) override { return tables_; }
+
     // The texts shown so far.
     const QStringList& Shown() const { return shown_; }
 
 private:
     QStringList inputs_;
+    QList<int> tables_;
     QStringList shown_;
 };
 

@@ -10,5 +10,6 @@ class CliSession;
 int DefsCommand(CliSession& session, const QStringList& arguments);
 int DumpCommand(CliSession& session, const QStringList& arguments);
 int DiffCommand(CliSession& session, const QStringList& arguments);
+int SetCommand(CliSession& session, const QStringList& arguments);
 
 } // namespace vokg::cli

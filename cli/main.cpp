@@ -14,7 +14,9 @@ constexpr const char* kUsage =
     "  dump FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
     "                                         print one table as JSON\n"
     "  diff A[:T] B[:T] [--all-tables] [--json] [--password PW] [--special PW] [--manufacturer PW]\n"
-    "                                         list the differences of two tables\n";
+    "                                         list the differences of two tables\n"
+    "  set FILE[:TABLE] ASSIGNMENT... [--password PW] [--special PW] [--manufacturer PW] [--to-tables 2,5]\n"
+    "                                         change values through the program's own save\n";
 
 } // namespace
 
@@ -38,6 +40,8 @@ int main(int argc, char* argv[]) {
         return vokg::cli::DumpCommand(session, arguments);
     if (command == QLatin1String("diff"))
         return vokg::cli::DiffCommand(session, arguments);
+    if (command == QLatin1String("set"))
+        return vokg::cli::SetCommand(session, arguments);
     std::fprintf(stderr, "vokg-cli: unknown command '%s'\n%s", qPrintable(command), kUsage);
     return vokg::cli::kUsage;
 }

@@ -63,6 +63,10 @@ private slots:
     void dumpRefusesFilesAndUsage_data();
     void dumpRefusesFilesAndUsage();
     void diffListsDifferencesInModelOrder();
+    void setChangesExactlyWhatItIsTold();
+    void setRefusesInvalidValuesAndWritesNothing_data();
+    void setRefusesInvalidValuesAndWritesNothing();
+    void setIntoOtherTablesAndReadOnlyFiles();
 };
 
 void CliTest::defsPrintsTheSampleDefinitions() {
@@ -238,6 +242,119 @@ void CliTest::diffListsDifferencesInModelOrder() {
     const QJsonArray differences = QJsonDocument::fromJson(run.out).array();
     QVERIFY(!differences.isEmpty());
     QCOMPARE(differences.last()[QStringLiteral("table")].toInt(), 8);
+}
+
+namespace {
+
+// A private copy of the sample design file and its companion.
+struct SampleCopy {
+    QTemporaryDir folder;
+    QString dsg = QDir(folder.path()).filePath(QStringLiteral("SAMPLE.DSG"));
+    SampleCopy() {
+        QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), dsg);
+        QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), QDir(folder.path()).filePath(QStringLiteral("SAMPLE.DSK")));
+        QFile::setPermissions(dsg, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    QByteArray Bytes() const {
+        QFile file(dsg);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+QStringList DiffLines(const QString& a, const QString& b) {
+    const Run run = RunCli({QStringLiteral("diff"), a, b, QStringLiteral("--special"), QStringLiteral("7468")});
+    return QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+void CliTest::setChangesExactlyWhatItIsTold() {
+    SampleCopy copy;
+    const QString before = QDir(copy.folder.path()).filePath(QStringLiteral("BEFORE.DSG"));
+    QVERIFY(QFile::copy(copy.dsg, before));
+    QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), QDir(copy.folder.path()).filePath(QStringLiteral("BEFORE.DSK"))));
+    const Run run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":2"), QStringLiteral("header.model=VK-9"),
+                            QStringLiteral("MACHINE/AREAX=200"), QStringLiteral("MACHINE/MACHTYP=L"),
+                            QStringLiteral("customize.O1.on_delay=40000"), QStringLiteral("customize.I1.logic=1"),
+                            QStringLiteral("feed.X_P1_A[3]=12"), QStringLiteral("feed.other[4]=9999"),
+                            QStringLiteral("SPECIAL/DB5=ON"), QStringLiteral("--special"), QStringLiteral("7468")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const QStringList lines = DiffLines(before + QStringLiteral(":2"), copy.dsg + QStringLiteral(":2"));
+    QVERIFY2(lines.contains(QStringLiteral("header.model: \"VK-2300\" -> \"VK-9\"")) ||
+                 lines.filter(QStringLiteral("header.model: ")).size() == 1,
+             qPrintable(lines.join(QLatin1Char('\n'))));
+    QVERIFY(lines.filter(QStringLiteral("digital MACHINE/AREAX: ")).value(0).endsWith(QLatin1String("-> 200")));
+    QVERIFY(lines.contains(QStringLiteral("customize O1.on_delay: ")) ||
+            lines.filter(QStringLiteral("customize O1.on_delay: ")).value(0).endsWith(QLatin1String("-> 40000")));
+    QVERIFY(lines.filter(QStringLiteral("feed X_P1_A[3]: ")).value(0).endsWith(QLatin1String("-> 12")));
+    QVERIFY(lines.filter(QStringLiteral("feed other[4]: ")).value(0).endsWith(QLatin1String("-> 9999")));
+    // Nothing else changed: every line names one of the assignments (values already equal to
+    // the assigned one make no line).
+    for (const QString& line : lines)
+        QVERIFY2(line.startsWith(QLatin1String("header.model")) || line.startsWith(QLatin1String("digital MACHINE/AREAX")) ||
+                     line.startsWith(QLatin1String("digital MACHINE/MACHTYP")) ||
+                     line.startsWith(QLatin1String("customize O1.on_delay")) ||
+                     line.startsWith(QLatin1String("customize I1.logic")) ||
+                     line.startsWith(QLatin1String("feed X_P1_A[3]")) || line.startsWith(QLatin1String("feed other[4]")) ||
+                     line.startsWith(QLatin1String("digital SPECIAL/DB5")),
+                 qPrintable(line));
+    // The edit of the axis entry survives the pitch view that shares its low byte.
+    const Run dump = RunCli({QStringLiteral("dump"), copy.dsg + QStringLiteral(":2")});
+    const QJsonObject feed = QJsonDocument::fromJson(dump.out).object()[QStringLiteral("feed")].toObject();
+    QCOMPARE(feed[QStringLiteral("X_P1_A")].toArray()[3].toInt(), 12);
+    QCOMPARE(feed[QStringLiteral("pitch")].toObject()[QStringLiteral("X_P1")].toArray()[6].toInt(), 12);
+    // Other tables are untouched.
+    QFile original(before);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray was = original.readAll();
+    const QByteArray now = copy.Bytes();
+    QCOMPARE(now.left(8192), was.left(8192));
+    QCOMPARE(now.mid(2 * 8192), was.mid(2 * 8192));
+}
+
+void CliTest::setRefusesInvalidValuesAndWritesNothing_data() {
+    QTest::addColumn<QString>("assignment");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("out of range") << "MACHINE/AREAX=100000" << QByteArray("Input value is out of range.");
+    QTest::newRow("empty") << "MACHINE/AREAX=" << QByteArray("Input value!");
+    QTest::newRow("not a selection") << "MACHINE/MACHTYP=X" << QByteArray("UpdateUserValue:cannot find selection ->X");
+    QTest::newRow("header too long") << "header.version=12345678901"
+                                     << QByteArray("Number of character must be less than as follows.\n\n10");
+    QTest::newRow("logic 2") << "customize.I1.logic=2" << QByteArray("Inptu value is invalid.");
+    QTest::newRow("time 65536") << "customize.O1.zenpa=65536" << QByteArray("Min = 0\nMax = 65535");
+    QTest::newRow("unknown function") << "customize.I1.kino=254" << QByteArray("Select function from list.");
+    QTest::newRow("axis over 99") << "feed.X_T2_B[30]=100" << QByteArray("Max = 99");
+    QTest::newRow("other value 0") << "feed.other[0]=0" << QByteArray("Min = 1\nMax = 100");
+    QTest::newRow("special without password") << "SPECIAL/DB5=ON" << QByteArray("no digital");
+}
+
+void CliTest::setRefusesInvalidValuesAndWritesNothing() {
+    QFETCH(QString, assignment);
+    QFETCH(QByteArray, message);
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    const Run run = RunCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAY=150"), assignment});
+    QCOMPARE(run.status, 6);
+    QVERIFY2(run.err.contains(message), run.err.constData());
+    QCOMPARE(copy.Bytes(), before);
+}
+
+void CliTest::setIntoOtherTablesAndReadOnlyFiles() {
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    Run run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":1"), QStringLiteral("header.version=9.99"),
+                      QStringLiteral("--to-tables"), QStringLiteral("5,2")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const QByteArray after = copy.Bytes();
+    for (int table : {1, 3, 4, 6, 7, 8})
+        QCOMPARE(after.mid((table - 1) * 8192, 8192), before.mid((table - 1) * 8192, 8192));
+    for (int table : {2, 5})
+        QCOMPARE(after.mid((table - 1) * 8192 + 10, 4), QByteArray("9.99"));
+    run = RunCli({QStringLiteral("set"), Sample(QStringLiteral("VOKG0001.dat")), QStringLiteral("header.version=1")});
+    QCOMPARE(run.status, 4);
+    run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":3"), QStringLiteral("header.version=1")});
+    QCOMPARE(run.status, 3);
+    QCOMPARE(copy.Bytes(), after);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
