@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vokg {
+
+class InputWindow;
+
+// What the parameter window hands to the print dialog.
+struct ParamPrintRequest {
+    int printKind = 0;
+    QString modeName;
+    bool onlyDif = false;           // the row filter "Different" is on
+    bool printTokushu = false;      // the window shows a row of a special mode
+    bool printManufacturer = false; // the window shows a row of a manufacturer mode
+};
+
+// What the editor windows need of the main window. The main window implements it; the
+// windows never reach the shell by any other road, so a test can stand in for the shell.
+class EditorServices {
+public:
+    virtual ~EditorServices() = default;
+
+    // Saves the user file (mode 0 overwrite, 1 save as, 2 other tables, 3 memory only);
+    // true when it was saved.
+    virtual bool SaveAllFiles(int mode, bool withoutAsking) = 0;
+
+    // Printing is offered only while the main window can show the print dialog.
+    virtual bool CanPrint() const { return false; }
+    // Shows the print dialog for the request; false when nothing was printed.
+    virtual bool PrintParameters(const ParamPrintRequest& request) {
+        static_cast<void>(request);
+        return false;
+    }
+    // Reads the open table of the user file again into the model (after a print that pushed
+    // unsaved edits into it), leaving the windows' grids as they are.
+    virtual void ReadVOKGData() {}
+
+    // The main window closes windows itself during an open: nothing is asked then.
+    virtual bool IsBusy() const = 0;
+
+    // Asks the mode password (0 special, 1 manufacturer); true only for the exact one.
+    virtual bool ExactPassWord(int kind) = 0;
+
+    // Shows or hides the manufacturer mode's item of the parameter menu.
+    virtual void SetManufacturerMenuVisible(bool visible) = 0;
+
+    // A window is going away: its menu check mark is cleared and it leaves the window list.
+    virtual void InputWindowClosed(InputWindow& window) = 0;
+
+    // Every open input window, the caller included, in the order they were opened.
+    virtual QList<InputWindow*> InputWindows() const = 0;
+
+    // A comparison file (or table) is loaded.
+    virtual bool HasComparison() const = 0;
+    // The user file is a design file: only that kind is ever written.
+    virtual bool UserFileIsDsg() const = 0;
+
+    // The per-user settings, section "Setting".
+    virtual QString ReadReg(const QString& key) const = 0;
+    virtual bool WriteReg(const QString& key, const QString& value) = 0;
+};
+
+} // namespace vokg

@@ -1,0 +1,813 @@
+#include "editors/fParam.h"
+
+#include "editors/EditorServices.h"
+#include "hlpkit/CToolTip.h"
+#include "hlpkit/RunError.h"
+#include "model/AccessModes.h"
+#include "model/CModes.h"
+#include "model/LenientNumber.h"
+#include "platform/gui/Grid.h"
+#include "shell/messages/Messages.h"
+#include "shell/messages/PictureSet.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace vokg {
+
+using platform::Answer;
+using platform::BoxKind;
+using platform::Grid;
+using platform::GridRange;
+
+namespace {
+
+const QColor kHeaderShade(224, 224, 224);
+const QColor kComparisonShade(255, 224, 192);
+const QColor kUserShade(255, 255, 255);
+const QColor kCurrentRowShade(224, 192, 160);
+const QColor kMarkColor(255, 0, 0);
+
+constexpr int kHeaderRowHeight = 500;
+constexpr int kDataRowHeight = 260;
+constexpr int kLineWidthPixels = 1;
+
+const char* const kWordToFind = "WordToFind";
+const char* const kOpenSpecialInAll = "DoesOpenSpecialModeWhelAll";
+
+int Kind(BoxKind kind) {
+    return static_cast<int>(kind);
+}
+
+QColor DetailShade() {
+    return QToolTip::palette().color(QPalette::ToolTipBase);
+}
+
+// Bounds that name a digital, by the digital's name: who follows an edit of it.
+struct BoundFollower {
+    CDigital* digital;
+    bool upper;
+};
+using BoundIndex = QMultiHash<QString, BoundFollower>;
+
+BoundIndex BuildBoundIndex(const CModes& modes) {
+    BoundIndex index;
+    for (CMode& mode : modes) {
+        for (CDigital& digital : mode.Digits()) {
+            if (digital.InputType() != QLatin1String("NUM"))
+                continue;
+            if (!digital.MinString().isEmpty())
+                index.insert(digital.MinString(), {&digital, false});
+            if (!digital.MaxString().isEmpty())
+                index.insert(digital.MaxString(), {&digital, true});
+        }
+    }
+    return index;
+}
+
+// The whole number a value cell stands for, as a bound that names its digital reads it.
+std::optional<qint32> BoundValue(const CDigital& digital, const QString& text) {
+    if (digital.InputType() == QLatin1String("SEL")) {
+        for (const CSelection& choice : digital.Selections()) {
+            if (choice.Selection() == text)
+                return choice.Value();
+        }
+        return std::nullopt;
+    }
+    if (!IsNumeric(text))
+        return std::nullopt;
+    return LenientInt32(text);
+}
+
+} // namespace
+
+fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hlpkit::CMethod& method,
+               QString modeName, QWidget* parent)
+    : InputWindow(services, messenger, parent), modes_(modes), method_(method),
+      modeName_(std::move(modeName)) {
+    setWindowTitle(modeName_ + QStringLiteral("[*]"));
+    if (const std::optional<Picture> icon = LoadPictureById(PictureId::ParameterWindowIcon))
+        setWindowIcon(ToIcon(*icon));
+    BuildControls();
+    InstallEvents();
+    Form_Load();
+}
+
+fParam::~fParam() = default;
+
+QString fParam::AllModesName() {
+    return ResourceText(1046);
+}
+
+void fParam::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    fg_ = new Grid(this);
+    fg_->setObjectName(QStringLiteral("fg"));
+    layout->addWidget(fg_, 1);
+
+    picCMD_ = new QWidget(this);
+    picCMD_->setObjectName(QStringLiteral("picCMD"));
+    auto* strip = new QHBoxLayout(picCMD_);
+    strip->setContentsMargins(0, 0, 0, 0);
+    const auto addButton = [&](int index, int resource) {
+        auto* button = new QPushButton(ResourceText(resource), picCMD_);
+        button->setObjectName(QStringLiteral("BTN%1").arg(index));
+        button->setFont(QFont(QStringLiteral("Tahoma")));
+        connect(button, &QPushButton::clicked, this, [this, index] { BTN_Click(index); });
+        buttons_[index] = button;
+        strip->addWidget(button);
+    };
+    addButton(1, 1074);
+    addButton(2, 1075);
+    addButton(3, 1076);
+    addButton(4, 1510);
+    btnFind_ = new QPushButton(ResourceText(1347), picCMD_);
+    btnFind_->setObjectName(QStringLiteral("btnFind"));
+    connect(btnFind_, &QPushButton::clicked, this, [this] { FindOp(); });
+    strip->addWidget(btnFind_);
+
+    frameDisp_ = new QGroupBox(ResourceText(1499), picCMD_);
+    auto* options = new QHBoxLayout(frameDisp_);
+    for (int index = 0; index < 3; ++index) {
+        opDisp_[index] = new QRadioButton(ResourceText(1500 + index), frameDisp_);
+        opDisp_[index]->setObjectName(QStringLiteral("opDisp%1").arg(index));
+        options->addWidget(opDisp_[index]);
+        connect(opDisp_[index], &QRadioButton::clicked, this, [this, index] { SetFilter(index); });
+    }
+    opDisp_[ShowAll]->setChecked(true);
+    strip->addWidget(frameDisp_);
+
+    frameLines_ = new QGroupBox(ResourceText(1503), picCMD_);
+    auto* lines = new QHBoxLayout(frameLines_);
+    lblLines_ = new QLabel(frameLines_);
+    lblLines_->setObjectName(QStringLiteral("lblLines"));
+    lines->addWidget(lblLines_);
+    strip->addWidget(frameLines_);
+    strip->addStretch(1);
+    addButton(9, 1077);
+    layout->addWidget(picCMD_);
+
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    find->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] { FindOp(); });
+}
+
+QPushButton* fParam::BTN(int index) const {
+    return index >= 0 && index < 10 ? buttons_[index] : nullptr;
+}
+
+QRadioButton* fParam::opDisp(int index) const {
+    return index >= 0 && index < 3 ? opDisp_[index] : nullptr;
+}
+
+void fParam::InstallEvents() {
+    platform::GridEvents& events = fg_->Events();
+    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
+    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
+        fg_ValidateEdit(row, col, text, cancel);
+    };
+    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
+    events.RowColChange = [this] { fg_RowColChange(); };
+    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
+    events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
+    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool&) {
+        fg_OwnerDraw(painter, row, col, rect);
+    };
+}
+
+void fParam::Form_Load() {
+    hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
+        allModes_ = modeName_ == AllModesName();
+        if (allModes_) {
+            bool withSpecial = false;
+            bool hasSpecial = false;
+            for (const CMode& mode : modes_)
+                hasSpecial = hasSpecial || IsSpecialMode(mode.ModeName());
+            const QString option = Services().ReadReg(QString::fromLatin1(kOpenSpecialInAll)).trimmed();
+            if (hasSpecial && option.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+                withSpecial = Services().ExactPassWord(0);
+                if (!withSpecial)
+                    Messages().ShowMsg(32, Kind(BoxKind::Exclamation));
+            }
+            rows_ = ParamRows::ForAllModes(modes_, withSpecial);
+        } else {
+            rows_ = ParamRows::ForMode(modes_, modeName_);
+        }
+        comparisonShown_ = Services().HasComparison();
+        Format_fg();
+        ToolTipSet();
+        ShowComparisonState();
+        if (rows_.Count() > 0)
+            fg_->Select(1, ColUser);
+        lblLines_->setText(QString::number(VisibleLines()));
+        return true;
+    });
+}
+
+void fParam::Format_fg() {
+    hlpkit::Guarded(method_, QStringLiteral("Format_fg"), false, [&] {
+        const int count = int(rows_.Count());
+        fg_->SetRedraw(false);
+        fg_->SetCols(ColumnCount);
+        fg_->SetRows(count + 1);
+        fg_->SetFixedRows(1);
+        fg_->SetFixedCols(ColUser);
+        fg_->SetGridFont(QStringLiteral("Tahoma"), 9);
+        fg_->SetRowHeight(0, kHeaderRowHeight);
+        fg_->SetDefaultRowHeight(kDataRowHeight);
+        fg_->SetHighlightCurrentCell(false);
+
+        const QString headers[ColumnCount] = {
+            ResourceText(1451),    ResourceText(1452),    ResourceText(1453), ResourceText(1454),
+            QStringLiteral("MIN"), QStringLiteral("MAX"), ResourceText(1455), ResourceText(1456),
+            ResourceText(1457),    ResourceText(1458)};
+        const int widths[ColumnCount] = {1400, 1100, 3600, 800, 800, 800, 1300, 1300, 700, 600};
+        for (int col = 0; col < ColumnCount; ++col) {
+            fg_->SetTextMatrix(0, col, headers[col]);
+            fg_->SetColWidth(col, widths[col]);
+        }
+        fg_->SetCellBackColor({0, 0, 0, ColumnCount - 1}, kHeaderShade);
+        fg_->SetCellAlignment({0, 0, 0, ColumnCount - 1}, Qt::AlignCenter);
+        for (int row = 1; row <= count; ++row)
+            FillRow(row);
+        if (count > 0) {
+            fg_->SetCellBackColor({1, ColComparison, count, ColComparison}, kComparisonShade);
+            fg_->SetCellBackColor({1, ColUser, count, ColUser}, kUserShade);
+            fg_->SetCellBackColor({1, ColDetail, count, ColDif}, DetailShade());
+            fg_->SetCellForeColor({1, ColDif, count, ColDif}, kMarkColor);
+            fg_->SetCellAlignment({1, ColDetail, count, ColDif}, Qt::AlignCenter);
+            fg_->SetCellEditable({1, ColDetail, count, ColDif}, false);
+        }
+        DrawModeLines();
+        fg_->SetEditable(platform::GridEditMode::KeyboardMouse);
+        fg_->SetRedraw(true);
+        return true;
+    });
+    if (!fg_->Redraw())
+        fg_->SetRedraw(true);
+    EnableButtons();
+}
+
+void fParam::FillRow(int row) {
+    const ParamRow& data = rows_.At(row - 1);
+    const CDigital& digital = *data.digital;
+    fg_->SetTextMatrix(row, ColMode, data.mode->ModeName());
+    fg_->SetTextMatrix(row, ColDigital, digital.digital());
+    fg_->SetTextMatrix(row, ColAdvice, digital.Advice());
+    fg_->SetTextMatrix(row, ColUnit, digital.Unit());
+    fg_->SetTextMatrix(row, ColMin, digital.Min());
+    fg_->SetTextMatrix(row, ColMax, digital.Max());
+    fg_->SetTextMatrix(row, ColComparison, ComparisonText(data));
+    fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
+    // The detail column is the hover area of the detail tip; "?" tells there is something to read.
+    fg_->SetTextMatrix(row, ColDetail, digital.DetailAdvice().isEmpty() ? QString() : QStringLiteral("?"));
+    UpdateDifMark(row);
+}
+
+QString fParam::ComparisonText(const ParamRow& row) const {
+    if (!comparisonShown_)
+        return QStringLiteral("-");
+    return ParamRows::DisplayValue(*row.digital, row.digital->CmpValue());
+}
+
+void fParam::UpdateDifMark(int row) {
+    const bool differs =
+        comparisonShown_ && fg_->TextMatrix(row, ColComparison) != fg_->TextMatrix(row, ColUser);
+    fg_->SetTextMatrix(row, ColDif, differs ? QStringLiteral("DIF") : QString());
+}
+
+void fParam::ShowComparisonState() {
+    fg_->SetColHidden(ColDif, !comparisonShown_);
+    if (!comparisonShown_ && filter_ == ShowDifferent)
+        SetFilter(ShowAll);
+    EnableButtons();
+}
+
+void fParam::EnableButtons() {
+    const bool hasRows = rows_.Count() > 0;
+    // A machine data file is only ever read.
+    buttons_[1]->setEnabled(Services().UserFileIsDsg());
+    buttons_[2]->setEnabled(hasRows && Services().CanPrint());
+    buttons_[3]->setEnabled(hasRows && comparisonShown_);
+    buttons_[4]->setEnabled(hasRows);
+    opDisp_[ShowDifferent]->setEnabled(comparisonShown_);
+}
+
+void fParam::DrawModeLines() {
+    fg_->ClearBorders();
+    if (!allModes_)
+        return;
+    int lastVisible = 0;
+    for (int row = 1; row <= rows_.Count(); ++row) {
+        if (!fg_->RowHidden(row))
+            lastVisible = row;
+        const ParamRow& data = rows_.At(row - 1);
+        if (data.lastOfMode && lastVisible > 0) {
+            fg_->SetRowBottomBorder(lastVisible, kLineWidthPixels);
+            lastVisible = 0;
+        }
+    }
+}
+
+void fParam::ApplyRowColors(int row, bool highlighted) {
+    if (row < 1 || row > rows_.Count())
+        return;
+    if (highlighted) {
+        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, kCurrentRowShade);
+        return;
+    }
+    fg_->SetCellBackColor({row, 0, row, ColUnit + 2}, QColor());
+    fg_->SetCellBackColor(GridRange::Cell(row, ColComparison), kComparisonShade);
+    fg_->SetCellBackColor(GridRange::Cell(row, ColUser), kUserShade);
+    fg_->SetCellBackColor({row, ColDetail, row, ColDif}, DetailShade());
+}
+
+void fParam::ToolTipSet() {
+    toolTip_ = std::make_unique<hlpkit::CToolTip>();
+    toolTip_->Create(fg_->View()->viewport());
+    toolTip_->BackColor(QColor(0, 0, 255));
+    toolTip_->ForeColor(QColor(255, 255, 255));
+    toolTip_->InitialTime(0);
+    toolTip_->MaxWidth(320);
+    toolTip_->SetMargin(2, 3, 2, 3);
+    toolTip_->AutoPopTime(50000);
+}
+
+// --- grid events -------------------------------------------------------------------------
+
+void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
+    hlpkit::Guarded(method_, QStringLiteral("fg_BeforeEdit"), false, [&] {
+        if (row < 1 || row > rows_.Count() || col != ColUser) {
+            cancel = true;
+            return true;
+        }
+        const ParamRow& data = rows_.At(row - 1);
+        if (data.onOff) {
+            cancel = true;
+            return true;
+        }
+        fg_->SetComboList(ParamRows::ComboList(*data.digital));
+        editStartText_ = fg_->TextMatrix(row, ColUser);
+        return true;
+    });
+}
+
+void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
+    const bool checked = hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), false, [&] {
+        if (row < 1 || row > rows_.Count() || col != ColUser) {
+            cancel = true;
+            return true;
+        }
+        const ParamRows::Verdict verdict = ParamRows::ValidateEntry(
+            *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
+        if (!verdict.accepted) {
+            cancel = true;
+            Messages().ShowMsg(verdict.message, Kind(BoxKind::Exclamation));
+            return true;
+        }
+        text = *verdict.accepted;
+        return true;
+    });
+    // A check that could not run keeps the edit open rather than storing an unchecked text.
+    if (!checked)
+        cancel = true;
+}
+
+void fParam::fg_AfterEdit(int row, int col) {
+    hlpkit::Guarded(method_, QStringLiteral("fg_AfterEdit"), false, [&] {
+        if (row >= 1 && row <= rows_.Count() && col == ColUser)
+            AfterValueChanged(row, editStartText_);
+        return true;
+    });
+}
+
+void fParam::fg_RowColChange() {
+    hlpkit::Guarded(method_, QStringLiteral("fg_RowColChange"), false, [&] {
+        const int row = fg_->Row();
+        if (row != highlightedRow_) {
+            ApplyRowColors(highlightedRow_, false);
+            ApplyRowColors(row, true);
+            highlightedRow_ = row;
+        }
+        const bool onOff = row >= 1 && row <= rows_.Count() && rows_.At(row - 1).onOff;
+        fg_->SetEditable(onOff ? platform::GridEditMode::Off : platform::GridEditMode::KeyboardMouse);
+        return true;
+    });
+}
+
+void fParam::fg_KeyDown(int key, bool& handled) {
+    if (key == Qt::Key_Space && ToggleOnOff(fg_->Row()))
+        handled = true;
+}
+
+void fParam::fg_MouseMove(int x, int y) {
+    hlpkit::Guarded(method_, QStringLiteral("fg_MouseMove"), false, [&] {
+        const std::optional<int> hit = HitLimit(x, y);
+        if (hit == tipRow_ || !toolTip_)
+            return true;
+        if (tipRow_)
+            toolTip_->Remove(*tipRow_);
+        tipRow_.reset();
+        if (!hit)
+            return true;
+        const QString text = rows_.At(*hit - 1).digital->DetailAdvice();
+        const std::optional<QRect> cell = fg_->CellRect(*hit, ColDetail);
+        if (text.isEmpty() || !cell)
+            return true;
+        QWidget* area = fg_->View()->viewport();
+        const QRect rect(area->mapFrom(fg_, cell->topLeft()), cell->size());
+        toolTip_->Add(*hit, text, rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+        tipRow_ = hit;
+        return true;
+    });
+}
+
+std::optional<int> fParam::HitLimit(int x, int y) const {
+    const std::optional<platform::GridCellPosition> cell = fg_->CellAt(QPoint(x, y));
+    if (!cell || cell->col != ColDetail || cell->row < 1 || cell->row > rows_.Count())
+        return std::nullopt;
+    return cell->row;
+}
+
+void fParam::fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect) {
+    if (col != ColUser || row < 1 || row > rows_.Count())
+        return;
+    const bool edited = hlpkit::Guarded(method_, QStringLiteral("ShowAsteriskParam"), false,
+                                        [&] { return IsRowEdited(row); });
+    if (!edited)
+        return;
+    painter.save();
+    painter.setPen(kMarkColor);
+    painter.drawText(rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("*"));
+    painter.restore();
+}
+
+// --- edits and their propagation ------------------------------------------------------------
+
+bool fParam::IsRowEdited(int row) const {
+    if (row < 1 || row > rows_.Count())
+        return false;
+    return ParamRows::IsEdited(rows_.At(row - 1), fg_->TextMatrix(row, ColUser));
+}
+
+std::optional<int> fParam::RowOf(const CDigital& digital) const {
+    const std::optional<qsizetype> index = rows_.IndexOf(&digital);
+    if (!index)
+        return std::nullopt;
+    return int(*index) + 1;
+}
+
+bool fParam::ToggleOnOff(int row) {
+    return hlpkit::Guarded(method_, QStringLiteral("fg_KeyDown"), false, [&] {
+        if (row < 1 || row > rows_.Count() || !rows_.At(row - 1).onOff)
+            return false;
+        const QString before = fg_->TextMatrix(row, ColUser);
+        const QString after = ParamRows::Toggled(before);
+        fg_->SetTextMatrix(row, ColUser, after);
+        ShowDb5Menu(rows_.At(row - 1), after);
+        AfterValueChanged(row, before);
+        return true;
+    });
+}
+
+void fParam::ShowDb5Menu(const ParamRow& row, const QString& text) {
+    if (row.specialMode && row.digital->digital() == QLatin1String("DB5"))
+        Services().SetManufacturerMenuVisible(text == QLatin1String("ON"));
+}
+
+void fParam::AfterValueChanged(int row, const QString& before) {
+    const QString text = fg_->TextMatrix(row, ColUser);
+    UpdateDifMark(row);
+    const CDigital& digital = *rows_.At(row - 1).digital;
+    for (fParam* other : OtherParamWindows())
+        other->UpdateSameDigital(digital, text);
+    UpdateDigitalHavingAsMinMax(digital, text);
+    if (text != before)
+        ControlChange(true);
+    fg_->Refresh();
+}
+
+QList<fParam*> fParam::OtherParamWindows() const {
+    QList<fParam*> windows;
+    for (InputWindow* window : Services().InputWindows()) {
+        auto* param = qobject_cast<fParam*>(window);
+        if (param != nullptr && param != this)
+            windows.append(param);
+    }
+    return windows;
+}
+
+void fParam::UpdateSameDigital(const CDigital& digital, const QString& text) {
+    hlpkit::Guarded(method_, QStringLiteral("UpdateSameDigital"), false, [&] {
+        const std::optional<int> row = RowOf(digital);
+        if (!row || fg_->TextMatrix(*row, ColUser) == text)
+            return true;
+        fg_->SetTextMatrix(*row, ColUser, text);
+        UpdateDifMark(*row);
+        // This window now holds the edit too; closing it must not drop it unasked.
+        ControlChange(true);
+        if (fg_->RowHidden(*row) == false)
+            fg_->Refresh();
+        return true;
+    });
+}
+
+void fParam::UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& text) {
+    hlpkit::Guarded(method_, QStringLiteral("UpdateDigitalHavingAsMinMax"), false, [&] {
+        // A bound names the first digital of that name, as the model resolves it.
+        if (ParamRows::FirstDigitalNamed(modes_, edited.digital()) != &edited)
+            return true;
+        const std::optional<qint32> value = BoundValue(edited, text);
+        if (!value)
+            return true;
+        const QString bound = QString::number(*value);
+        const BoundIndex index = BuildBoundIndex(modes_);
+        QList<fParam*> windows = OtherParamWindows();
+        windows.prepend(this);
+        for (auto it = index.constFind(edited.digital()); it != index.cend() && it.key() == edited.digital();
+             ++it) {
+            if (it->upper)
+                it->digital->SetMax(bound);
+            else
+                it->digital->SetMin(bound);
+            for (fParam* window : windows)
+                window->UpdateBound(*it->digital, it->upper, bound);
+        }
+        return true;
+    });
+}
+
+void fParam::UpdateBound(const CDigital& digital, bool upper, const QString& text) {
+    if (const std::optional<int> row = RowOf(digital))
+        fg_->SetTextMatrix(*row, upper ? ColMax : ColMin, text);
+}
+
+// --- the window's calls -----------------------------------------------------------------------
+
+void fParam::ControlChange(bool changed) {
+    if (!changed) {
+        hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
+            fg_->SetRedraw(false);
+            for (int row = 1; row <= rows_.Count(); ++row) {
+                const CDigital& digital = *rows_.At(row - 1).digital;
+                fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
+                UpdateDifMark(row);
+            }
+            fg_->SetRedraw(true);
+            return true;
+        });
+        if (!fg_->Redraw())
+            fg_->SetRedraw(true);
+        if (filter_ != ShowAll)
+            SetFilter(filter_);
+    }
+    InputWindow::ControlChange(changed);
+}
+
+bool fParam::Update_Variable() {
+    return hlpkit::Guarded(method_, QStringLiteral("Update_Variable"), false, [&] {
+        bool allTaken = true;
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            const ParamRow& data = rows_.At(row - 1);
+            const QString text = fg_->TextMatrix(row, ColUser);
+            // An unedited cell already is the model's value. A value no choice names shows "?";
+            // writing that text back would fail and the file's value would be reported lost.
+            if (!ParamRows::DiffersFromModel(data, text))
+                continue;
+            if (!data.digital->UpdateUserValue(text))
+                allTaken = false;
+        }
+        fg_->Refresh();
+        return allTaken;
+    });
+}
+
+void fParam::PasteHikakuValue() {
+    hlpkit::Guarded(method_, QStringLiteral("PasteHikakuValue"), false, [&] {
+        comparisonShown_ = Services().HasComparison();
+        fg_->SetRedraw(false);
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            fg_->SetTextMatrix(row, ColComparison, ComparisonText(rows_.At(row - 1)));
+            UpdateDifMark(row);
+        }
+        fg_->SetRedraw(true);
+        ShowComparisonState();
+        if (filter_ == ShowDifferent)
+            SetFilter(ShowDifferent);
+        return true;
+    });
+    if (!fg_->Redraw())
+        fg_->SetRedraw(true);
+}
+
+void fParam::BTN_Click(int index) {
+    switch (index) {
+    case 1:
+        if (buttons_[1]->isEnabled())
+            SaveCommand();
+        break;
+    case 2:
+        if (buttons_[2]->isEnabled())
+            PrintCommand();
+        break;
+    case 3:
+        if (buttons_[3]->isEnabled())
+            ResetFace();
+        break;
+    case 4:
+        CheckRange();
+        break;
+    case 9:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void fParam::SaveCommand() {
+    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
+        if (!Services().SaveAllFiles(0, true))
+            return false;
+        // Every window's edits went into the file with this save.
+        QList<InputWindow*> windows = Services().InputWindows();
+        if (!windows.contains(this))
+            windows.append(this);
+        for (InputWindow* window : windows)
+            window->ControlChange(false);
+        fg_->Refresh();
+        return true;
+    });
+}
+
+void fParam::PrintCommand() {
+    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
+        if (IsChanged() && !Services().SaveAllFiles(3, false))
+            return false;
+        ParamPrintRequest request;
+        request.printKind = 0;
+        request.modeName = modeName_;
+        request.onlyDif = filter_ == ShowDifferent;
+        for (const ParamRow& row : rows_.Rows()) {
+            request.printTokushu = request.printTokushu || row.specialMode;
+            request.printManufacturer = request.printManufacturer || row.manufacturerMode;
+        }
+        Services().PrintParameters(request);
+        if (IsChanged())
+            Services().ReadVOKGData();
+        return true;
+    });
+}
+
+void fParam::ResetFace() {
+    hlpkit::Guarded(method_, QStringLiteral("ResetFace"), false, [&] {
+        if (!comparisonShown_ || Messages().ShowMsg(11, Kind(BoxKind::Question)) != Answer::Yes)
+            return false;
+        QList<int> changedRows;
+        fg_->SetRedraw(false);
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            const QString comparison = fg_->TextMatrix(row, ColComparison);
+            if (fg_->TextMatrix(row, ColUser) == comparison)
+                continue;
+            fg_->SetTextMatrix(row, ColUser, comparison);
+            UpdateDifMark(row);
+            changedRows.append(row);
+        }
+        const QList<fParam*> others = OtherParamWindows();
+        for (int row : changedRows) {
+            const CDigital& digital = *rows_.At(row - 1).digital;
+            const QString text = fg_->TextMatrix(row, ColUser);
+            for (fParam* other : others)
+                other->UpdateSameDigital(digital, text);
+            UpdateDigitalHavingAsMinMax(digital, text);
+        }
+        fg_->SetRedraw(true);
+        ControlChange(true);
+        if (filter_ != ShowAll)
+            SetFilter(filter_);
+        return true;
+    });
+    if (!fg_->Redraw())
+        fg_->SetRedraw(true);
+}
+
+bool fParam::SelectRow(int row) {
+    fg_->SetTopRow(row);
+    fg_->Select(row, ColUser);
+    return true;
+}
+
+bool fParam::CheckRange() {
+    return hlpkit::Guarded(method_, QStringLiteral("CheckRange"), false, [&] {
+        bool found = false;
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            const QString min = fg_->TextMatrix(row, ColMin);
+            const QString max = fg_->TextMatrix(row, ColMax);
+            const QString value = fg_->TextMatrix(row, ColUser);
+            if (ParamRows::InRange(*rows_.At(row - 1).digital, value, min, max))
+                continue;
+            found = true;
+            // A value out of range must be seen, also when the row filter hides its row.
+            if (fg_->RowHidden(row))
+                SetFilter(ShowAll);
+            SelectRow(row);
+            if (Messages().ShowMsg(92, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital), min, max,
+                                   value) != Answer::Yes)
+                return false;
+        }
+        if (!found)
+            Messages().ShowMsg(93, Kind(BoxKind::Information));
+        return true;
+    });
+}
+
+void fParam::FindOp() {
+    hlpkit::Guarded(method_, QStringLiteral("FindOp"), false, [&] {
+        const QString key = QString::fromLatin1(kWordToFind);
+        const std::optional<QString> answer = Messages().Prompter().Input(
+            ResourceText(1347), ResourceText(1348), Services().ReadReg(key), false);
+        if (!answer)
+            return false;
+        const QString word = answer->trimmed().toUpper();
+        Services().WriteReg(key, word);
+        for (;;) {
+            int hits = 0;
+            for (int row = 1; row <= rows_.Count(); ++row) {
+                if (fg_->RowHidden(row) ||
+                    !fg_->TextMatrix(row, ColDigital).contains(word, Qt::CaseInsensitive))
+                    continue;
+                ++hits;
+                SelectRow(row);
+                if (Messages().ShowMsg(71, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital)) !=
+                    Answer::Yes)
+                    return true;
+            }
+            if (hits == 0) {
+                Messages().ShowMsg(72, Kind(BoxKind::Information));
+                return true;
+            }
+            if (Messages().ShowMsg(78, Kind(BoxKind::Question)) != Answer::Yes)
+                return true;
+        }
+    });
+}
+
+void fParam::SetFilter(int filter) {
+    hlpkit::Guarded(method_, QStringLiteral("opDisp_Click"), false, [&] {
+        if (filter < ShowAll || filter > ShowEdited || (filter == ShowDifferent && !comparisonShown_))
+            filter = ShowAll;
+        filter_ = filter;
+        opDisp_[filter]->setChecked(true);
+        fg_->SetRedraw(false);
+        int firstVisible = 0;
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            bool visible = true;
+            if (filter == ShowDifferent)
+                visible = fg_->TextMatrix(row, ColDif) == QLatin1String("DIF");
+            else if (filter == ShowEdited)
+                visible = IsRowEdited(row);
+            fg_->SetRowHidden(row, !visible);
+            if (visible && firstVisible == 0)
+                firstVisible = row;
+        }
+        DrawModeLines();
+        fg_->SetRedraw(true);
+        // The cursor goes back to the top, on the value column, where Space and typing act.
+        if (firstVisible > 0)
+            SelectRow(firstVisible);
+        lblLines_->setText(QString::number(VisibleLines()));
+        return true;
+    });
+    if (!fg_->Redraw())
+        fg_->SetRedraw(true);
+}
+
+int fParam::VisibleLines() const {
+    int lines = 0;
+    for (int row = 1; row <= rows_.Count(); ++row) {
+        if (!fg_->RowHidden(row))
+            ++lines;
+    }
+    return lines;
+}
+
+void fParam::WindowUnloading() {
+    const bool hasDb5 = std::any_of(rows_.Rows().begin(), rows_.Rows().end(), [](const ParamRow& row) {
+        return row.specialMode && row.digital->digital() == QLatin1String("DB5");
+    });
+    if (hasDb5)
+        Services().SetManufacturerMenuVisible(false);
+    toolTip_.reset();
+    tipRow_.reset();
+}
+
+} // namespace vokg
