@@ -1,0 +1,125 @@
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/TableAccess.h"
+
+#include "export/ParameterSheet.h"
+#include "model/AccessModes.h"
+#include "model/CMode.h"
+#include "model/CModes.h"
+#include "shell/messages/Messages.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace vokg::cli {
+namespace {
+
+constexpr const char* kExportUsage =
+    "usage: vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] "
+    "[--modes A,B|--all] [--only-diff] [--password PW] [--special PW] [--manufacturer PW]\n";
+
+int Usage(const char* why = nullptr) {
+    if (why != nullptr)
+        std::fprintf(stderr, "vokg-cli: %s\n", why);
+    std::fputs(kExportUsage, stderr);
+    return kUsage;
+}
+
+// Takes "--name VALUE" out of the arguments; false when the option is there without its value
+// or more than once.
+bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value) {
+    for (qsizetype index = arguments.indexOf(name); index >= 0; index = arguments.indexOf(name)) {
+        if (value || index + 1 >= arguments.size())
+            return false;
+        value = arguments.at(index + 1);
+        arguments.remove(index, 2);
+    }
+    return true;
+}
+
+} // namespace
+
+// Writes the parameter sheet exactly as the print dialog's "Create Excel file" does, through
+// the same export: the modes the print dialog would list (special and manufacturer modes only
+// when unlocked), all of them or those named.
+int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
+    QStringList arguments = givenArguments;
+    AccessOptions access;
+    if (!TakeAccessOptions(arguments, access))
+        return Usage();
+    std::optional<QString> compare;
+    std::optional<QString> modeList;
+    if (!TakeValue(arguments, QStringLiteral("--compare"), compare) ||
+        !TakeValue(arguments, QStringLiteral("--modes"), modeList))
+        return Usage();
+    const bool all = arguments.removeAll(QStringLiteral("--all")) > 0;
+    const bool onlyDifferences = arguments.removeAll(QStringLiteral("--only-diff")) > 0;
+    if (arguments.size() != 2 || arguments.first().startsWith(QLatin1String("--")) ||
+        arguments.last().startsWith(QLatin1String("--")))
+        return Usage();
+    if (all && modeList)
+        return Usage("--modes and --all exclude each other");
+    if (onlyDifferences && !compare)
+        return Usage("--only-diff needs a comparison table (--compare)");
+    const std::optional<TableSpec> user = ParseTableSpec(arguments.first());
+    const std::optional<TableSpec> comparison = compare ? ParseTableSpec(*compare) : std::nullopt;
+    if (!user || (compare && !comparison))
+        return Usage();
+    const QString output = arguments.last();
+
+    if (!session.LoadDefinitions())
+        return kDefinitions;
+    bool special = false;
+    bool manufacturer = false;
+    if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
+        return status;
+
+    App& app = session.Application();
+    QStringList listed;
+    for (const CMode& mode : app.Modes())
+        if ((!IsSpecialMode(mode.ModeName()) || special) &&
+            (!IsManufacturerMode(mode.ModeName()) || manufacturer))
+            listed.append(mode.ModeName());
+    QStringList selected = listed;
+    if (modeList) {
+        selected.clear();
+        for (const QString& name : modeList->split(u',', Qt::SkipEmptyParts)) {
+            const QString trimmed = name.trimmed();
+            if (!listed.contains(trimmed)) {
+                const bool exists = app.Modes().Item(trimmed) != nullptr;
+                std::fprintf(stderr, "vokg-cli: %s '%s'%s\n", exists ? "locked mode" : "no mode named",
+                             trimmed.toUtf8().constData(),
+                             exists ? " (unlock it with --special or --manufacturer)" : "");
+                return kInvalidValue;
+            }
+            if (!selected.contains(trimmed))
+                selected.append(trimmed);
+        }
+        if (selected.isEmpty()) {
+            std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(57).toUtf8().constData());
+            return kUsage;
+        }
+    }
+
+    if (const int status = OpenTable(session, 0, *user, access); status != kOk)
+        return status;
+    if (comparison)
+        if (const int status = OpenTable(session, 1, *comparison, access); status != kOk)
+            return status;
+
+    ParameterSheetRequest request;
+    request.fileName = QFileInfo(output).absoluteFilePath();
+    request.selectedModes = selected;
+    request.onlyDifferences = onlyDifferences;
+    request.saveToFile = true;
+    request.hasComparison = comparison.has_value();
+    request.userTableNumber = app.State().userTable > 0 ? app.State().userTable : user->table;
+    if (!PrintToExcel(app.Modes(), app.Method(), request, {})) {
+        std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(55).toUtf8().constData());
+        return kFailed;
+    }
+    return kOk;
+}
+
+} // namespace vokg::cli
