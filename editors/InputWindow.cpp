@@ -4,6 +4,7 @@
 #include "shell/messages/FormUnload.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 
 namespace vokg {
 
@@ -22,6 +23,13 @@ void InputWindow::SetChanged(bool changed) {
     setWindowModified(changed);
     if (was != changed)
         emit ChangedStateChanged(changed);
+}
+
+bool InputWindow::CloseWindow() {
+    // The sub-window asks its widget first, so the question is asked once either way.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return frame->close();
+    return close();
 }
 
 void InputWindow::closeEvent(QCloseEvent* event) {

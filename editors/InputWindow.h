@@ -39,6 +39,10 @@ public:
     // When the window was opened; the main window stacks the windows in this order.
     const QDateTime& LoadTime() const { return loadTime_; }
 
+    // Closes the window through the closing question; inside a multiple-document frame the
+    // frame's sub-window goes with it. False when the window stayed open.
+    bool CloseWindow();
+
     EditorServices& Services() const { return services_; }
     Messenger& Messages() const { return messenger_; }
 

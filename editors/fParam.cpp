@@ -627,7 +627,7 @@ void fParam::BTN_Click(int index) {
         CheckRange();
         break;
     case 9:
-        close();
+        CloseWindow();
         break;
     default:
         break;

@@ -7,6 +7,9 @@
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -720,6 +723,30 @@ private slots:
         QCOMPARE(Digital("BASIC", "SPEED").UserValue(), saved && saveSucceeds ? 66 : 50);
         if (!closes)
             QCOMPARE(Cell(window, "SPEED"), QStringLiteral("66"));
+    }
+
+    void closingInsideTheFrameTakesTheSubWindow() {
+        QMdiArea area;
+        area.resize(900, 700);
+        auto* window = new fParam(*modes_, *services_, messenger_, method_, QStringLiteral("BASIC"));
+        services_->windows.append(window);
+        QPointer<QMdiSubWindow> frame = area.addSubWindow(window);
+        QPointer<fParam> alive = window;
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QVERIFY(Type(*window, "SPEED", "66"));
+        prompter_.QueueAnswer(Answer::Cancel);
+        window->BTN_Click(9);
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY(frame && frame->isVisible());
+        prompter_.QueueAnswer(Answer::No);
+        window->BTN_Click(9);
+        QCOMPARE(Messages().size(), 2);
+        QTRY_VERIFY(frame.isNull());
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(services_->closed.size(), 1);
+        QVERIFY(services_->windows.isEmpty());
+        QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 50);
     }
 
     void closingWithoutChangesOrWhileBusyAsksNothing() {

@@ -1,0 +1,145 @@
+// The all-modes parameter window over a 5,000-digital package: opening it (fill, marks and the
+// first paint, offscreen) and switching the "Different" row filter on and off again.
+#include "bench/GeneratedPackage.h"
+
+#include "editors/EditorServices.h"
+#include "editors/fParam.h"
+#include "hlpkit/CMethod.h"
+#include "model/CModes.h"
+#include "platform/Prompter.h"
+#include "platform/gui/Grid.h"
+#include "shell/App.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kDigitals = 5000;
+constexpr int kSignals = 500;
+constexpr int kFunctions = 255;
+
+class SilentPrompter : public platform::Prompter {
+public:
+    platform::Answer Message(platform::BoxKind, const QString&, const QString& text) override {
+        qFatal("unexpected message: %s", qPrintable(text));
+    }
+    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
+    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override {
+        return {};
+    }
+    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override {
+        return {};
+    }
+};
+
+class BenchServices : public vokg::EditorServices {
+public:
+    bool SaveAllFiles(int, bool) override { return false; }
+    bool IsBusy() const override { return false; }
+    bool ExactPassWord(int) override { return false; }
+    void SetManufacturerMenuVisible(bool) override {}
+    void InputWindowClosed(vokg::InputWindow&) override {}
+    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
+    bool HasComparison() const override { return true; }
+    bool UserFileIsDsg() const override { return true; }
+    QString ReadReg(const QString&) const override { return {}; }
+    bool WriteReg(const QString&, const QString&) override { return true; }
+};
+
+// The package loaded once, with one digital in ten differing from its comparison value.
+struct LoadedPackage {
+    QTemporaryDir folder;
+    SilentPrompter prompter;
+    std::unique_ptr<vokg::App> app;
+    BenchServices services;
+    LoadedPackage() {
+        bench::WritePackage(folder.path(), kDigitals, kSignals, kFunctions);
+        app = std::make_unique<vokg::App>(prompter,
+                                          vokg::ProgramIdentity{folder.path(), QStringLiteral("VOKG_SET")});
+        app->CreateActiveX();
+        vokg::Startup startup(*app);
+        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), folder.path(), false}))
+            qFatal("the generated package did not load");
+        int n = 0;
+        for (vokg::CMode& mode : app->Modes()) {
+            for (vokg::CDigital& digital : mode.Digits())
+                digital.SetCmpValue(n++ % 10 == 0 ? digital.UserValue() + 1 : digital.UserValue());
+        }
+    }
+    std::unique_ptr<vokg::fParam> Open() {
+        auto window = std::make_unique<vokg::fParam>(app->Modes(), services, app->Messages(), app->Method(),
+                                                     vokg::fParam::AllModesName());
+        window->resize(1200, 800);
+        window->show();
+        return window;
+    }
+};
+
+LoadedPackage& Package() {
+    static LoadedPackage package;
+    return package;
+}
+
+void BM_OpenAllModes(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    for (auto _ : state) {
+        std::unique_ptr<vokg::fParam> window = package.Open();
+        benchmark::DoNotOptimize(window->grab().cacheKey());
+        state.PauseTiming();
+        state.counters["rows"] = window->fg()->Rows() - 1;
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenAllModes)->Unit(benchmark::kMillisecond);
+
+void BM_FilterDifferent(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    std::unique_ptr<vokg::fParam> window = package.Open();
+    window->grab();
+    for (auto _ : state) {
+        window->SetFilter(vokg::fParam::ShowDifferent);
+        benchmark::DoNotOptimize(window->grab().cacheKey());
+        state.PauseTiming();
+        state.counters["shown"] = window->VisibleLines();
+        window->SetFilter(vokg::fParam::ShowAll);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FilterDifferent)->Unit(benchmark::kMillisecond);
+
+void BM_FilterBackToAll(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    std::unique_ptr<vokg::fParam> window = package.Open();
+    window->grab();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->SetFilter(vokg::fParam::ShowDifferent);
+        state.ResumeTiming();
+        window->SetFilter(vokg::fParam::ShowAll);
+        benchmark::DoNotOptimize(window->grab().cacheKey());
+    }
+}
+BENCHMARK(BM_FilterBackToAll)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    hlpkit::CMethod::SetErrorBox([](const QString&, const QString& text) { qFatal("%s", qPrintable(text)); });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
