@@ -421,7 +421,9 @@ void SheetWorksheet::AutoFitColumns(const SheetArea& area) {
             if (text.isEmpty())
                 continue;
             const SheetStyle style = StyleAt(row, column);
-            for (const QString& line : text.split(u'\n')) {
+            // Texts written with CR LF break where the LF is; the CR takes no room.
+            for (QString line : text.split(u'\n')) {
+                line.remove(u'\r');
                 const double pixels =
                     measure ? measure(line, style.fontName, style.fontSize, style.bold)
                             : EstimateSheetTextWidth(line, style.fontName, style.fontSize, style.bold);

@@ -137,7 +137,8 @@ private:
                     area, QBrush(PaletteColor(style.patternColor, Qt::black), BrushOf(style.pattern)));
             }
         }
-        const QString text = sheet_.TextAt(row, column);
+        QString text = sheet_.TextAt(row, column);
+        text.remove(u'\r'); // a CR LF pair breaks the line once, as in the workbook
         if (text.isEmpty())
             return;
         int flags = 0;
