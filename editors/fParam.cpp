@@ -51,28 +51,6 @@ QColor DetailShade() {
     return QToolTip::palette().color(QPalette::ToolTipBase);
 }
 
-// Bounds that name a digital, by the digital's name: who follows an edit of it.
-struct BoundFollower {
-    CDigital* digital;
-    bool upper;
-};
-using BoundIndex = QMultiHash<QString, BoundFollower>;
-
-BoundIndex BuildBoundIndex(const CModes& modes) {
-    BoundIndex index;
-    for (CMode& mode : modes) {
-        for (CDigital& digital : mode.Digits()) {
-            if (digital.InputType() != QLatin1String("NUM"))
-                continue;
-            if (!digital.MinString().isEmpty())
-                index.insert(digital.MinString(), {&digital, false});
-            if (!digital.MaxString().isEmpty())
-                index.insert(digital.MaxString(), {&digital, true});
-        }
-    }
-    return index;
-}
-
 // The whole number a value cell stands for, as a bound that names its digital reads it.
 std::optional<qint32> BoundValue(const CDigital& digital, const QString& text) {
     if (digital.InputType() == QLatin1String("SEL")) {
@@ -202,12 +180,26 @@ void fParam::Form_Load() {
         } else {
             rows_ = ParamRows::ForMode(modes_, modeName_);
         }
+        for (CMode& mode : modes_) {
+            for (CDigital& digital : mode.Digits()) {
+                if (digital.InputType() != QLatin1String("NUM"))
+                    continue;
+                if (!digital.MinString().isEmpty())
+                    boundFollowers_.insert(digital.MinString(), {&digital, false});
+                if (!digital.MaxString().isEmpty())
+                    boundFollowers_.insert(digital.MaxString(), {&digital, true});
+            }
+        }
         comparisonShown_ = Services().HasComparison();
         Format_fg();
         ToolTipSet();
         ShowComparisonState();
-        if (rows_.Count() > 0)
+        if (rows_.Count() > 0) {
             fg_->Select(1, ColUser);
+            // The fill may have left the cursor on row 1 already; colour it over the column shades.
+            highlightedRow_ = 0;
+            fg_RowColChange();
+        }
         lblLines_->setText(QString::number(VisibleLines()));
         return true;
     });
@@ -244,7 +236,8 @@ void fParam::Format_fg() {
             fg_->SetCellBackColor({1, ColUser, count, ColUser}, kUserShade);
             fg_->SetCellBackColor({1, ColDetail, count, ColDif}, DetailShade());
             fg_->SetCellForeColor({1, ColDif, count, ColDif}, kMarkColor);
-            fg_->SetCellAlignment({1, ColDetail, count, ColDif}, Qt::AlignCenter);
+            // Centred values leave the top-left corner of the value cell to the edit mark.
+            fg_->SetCellAlignment({1, ColComparison, count, ColDif}, Qt::AlignCenter);
             fg_->SetCellEditable({1, ColDetail, count, ColDif}, false);
         }
         DrawModeLines();
@@ -523,17 +516,19 @@ void fParam::UpdateSameDigital(const CDigital& digital, const QString& text) {
 
 void fParam::UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& text) {
     hlpkit::Guarded(method_, QStringLiteral("UpdateDigitalHavingAsMinMax"), false, [&] {
+        const QString& name = edited.digital();
+        if (!boundFollowers_.contains(name))
+            return true;
         // A bound names the first digital of that name, as the model resolves it.
-        if (ParamRows::FirstDigitalNamed(modes_, edited.digital()) != &edited)
+        if (ParamRows::FirstDigitalNamed(modes_, name) != &edited)
             return true;
         const std::optional<qint32> value = BoundValue(edited, text);
         if (!value)
             return true;
         const QString bound = QString::number(*value);
-        const BoundIndex index = BuildBoundIndex(modes_);
         QList<fParam*> windows = OtherParamWindows();
         windows.prepend(this);
-        for (auto it = index.constFind(edited.digital()); it != index.cend() && it.key() == edited.digital();
+        for (auto it = boundFollowers_.constFind(name); it != boundFollowers_.cend() && it.key() == name;
              ++it) {
             if (it->upper)
                 it->digital->SetMax(bound);
@@ -556,6 +551,7 @@ void fParam::UpdateBound(const CDigital& digital, bool upper, const QString& tex
 void fParam::ControlChange(bool changed) {
     if (!changed) {
         hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
+            fg_->CancelEditing();
             fg_->SetRedraw(false);
             for (int row = 1; row <= rows_.Count(); ++row) {
                 const CDigital& digital = *rows_.At(row - 1).digital;
@@ -575,7 +571,8 @@ void fParam::ControlChange(bool changed) {
 
 bool fParam::Update_Variable() {
     return hlpkit::Guarded(method_, QStringLiteral("Update_Variable"), false, [&] {
-        bool allTaken = true;
+        // A value still being typed belongs to the grid too; a refused one has told the user why.
+        bool allTaken = fg_->FinishEditing();
         for (int row = 1; row <= rows_.Count(); ++row) {
             const ParamRow& data = rows_.At(row - 1);
             const QString text = fg_->TextMatrix(row, ColUser);

@@ -3,6 +3,7 @@
 #include "editors/InputWindow.h"
 #include "editors/ParamRows.h"
 
+#include <QMultiHash>
 #include <QString>
 
 #include <memory>
@@ -133,8 +134,16 @@ private:
     bool SelectRow(int row);
     void ShowDb5Menu(const ParamRow& row, const QString& text);
 
+    // A digital whose bound names another digital, by that digital's name.
+    struct BoundFollower {
+        CDigital* digital;
+        bool upper;
+    };
+
     CModes& modes_;
     hlpkit::CMethod& method_;
+    // Bounds by name are fixed with the definitions, so who follows whom is known once.
+    QMultiHash<QString, BoundFollower> boundFollowers_;
     QString modeName_;
     bool allModes_ = false;
     ParamRows rows_;

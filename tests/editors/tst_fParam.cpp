@@ -656,6 +656,27 @@ private slots:
         QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 77);
     }
 
+    void updateVariableTakesTheValueBeingTyped() {
+        fParam& window = Open(QStringLiteral("BASIC"));
+        platform::Grid& grid = *window.fg();
+        grid.Select(RowOf(window, "SPEED"), fParam::ColUser);
+        QVERIFY(grid.EditCell());
+        grid.SetEditText(QStringLiteral("88"));
+        QVERIFY(window.Update_Variable());
+        QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 88);
+        QVERIFY(!grid.IsEditing());
+
+        // A text that is refused stays in the cell editor and is reported as not taken.
+        grid.Select(RowOf(window, "SPEED"), fParam::ColUser);
+        QVERIFY(grid.EditCell());
+        grid.SetEditText(QStringLiteral("500"));
+        QVERIFY(!window.Update_Variable());
+        QCOMPARE(Messages(), QStringList{kOutOfRange});
+        QVERIFY(grid.IsEditing());
+        QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 88);
+        grid.CancelEditing();
+    }
+
     void aValueNoChoiceNamesSurvivesUpdateVariable() {
         Digital("BASIC", "COLOR").SetUserValue(9);
         fParam& window = Open(QStringLiteral("BASIC"));
