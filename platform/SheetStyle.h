@@ -39,19 +39,11 @@ struct SheetStyle {
 };
 
 inline size_t qHash(const SheetStyle& style, size_t seed = 0) {
-    QtPrivate::QHashCombine combine;
-    seed = combine(seed, style.fontName);
-    seed = combine(seed, qRound(style.fontSize * 100));
-    seed = combine(seed, style.bold);
-    seed = combine(seed, static_cast<int>(style.horizontal));
-    seed = combine(seed, static_cast<int>(style.vertical));
-    seed = combine(seed, style.wrapText);
-    seed = combine(seed, style.interiorColor);
-    seed = combine(seed, static_cast<int>(style.pattern));
-    seed = combine(seed, style.patternColor);
-    for (const SheetBorderWeight weight : style.borders)
-        seed = combine(seed, static_cast<int>(weight));
-    return seed;
+    seed = qHashMulti(seed, style.fontName, qRound(style.fontSize * 100), style.bold,
+                      static_cast<int>(style.horizontal), static_cast<int>(style.vertical), style.wrapText,
+                      style.interiorColor, static_cast<int>(style.pattern), style.patternColor);
+    return qHashMulti(seed, static_cast<int>(style.borders[0]), static_cast<int>(style.borders[1]),
+                      static_cast<int>(style.borders[2]), static_cast<int>(style.borders[3]));
 }
 
 } // namespace platform
