@@ -16,10 +16,16 @@ CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move
     if (definitionsFolder_.isEmpty())
         definitionsFolder_ = programFolder;
     // The companion reports as the program does, under the program's name.
-    app_ = std::make_unique<App>(prompter_, ProgramIdentity{programFolder, QStringLiteral("VOKG_SET")});
+    // Working copies of its own: a run never touches those of a running program.
+    app_ = std::make_unique<App>(prompter_,
+                                 ProgramIdentity{programFolder, QStringLiteral("VOKG_SET"), workFolder_.path()});
 }
 
 bool CliSession::LoadDefinitions() {
+    if (!workFolder_.isValid()) {
+        std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(workFolder_.errorString()));
+        return false;
+    }
     if (!app_->CreateActiveX())
         return false;
     Startup startup(*app_);

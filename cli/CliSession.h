@@ -38,6 +38,7 @@ public:
 
 private:
     QString definitionsFolder_;
+    QTemporaryDir workFolder_;
     CliPrompter prompter_;
     std::unique_ptr<App> app_;
     std::unique_ptr<QTemporaryDir> extractFolder_;

@@ -11,5 +11,6 @@ int DefsCommand(CliSession& session, const QStringList& arguments);
 int DumpCommand(CliSession& session, const QStringList& arguments);
 int DiffCommand(CliSession& session, const QStringList& arguments);
 int SetCommand(CliSession& session, const QStringList& arguments);
+int ExportXlsxCommand(CliSession& session, const QStringList& arguments);
 
 } // namespace vokg::cli

@@ -16,7 +16,10 @@ constexpr const char* kUsage =
     "  diff A[:T] B[:T] [--all-tables] [--json] [--password PW] [--special PW] [--manufacturer PW]\n"
     "                                         list the differences of two tables\n"
     "  set FILE[:TABLE] ASSIGNMENT... [--password PW] [--special PW] [--manufacturer PW] [--to-tables 2,5]\n"
-    "                                         change values through the program's own save\n";
+    "                                         change values through the program's own save\n"
+    "  export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] [--modes A,B|--all] [--only-diff]\n"
+    "              [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         write the parameter sheet as a workbook\n";
 
 } // namespace
 
@@ -42,6 +45,8 @@ int main(int argc, char* argv[]) {
         return vokg::cli::DiffCommand(session, arguments);
     if (command == QLatin1String("set"))
         return vokg::cli::SetCommand(session, arguments);
+    if (command == QLatin1String("export-xlsx"))
+        return vokg::cli::ExportXlsxCommand(session, arguments);
     std::fprintf(stderr, "vokg-cli: unknown command '%s'\n%s", qPrintable(command), kUsage);
     return vokg::cli::kUsage;
 }

@@ -12,6 +12,7 @@
 #include "shell/SettingKeys.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -79,8 +80,12 @@ bool App::WriteReg(const QString& key, const QString& value) const {
     return property_->WriteEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key, value);
 }
 
+QString App::WorkFolder() const { return QFileInfo(CreateParaTempName(0)).absolutePath(); }
+
 QString App::CreateParaTempName(int kind) const {
-    const QString folder = file_ ? file_->TempPath() : QDir::tempPath();
+    const QString folder = !identity_.workFolder.isEmpty() ? identity_.workFolder
+                           : file_                         ? file_->TempPath()
+                                                           : QDir::tempPath();
     return QDir(folder).filePath(kind == 1 ? QStringLiteral("gsetcmp.tmp") : QStringLiteral("gsetusr.tmp"));
 }
 

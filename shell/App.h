@@ -57,6 +57,10 @@ struct RunState {
 struct ProgramIdentity {
     QString folder;   // the program folder: executables, the utility library, the definition archive
     QString baseName; // the executable's base name, "VOKG_SET" as shipped
+    // Where the working copies of this run live; empty: the user's private temporary folder.
+    // The command-line companion and the tests give each run a folder of its own, so that they
+    // never share a working copy with the running program.
+    QString workFolder = {};
 };
 
 // The shared objects of a run and its state, created in a fixed order and handed by reference
@@ -101,6 +105,8 @@ public:
 
     // The working copy of the user file (kind 0) or the comparison file (kind 1).
     QString CreateParaTempName(int kind) const;
+    // The folder of the working copies.
+    QString WorkFolder() const;
 
 private:
     platform::Prompter& prompter_;

@@ -220,7 +220,7 @@ bool Startup::ExistSetFiles(const DefinitionSource& source) {
 void Startup::DeleteTempFiles() {
     df(app_.Method(), app_.CreateParaTempName(0));
     df(app_.Method(), app_.CreateParaTempName(1));
-    df(app_.Method(), Join(app_.File().TempPath(), QStringLiteral("gsetdsk.tmp")));
+    df(app_.Method(), Join(app_.WorkFolder(), QStringLiteral("gsetdsk.tmp")));
 }
 
 QString Startup::FindFileNameFromCommand(const QString& commandLine) {

@@ -4,7 +4,9 @@
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "editors/InputWindow.h"
 #include "editors/fHeader.h"
+#include "editors/fParam.h"
 #include "shell/AccessLevels.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
@@ -17,11 +19,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -75,7 +79,14 @@ void fMain::ConnectCommands() {
     connect(comparisonMenu_, &QMenu::triggered, this, [this](QAction* item) { OpenComparison(item); });
     connect(editHeader_, &QAction::triggered, this, [this] { EditHeader(); });
     connect(passwordAction_, &QAction::triggered, this, [this] { EditPasswordAndAuthor(); });
-    connect(arrangeAction_, &QAction::triggered, this, [this] { mdi_->tileSubWindows(); });
+    connect(arrangeAction_, &QAction::triggered, this, [this] {
+        QMdiSubWindow* active = mdi_->activeSubWindow();
+        TileWindow(active ? qobject_cast<InputWindow*>(active->widget()) : nullptr);
+    });
+    connect(parameterMenu_, &QMenu::triggered, this, [this](QAction* item) { mnuParameterContent_Click(item); });
+    connect(editParameter_, &QAction::triggered, this, [this] {
+        parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height())) : QCursor::pos());
+    });
     // The version-information file viewer is not part of this program yet.
     versionAction_->setEnabled(false);
 }
@@ -122,17 +133,141 @@ bool fMain::OpenCommandLineFile(const QString& file) {
     return FileOpen(app_, *this).ReadVOKGData(0, file, 1, false);
 }
 
-bool fMain::IsExistChanged() const { return false; }
+bool fMain::IsExistChanged() const {
+    for (InputWindow* window : InputWindows())
+        if (window->IsChanged())
+            return true;
+    return false;
+}
 
-void fMain::CancelAllUpdate() {}
+void fMain::CancelAllUpdate() {
+    for (InputWindow* window : InputWindows())
+        window->ControlChange(false);
+}
 
 void fMain::CloseAllForm() { mdi_->closeAllSubWindows(); }
 
-void fMain::PasteHikakuValue() {}
+void fMain::PasteHikakuValue() {
+    for (InputWindow* window : InputWindows())
+        window->PasteHikakuValue();
+}
 
-void fMain::SaveAllVariables() {}
+void fMain::SaveAllVariables() {
+    for (InputWindow* window : InputWindows())
+        window->Update_Variable();
+}
 
-void fMain::OpenAllModesWindow() {}
+void fMain::OpenAllModesWindow() {
+    const QList<QAction*> items = parameterMenu_->actions();
+    if (!items.isEmpty())
+        mnuParameterContent_Click(items.first());
+}
+
+bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
+    return FileSave(app_, *this).SaveAllFiles(mode, withoutAsking);
+}
+
+bool fMain::IsBusy() const { return app_.State().busy; }
+
+bool fMain::ExactPassWord(int kind) { return AccessLevels(app_).ExactPassWord(kind); }
+
+void fMain::SetManufacturerMenuVisible(bool visible) {
+    if (QAction* item = GetManufacturerMenu())
+        item->setVisible(visible);
+}
+
+void fMain::InputWindowClosed(InputWindow& window) {
+    // The window's menu item loses its check mark (RemoveParameterMenuCeck and its twins).
+    for (QMenu* menu : {parameterMenu_, customizeMenu_, feedMenu_})
+        for (QAction* item : menu->actions())
+            if (item->text() == window.Caption())
+                item->setChecked(false);
+    if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+        frame->deleteLater();
+}
+
+QList<InputWindow*> fMain::InputWindows() const {
+    QList<InputWindow*> windows;
+    for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (auto* window = qobject_cast<InputWindow*>(frame->widget()); window && frame->isVisible())
+            windows.append(window);
+    std::stable_sort(windows.begin(), windows.end(),
+                     [](const InputWindow* a, const InputWindow* b) { return a->LoadTime() < b->LoadTime(); });
+    return windows;
+}
+
+bool fMain::HasComparison() const { return !app_.State().comparisonPath.isEmpty(); }
+
+bool fMain::UserFileIsDsg() const { return FileOpen::IsDSG(app_.State().userPath); }
+
+QString fMain::ReadReg(const QString& key) const { return app_.ReadReg(key); }
+
+bool fMain::WriteReg(const QString& key, const QString& value) { return app_.WriteReg(key, value); }
+
+void fMain::mnuParameterContent_Click(QAction* item) {
+    if (!item || item->isSeparator())
+        return;
+    const QString caption = item->text();
+    if (IsSpecialMode(caption) && !ExistForm(caption) && !ExactPassWord(AccessLevels::SpecialMode)) {
+        app_.Messages().ShowMsg(32, 2);
+        return;
+    }
+    if (IsManufacturerMode(caption) && !ExistForm(caption) && !ExactPassWord(AccessLevels::ManufacturerMode)) {
+        app_.Messages().ShowMsg(94, 2);
+        return;
+    }
+    OpenInputWindow(item, [this, caption]() -> InputWindow* {
+        return new fParam(app_.Modes(), *this, app_.Messages(), app_.Method(), caption);
+    });
+}
+
+InputWindow* fMain::ExistForm(const QString& caption) const {
+    for (InputWindow* window : InputWindows())
+        if (window->Caption() == caption)
+            return window;
+    return nullptr;
+}
+
+InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<InputWindow*()>& create) {
+    if (InputWindow* open = ExistForm(menuItem->text())) {
+        mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        return open;
+    }
+    if (CountInputForms() >= 4) {
+        app_.Messages().ShowMsg(80, 2);
+        return nullptr;
+    }
+    InputWindow* window = create();
+    if (!window)
+        return nullptr;
+    QMdiSubWindow* frame = mdi_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowTitle(window->windowTitle().isEmpty() ? window->Caption() : window->windowTitle());
+    menuItem->setCheckable(true);
+    menuItem->setChecked(true);
+    window->show();
+    arrangeAction_->setEnabled(true);
+    TileWindow(window);
+    window->setFocus();
+    return window;
+}
+
+void fMain::TileWindow(InputWindow* window) {
+    if (mdi_->subWindowList().size() <= 1)
+        return;
+    SetFocusOp();
+    mdi_->tileSubWindows();
+    if (window)
+        if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            mdi_->setActiveSubWindow(frame);
+}
+
+void fMain::SetFocusOp() {
+    // The most recently opened window ends on top.
+    for (InputWindow* window : InputWindows())
+        if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            mdi_->setActiveSubWindow(frame);
+}
 
 void fMain::BuildMenus() {
     QMenuBar* bar = menuBar();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/EditorServices.h"
 #include "shell/EditorHost.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -21,7 +23,9 @@ namespace vokg {
 class App;
 
 // The multiple-document frame: menus, toolbar, status panels and the editor windows.
-class fMain : public QMainWindow, public EditorHost {
+class InputWindow;
+
+class fMain : public QMainWindow, public EditorHost, public EditorServices {
     Q_OBJECT
 public:
     explicit fMain(App& app, QWidget* parent = nullptr);
@@ -35,6 +39,28 @@ public:
     void OpenAllModesWindow() override;
     void SetCaption() override;
     void EnableCommands() override;
+
+    // What the editor windows ask of the main window.
+    bool SaveAllFiles(int mode, bool withoutAsking) override;
+    bool IsBusy() const override;
+    bool ExactPassWord(int kind) override;
+    void SetManufacturerMenuVisible(bool visible) override;
+    void InputWindowClosed(InputWindow& window) override;
+    QList<InputWindow*> InputWindows() const override;
+    bool HasComparison() const override;
+    bool UserFileIsDsg() const override;
+    QString ReadReg(const QString& key) const override;
+    bool WriteReg(const QString& key, const QString& value) override;
+
+    // A Parameter-menu choice: the access checks, then the window of that mode (or of all).
+    void mnuParameterContent_Click(QAction* item);
+    // Brings the window of that caption to the front, or opens it with `create` when fewer than
+    // four input windows are open (message 80 otherwise).
+    InputWindow* OpenInputWindow(QAction* menuItem, const std::function<InputWindow*()>& create);
+    InputWindow* ExistForm(const QString& caption) const;
+    int CountInputForms() const { return static_cast<int>(InputWindows().size()); }
+    void TileWindow(InputWindow* window);
+    void SetFocusOp();
 
     // Opens the file named on the command line as the user file at table 1.
     bool OpenCommandLineFile(const QString& file);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -38,6 +39,22 @@ template <class T> void WhenShown(std::function<void(T*)> act, QWidget* skip = n
             return;
         }
         act(dialog);
+        // Whatever `act` did, nothing may stay open: a dialog still showing a little later is
+        // reported and closed, so the test fails instead of waiting forever in exec().
+        QPointer<QWidget> shown = dialog;
+        QTimer::singleShot(5000, [shown] {
+            for (int i = 0; i < 5; ++i) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal)
+                    return;
+                qWarning("a dialog stayed open: %s \"%s\"", modal->metaObject()->className(),
+                         qPrintable(modal->windowTitle()));
+                if (auto* box = qobject_cast<QDialog*>(modal))
+                    box->reject();
+                else
+                    modal->close();
+            }
+        });
     });
 }
 

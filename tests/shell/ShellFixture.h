@@ -28,7 +28,7 @@ public:
                        .arg(QCoreApplication::applicationPid())
                        .arg(QRandomGenerator::global()->generate());
         QFile::remove(hlpkit::CProperty::SettingsFile(appName_));
-        app_ = std::make_unique<vokg::App>(prompter_, vokg::ProgramIdentity{folder_.path(), appName_});
+        app_ = std::make_unique<vokg::App>(prompter_, vokg::ProgramIdentity{folder_.path(), appName_, folder_.path()});
         app_->CreateActiveX();
     }
     ~ShellFixture() {

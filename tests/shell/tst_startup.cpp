@@ -48,6 +48,8 @@ class StartupTest : public QObject {
 private slots:
     void loadsTheSampleArchiveAndRemovesTheExtractedTables();
     void keepsTheExtractedTablesWhenAskedTo();
+    void specialAndManufacturerModesUnderEitherName_data();
+    void specialAndManufacturerModesUnderEitherName();
     void missingTableGivesMessagesOneThenEighteen();
     void brokenTablesFailTheirRead_data();
     void brokenTablesFailTheirRead();
@@ -88,6 +90,34 @@ void StartupTest::keepsTheExtractedTablesWhenAskedTo() {
     QCOMPARE(fixture.App().Modes().Count(), 10);
     for (int n = 1; n <= 7; ++n)
         QVERIFY(QFileInfo::exists(fixture.PathOf(QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0')))));
+}
+
+void StartupTest::specialAndManufacturerModesUnderEitherName_data() {
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("special");
+    QTest::addColumn<QString>("manufacturer");
+    QTest::newRow("English names") << QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/VOKG_SET.e")
+                                   << QStringLiteral("SPECIAL") << QStringLiteral("MANUFACTURER");
+    QTest::newRow("Japanese names") << QStringLiteral(VOKG_SOURCE_DIR "/tests/data/definitions_ja/VOKG_SET.e")
+                                    << QStringLiteral("特殊") << QStringLiteral("メーカー");
+}
+
+void StartupTest::specialAndManufacturerModesUnderEitherName() {
+    QFETCH(QString, archive);
+    QFETCH(QString, special);
+    QFETCH(QString, manufacturer);
+    ShellFixture fixture;
+    QVERIFY(QFile::copy(archive, fixture.PathOf("VOKG_SET.e")));
+    QVERIFY(Startup(fixture.App()).LoadDefinitionTables(
+        DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
+    const vokg::CModes& modes = fixture.App().Modes();
+    QVERIFY(modes.Item(special));
+    QVERIFY(modes.Item(manufacturer));
+    QCOMPARE(modes.CountThisDititalCount(0), modes.Item(special)->Digits().Count());
+    QCOMPARE(modes.CountThisDititalCount(1), modes.Item(manufacturer)->Digits().Count());
+    QVERIFY(modes.CountThisDititalCount(0) > 0);
+    QCOMPARE(modes.CountThisDititalCount(2), 0);
+    QCOMPARE(modes.DifDititalCount(), 0);
 }
 
 void StartupTest::missingTableGivesMessagesOneThenEighteen() {
