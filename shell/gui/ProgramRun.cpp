@@ -3,6 +3,7 @@
 #include "hlpkit/CMethod.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
+#include "platform/gui/KeyboardState.h"
 #include "shell/gui/DialogPrompter.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
@@ -103,7 +104,9 @@ int RunProgram(const ProgramOptions& options) {
     window.EnableCommands();
     window.Create_mnuParam();
     window.SetCaption();
-    window.SetHiddenCommands(false, false, HasExportKeyword(options.commandLine));
+    // The hidden commands: Ctrl+H (header) and Ctrl+P (feed) held while the window loads.
+    window.SetHiddenCommands(platform::IsControlChordHeld(QLatin1Char('H')), platform::IsControlChordHeld(QLatin1Char('P')),
+                             HasExportKeyword(options.commandLine));
     window.show();
 
     window.OpenCommandLineFile(Startup::FindFileNameFromCommand(options.commandLine));

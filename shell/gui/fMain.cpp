@@ -253,8 +253,13 @@ InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<Input
 }
 
 void fMain::TileWindow(InputWindow* window) {
-    if (mdi_->subWindowList().size() <= 1)
+    if (mdi_->subWindowList().size() <= 1) {
+        // A window alone fills the main window's client area.
+        if (window)
+            if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+                frame->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
         return;
+    }
     SetFocusOp();
     mdi_->tileSubWindows();
     if (window)
