@@ -383,6 +383,12 @@ void fMain::SetUICaptions() {
     feedMenu_->addAction(R(1573))->setData(QStringLiteral("0\t0"));
     feedMenu_->addAction(R(1574))->setData(QStringLiteral("0\t0"));
 
+    // The customize and feed editors are not part of this program yet: their items are shown,
+    // and stay disabled until those windows exist.
+    for (QMenu* menu : {customizeMenu_, feedMenu_})
+        for (QAction* item : menu->actions())
+            item->setEnabled(false);
+
     userCaption_->setText(R(1447));
     comparisonCaption_->setText(R(1448));
 

@@ -73,6 +73,7 @@ private slots:
     void saveIsOnlyForDesignFiles();
     void atMostFourEditorWindows();
     void editsAndComparisonMarksOnScreen();
+    void exitAsksAboutUnsavedData();
 };
 
 void MainWindowTest::captionsAndTheParameterMenu() {
@@ -150,6 +151,32 @@ void MainWindowTest::editsAndComparisonMarksOnScreen() {
     const QString folder = QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
     if (!folder.isEmpty())
         QVERIFY(main.window->grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+}
+
+void MainWindowTest::exitAsksAboutUnsavedData() {
+    MainWindowFixture main;
+    QVERIFY(main.window->OpenCommandLineFile(main.dsg));
+    const QByteArray before = [&] {
+        QFile file(main.dsg);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    main.fixture.App().State().mainChanged = true;
+    auto& prompter = main.fixture.Prompter();
+    prompter.Clear();
+    prompter.QueueAnswer(platform::Answer::Cancel);
+    QVERIFY(!main.window->close());
+    QCOMPARE(prompter.MessageTexts(), QStringList{QStringLiteral("Data is not saved. Do you save it ?")});
+    QVERIFY(main.window->isVisible());
+    QCOMPARE(main.window->CountInputForms(), 1);
+    // Yes saves first; a working copy left by the open is gone after the exit.
+    QVERIFY(QFile::exists(main.fixture.App().CreateParaTempName(0)));
+    prompter.QueueAnswer(platform::Answer::Yes);
+    QVERIFY(main.window->close());
+    QVERIFY(!main.fixture.App().State().mainChanged);
+    QVERIFY(!QFile::exists(main.fixture.App().CreateParaTempName(0)));
+    QFile file(main.dsg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().size(), before.size());
 }
 
 QTEST_MAIN(MainWindowTest)
