@@ -17,6 +17,10 @@ void WriteLines(const QString& path, const QByteArray& text) {
 
 } // namespace
 
+platform::Answer SilentPrompter::Message(platform::BoxKind, const QString&, const QString& text) {
+    qFatal("unexpected message: %s", qPrintable(text));
+}
+
 void WritePackage(const QString& folder, int digitals, int signalCount, int functions) {
     const QDir dir(folder);
     constexpr int kModes = 10;

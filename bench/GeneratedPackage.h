@@ -1,8 +1,19 @@
 #pragma once
 
+#include "platform/Prompter.h"
+
 #include <QString>
 
 namespace bench {
+
+// A prompter for benchmarks: nothing may ask anything, so a message ends the run.
+class SilentPrompter : public platform::Prompter {
+public:
+    platform::Answer Message(platform::BoxKind kind, const QString& title, const QString& text) override;
+    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
+    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override { return {}; }
+    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override { return {}; }
+};
 
 // Writes a large definition package (Set01.e ... Set07.e, code page 932, TAB-separated) into
 // `folder`: `digitals` digitals over 10 modes (every fifth one a selection digital with three

@@ -26,19 +26,9 @@
 
 namespace {
 
-class SilentPrompter : public platform::Prompter {
-public:
-    platform::Answer Message(platform::BoxKind, const QString&, const QString& text) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
-    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override { return {}; }
-};
-
 struct Fixture {
     QTemporaryDir folder;
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     vokg::App app{prompter, vokg::ProgramIdentity{folder.path(), QStringLiteral("VOKG_BENCH")}};
     QString dataFile;
 

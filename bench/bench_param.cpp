@@ -25,20 +25,6 @@ constexpr int kDigitals = 5000;
 constexpr int kSignals = 500;
 constexpr int kFunctions = 255;
 
-class SilentPrompter : public platform::Prompter {
-public:
-    platform::Answer Message(platform::BoxKind, const QString&, const QString& text) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
-    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override {
-        return {};
-    }
-    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override {
-        return {};
-    }
-};
-
 class BenchServices : public vokg::EditorServices {
 public:
     bool SaveAllFiles(int, bool) override { return false; }
@@ -56,7 +42,7 @@ public:
 // The package loaded once, with one digital in ten differing from its comparison value.
 struct LoadedPackage {
     QTemporaryDir folder;
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     std::unique_ptr<vokg::App> app;
     BenchServices services;
     LoadedPackage() {

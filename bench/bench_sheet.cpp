@@ -1,6 +1,7 @@
 // The parameter sheet at 5,000 rows: built, formatted and saved as .xlsx through the export,
 // and the same sheet written by openpyxl under the system Python in the same run, so the two
 // figures come from one machine at one moment.
+#include "bench/GeneratedPackage.h"
 #include "export/ParameterSheet.h"
 #include "hlpkit/CMethod.h"
 #include "model/CModes.h"
@@ -22,26 +23,9 @@ namespace {
 constexpr int kModes = 10;
 constexpr int kDigitalsPerMode = 500;
 
-// Answers nothing: the export asks no questions, and a failure shows on standard error.
-class SilentPrompter : public platform::Prompter {
-public:
-    platform::Answer Message(platform::BoxKind, const QString&, const QString&) override {
-        return platform::Answer::None;
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override {
-        return std::nullopt;
-    }
-    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
-
 struct Fixture {
     hlpkit::CMethod method;
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     vokg::Messenger messenger{prompter, QStringLiteral("VOKG_SET")};
     vokg::CModes modes{vokg::ModelContext{method, messenger}};
     QStringList modeNames;

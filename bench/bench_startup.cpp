@@ -25,16 +25,6 @@ constexpr int kDigitals = 5000;
 constexpr int kSignals = 500;
 constexpr int kFunctions = 255;
 
-class SilentPrompter : public platform::Prompter {
-public:
-    platform::Answer Message(platform::BoxKind, const QString&, const QString& text) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
-    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override { return {}; }
-};
-
 struct Package {
     QTemporaryDir sources;
     QTemporaryDir extracted;
@@ -54,7 +44,7 @@ Package& SharedPackage() {
 
 void BM_StartupFromArchive(benchmark::State& state) {
     Package& package = SharedPackage();
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     for (auto _ : state) {
         auto app = std::make_unique<vokg::App>(prompter,
                                                vokg::ProgramIdentity{package.extracted.path(), QStringLiteral("VOKG_SET")});
@@ -75,7 +65,7 @@ BENCHMARK(BM_StartupFromArchive)->Unit(benchmark::kMillisecond);
 // The same without the archive: the tables are read where they lie.
 void BM_StartupFromExtractedTables(benchmark::State& state) {
     Package& package = SharedPackage();
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     for (auto _ : state) {
         auto app = std::make_unique<vokg::App>(prompter,
                                                vokg::ProgramIdentity{package.sources.path(), QStringLiteral("VOKG_SET")});
