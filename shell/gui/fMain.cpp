@@ -7,6 +7,8 @@
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
+#include "editors/fPrint.h"
+#include "editors/fPrintDialog.h"
 #include "shell/AccessLevels.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
@@ -165,6 +167,35 @@ void fMain::OpenAllModesWindow() {
 
 bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
     return FileSave(app_, *this).SaveAllFiles(mode, withoutAsking);
+}
+
+bool fMain::PrintParameters(const ParamPrintRequest& request) {
+    fPrint print(app_.Modes(), app_.Messages(), app_.Method(), *this);
+    print.SetPrintKind(request.printKind);
+    print.SetModeName(request.modeName);
+    print.SetOnlyDif(request.onlyDif);
+    print.SetPrintTokushu(request.printTokushu);
+    print.SetPrintManufacturer(request.printManufacturer);
+    print.SetUserTableNumber(app_.State().userTable);
+    // The export's progress shows in the status bar while it runs.
+    print.SetProgress([this](const QString& text) {
+        statusBar()->showMessage(text);
+        statusBar()->repaint();
+    });
+    {
+        fPrintDialog dialog(print, this);
+        dialog.exec();
+    }
+    statusBar()->clearMessage();
+    if (print.DispExcel())
+        print.OpenExcelFile(app_.Property(), this);
+    return print.Printed();
+}
+
+void fMain::ReadVOKGData() {
+    // The table being edited again, after a print pushed unsaved edits into the model; the
+    // windows keep their grids.
+    FileOpen(app_, *this).ReadVOKGData(0, app_.State().userPath, app_.State().userTable, true);
 }
 
 bool fMain::IsBusy() const { return app_.State().busy; }

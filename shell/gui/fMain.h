@@ -42,6 +42,9 @@ public:
 
     // What the editor windows ask of the main window.
     bool SaveAllFiles(int mode, bool withoutAsking) override;
+    bool CanPrint() const override { return true; }
+    bool PrintParameters(const ParamPrintRequest& request) override;
+    void ReadVOKGData() override;
     bool IsBusy() const override;
     bool ExactPassWord(int kind) override;
     void SetManufacturerMenuVisible(bool visible) override;
