@@ -39,8 +39,9 @@ void WritePackage(const QString& folder, int digitals, int signalCount, int func
         // Addresses overlap freely: only reading speed is measured here.
         const int address = 20 + (d * 2) % 4000;
         digitalLines += mode + '\t' + name + '\t' + (selection ? "SEL" : "NUM") + "\tmm\t0\t" +
-                        (size == 2 ? "60000" : "250") + "\tAdvice of " + name + "\tFirst line<RETURN>second line\t" +
-                        QByteArray::number(address) + '\t' + QByteArray::number(size) + "\r\n";
+                        (size == 2 ? "60000" : "250") + "\tAdvice of " + name +
+                        "\tFirst line<RETURN>second line\t" + QByteArray::number(address) + '\t' +
+                        QByteArray::number(size) + "\r\n";
         if (selection)
             for (int s = 0; s < 3; ++s)
                 selectionLines += mode + '\t' + name + "\tCHOICE" + QByteArray::number(s) + '\t' +
@@ -54,11 +55,11 @@ void WritePackage(const QString& folder, int digitals, int signalCount, int func
     for (int s = 0; s < signalCount; ++s) {
         const int base = 100 + s * 13;
         if (s % 2 == 0) {
-            inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input\t" + QByteArray::number(base) + '\t' +
-                      QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2) + "\r\n";
+            inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input\t" + QByteArray::number(base) +
+                      '\t' + QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2) + "\r\n";
         } else {
-            outputs += "O" + QByteArray::number(s) + "\tOUT\tStandard output\t" + QByteArray::number(base) + '\t' +
-                       QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2);
+            outputs += "O" + QByteArray::number(s) + "\tOUT\tStandard output\t" + QByteArray::number(base) +
+                       '\t' + QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2);
             for (int word = 0; word < 5; ++word)
                 outputs += '\t' + QByteArray::number(base + 3 + word * 2);
             outputs += "\r\n";
@@ -87,7 +88,8 @@ bool PackWithLha(const QString& folder, const QString& archive) {
     for (int n = 1; n <= 7; ++n)
         arguments << QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
     process.start(lha, arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
 }
 
 } // namespace bench

@@ -11,8 +11,12 @@ class SilentPrompter : public platform::Prompter {
 public:
     platform::Answer Message(platform::BoxKind kind, const QString& title, const QString& text) override;
     std::optional<QString> Input(const QString&, const QString&, const QString&, bool) override { return {}; }
-    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override { return {}; }
-    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override { return {}; }
+    std::optional<platform::FileDialogResult> OpenFile(const platform::FileDialogRequest&) override {
+        return {};
+    }
+    std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest&) override {
+        return {};
+    }
 };
 
 // Writes a large definition package (Set01.e ... Set07.e, code page 932, TAB-separated) into

@@ -87,11 +87,12 @@ void BM_BareLoopSameBytes(benchmark::State& state) {
     for (const vokg::CCustom& row : fixture.app.UserCustoms()) {
         customAddresses.insert(customAddresses.end(), {row.KinoAdrs(), row.LogicAdrs(), row.DosaAdrs()});
         if (row.INOUT() == 1)
-            customAddresses.insert(customAddresses.end(), {row.OnDelayTimeAdrs(), row.OnDelayTimeAdrs() + 1,
-                                                           row.OffDelayTimeAdrs(), row.OffDelayTimeAdrs() + 1,
-                                                           row.ChoppingOnTimeAdrs(), row.ChoppingOnTimeAdrs() + 1,
-                                                           row.ChoppingOffTimeAdrs(), row.ChoppingOffTimeAdrs() + 1,
-                                                           row.ZenpaTimeAdrs(), row.ZenpaTimeAdrs() + 1});
+            customAddresses.insert(customAddresses.end(),
+                                   {row.OnDelayTimeAdrs(), row.OnDelayTimeAdrs() + 1, row.OffDelayTimeAdrs(),
+                                    row.OffDelayTimeAdrs() + 1, row.ChoppingOnTimeAdrs(),
+                                    row.ChoppingOnTimeAdrs() + 1, row.ChoppingOffTimeAdrs(),
+                                    row.ChoppingOffTimeAdrs() + 1, row.ZenpaTimeAdrs(),
+                                    row.ZenpaTimeAdrs() + 1});
     }
     for (auto _ : state) {
         qint64 sum = 0;
@@ -106,7 +107,8 @@ void BM_BareLoopSameBytes(benchmark::State& state) {
                 const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
                 if (pass == 0)
                     for (const Field& field : fields)
-                        sum += field.size == 2 ? data[field.address] * 256 + data[field.address + 1] : data[field.address];
+                        sum += field.size == 2 ? data[field.address] * 256 + data[field.address + 1]
+                                               : data[field.address];
                 else if (pass == 1)
                     for (int address : customAddresses)
                         sum += data[address];

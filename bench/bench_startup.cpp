@@ -3,10 +3,10 @@
 #include "bench/GeneratedPackage.h"
 
 #include "hlpkit/CMethod.h"
+#include "model/CModes.h"
 #include "platform/AnsiCodec.h"
 #include "platform/ArchiveExtractor.h"
 #include "platform/Prompter.h"
-#include "model/CModes.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
 
@@ -46,8 +46,8 @@ void BM_StartupFromArchive(benchmark::State& state) {
     Package& package = SharedPackage();
     bench::SilentPrompter prompter;
     for (auto _ : state) {
-        auto app = std::make_unique<vokg::App>(prompter,
-                                               vokg::ProgramIdentity{package.extracted.path(), QStringLiteral("VOKG_SET")});
+        auto app = std::make_unique<vokg::App>(
+            prompter, vokg::ProgramIdentity{package.extracted.path(), QStringLiteral("VOKG_SET")});
         app->CreateActiveX();
         vokg::Startup startup(*app);
         const vokg::DefinitionSource source{package.archive, package.extracted.path(), true};
@@ -67,8 +67,8 @@ void BM_StartupFromExtractedTables(benchmark::State& state) {
     Package& package = SharedPackage();
     bench::SilentPrompter prompter;
     for (auto _ : state) {
-        auto app = std::make_unique<vokg::App>(prompter,
-                                               vokg::ProgramIdentity{package.sources.path(), QStringLiteral("VOKG_SET")});
+        auto app = std::make_unique<vokg::App>(
+            prompter, vokg::ProgramIdentity{package.sources.path(), QStringLiteral("VOKG_SET")});
         app->CreateActiveX();
         vokg::Startup startup(*app);
         if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), package.sources.path(), false}))

@@ -17,8 +17,8 @@ CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move
         definitionsFolder_ = programFolder;
     // The companion reports as the program does, under the program's name.
     // Working copies of its own: a run never touches those of a running program.
-    app_ = std::make_unique<App>(prompter_,
-                                 ProgramIdentity{programFolder, QStringLiteral("VOKG_SET"), workFolder_.path()});
+    app_ = std::make_unique<App>(
+        prompter_, ProgramIdentity{programFolder, QStringLiteral("VOKG_SET"), workFolder_.path()});
 }
 
 bool CliSession::LoadDefinitions() {
@@ -34,7 +34,8 @@ bool CliSession::LoadDefinitions() {
     const QString archive = folder.filePath(QString::fromLatin1(Startup::kArchiveName));
     if (QFileInfo::exists(archive)) {
         // Never extract into the user's folder: a private folder that goes away with the run.
-        extractFolder_ = std::make_unique<QTemporaryDir>(QDir(app_->File().TempPath()).filePath(QStringLiteral("defs-XXXXXX")));
+        extractFolder_ = std::make_unique<QTemporaryDir>(
+            QDir(app_->File().TempPath()).filePath(QStringLiteral("defs-XXXXXX")));
         if (!extractFolder_->isValid()) {
             std::fprintf(stderr, "Cannot create a temporary folder for the definitions: %s\n",
                          qPrintable(extractFolder_->errorString()));

@@ -63,7 +63,10 @@ int DefsCommand(CliSession& session, const QStringList& arguments) {
     const CModes& modes = app.Modes();
     for (int m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        json.BeginObject().Field(QStringLiteral("name"), mode.ModeName()).Key(QStringLiteral("digitals")).BeginArray();
+        json.BeginObject()
+            .Field(QStringLiteral("name"), mode.ModeName())
+            .Key(QStringLiteral("digitals"))
+            .BeginArray();
         const CDigitals& digitals = mode.Digits();
         for (int d = 1; d <= digitals.Count(); ++d) {
             const CDigital& digital = *digitals.Item(d);

@@ -85,9 +85,11 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
         std::fputc('\n', stdout);
     } else {
         for (const Difference& difference : differences) {
-            const QString prefix = difference.table != 0 ? QStringLiteral("table %1: ").arg(difference.table) : QString();
-            const QString line = prefix + difference.field.name + QStringLiteral(": ") + difference.field.userText +
-                                 QStringLiteral(" -> ") + difference.field.comparisonText;
+            const QString prefix =
+                difference.table != 0 ? QStringLiteral("table %1: ").arg(difference.table) : QString();
+            const QString line = prefix + difference.field.name + QStringLiteral(": ") +
+                                 difference.field.userText + QStringLiteral(" -> ") +
+                                 difference.field.comparisonText;
             std::printf("%s\n", line.toUtf8().constData());
         }
     }

@@ -36,7 +36,8 @@ void WriteDigitals(JsonWriter& json, const CModes& modes, bool special, bool man
     json.Key(QStringLiteral("digitals")).BeginArray();
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) || (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if ((IsSpecialMode(mode.ModeName()) && !special) ||
+            (IsManufacturerMode(mode.ModeName()) && !manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {
@@ -103,7 +104,8 @@ void WriteFeed(JsonWriter& json, COkuris& feed) {
 int DumpCommand(CliSession& session, const QStringList& givenArguments) {
     QStringList arguments = givenArguments;
     AccessOptions access;
-    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 || arguments.first().startsWith(QLatin1String("--"))) {
+    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 ||
+        arguments.first().startsWith(QLatin1String("--"))) {
         std::fputs(kDumpUsage, stderr);
         return kUsage;
     }

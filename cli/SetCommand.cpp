@@ -43,7 +43,8 @@ using Change = std::function<void()>;
 
 class Assignments {
 public:
-    Assignments(App& app, bool special, bool manufacturer) : app_(app), special_(special), manufacturer_(manufacturer) {}
+    Assignments(App& app, bool special, bool manufacturer)
+        : app_(app), special_(special), manufacturer_(manufacturer) {}
 
     // Validates one assignment against the rules the editors apply and applies it to the
     // model; false after showing the program's message.
@@ -115,7 +116,9 @@ bool Assignments::Digital(const QString& target, const QString& value) {
             }
         }
         if (found > 1)
-            return RefuseText(QStringLiteral("vokg-cli: the digital \"%1\" is in more than one mode; write MODE/%1").arg(target));
+            return RefuseText(
+                QStringLiteral("vokg-cli: the digital \"%1\" is in more than one mode; write MODE/%1")
+                    .arg(target));
     }
     if (!digital || !ModeAllowed(modeName))
         return RefuseText(QStringLiteral("vokg-cli: there is no digital \"%1\"").arg(target));
@@ -168,7 +171,8 @@ bool Assignments::Customize(const QString& location, const QString& field, const
     if (!row)
         return RefuseText(QStringLiteral("vokg-cli: there is no signal \"%1\"").arg(location));
     if (field == QLatin1String("kino")) {
-        const CCusSelections& functions = row->INOUT() == 1 ? app_.OutputSelections() : app_.InputSelections();
+        const CCusSelections& functions =
+            row->INOUT() == 1 ? app_.OutputSelections() : app_.InputSelections();
         std::optional<qint64> number = WholeNumber(value);
         if (!number && functions.ValueByDigital(value) != -1)
             number = functions.ValueByDigital(value);
@@ -192,7 +196,8 @@ bool Assignments::Customize(const QString& location, const QString& field, const
                                               {QStringLiteral("zenpa"), &CCustom::SetZenpaTime}};
     const auto setter = times.constFind(field);
     if (setter == times.cend() || row->INOUT() != 1)
-        return RefuseText(QStringLiteral("vokg-cli: the signal \"%1\" has no field \"%2\"").arg(location, field));
+        return RefuseText(
+            QStringLiteral("vokg-cli: the signal \"%1\" has no field \"%2\"").arg(location, field));
     if (!number || *number < 0 || *number > 65535)
         return Refuse(28, 0, 65535);
     (row->*(*setter))(static_cast<qint32>(*number));
@@ -224,7 +229,8 @@ bool Assignments::Feed(const QString& key, int index, const QString& value, bool
     }
     const QList<int> current = feed.GetArray(arrayKey);
     if (index < 0 || index >= current.size())
-        return RefuseText(QStringLiteral("vokg-cli: feed.%1 has entries 0 to %2").arg(key).arg(current.size() - 1));
+        return RefuseText(
+            QStringLiteral("vokg-cli: feed.%1 has entries 0 to %2").arg(key).arg(current.size() - 1));
     if (value.trimmed().isEmpty())
         return Refuse(24);
     const std::optional<qint64> number = WholeNumber(value);
@@ -279,7 +285,8 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     if (!FileOpen::IsDSG(spec->path)) {
         // Machine data files are read only, here as in the program.
         if (FileOpen::IsDAT(spec->path))
-            std::fprintf(stderr, "vokg-cli: %s is a machine data file; it is read only\n", qPrintable(spec->path));
+            std::fprintf(stderr, "vokg-cli: %s is a machine data file; it is read only\n",
+                         qPrintable(spec->path));
         else
             app.Messages().ShowMsg(8, kExclamation);
         return kRefusedFile;

@@ -79,7 +79,9 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
     return kOk;
 }
 
-int TableCount(const QString& path) { return FileOpen::IsDSG(path) ? 8 : 16; }
+int TableCount(const QString& path) {
+    return FileOpen::IsDSG(path) ? 8 : 16;
+}
 
 int OpenTable(CliSession& session, int kind, const TableSpec& spec, const AccessOptions& options) {
     App& app = session.Application();

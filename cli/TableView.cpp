@@ -15,7 +15,8 @@ namespace vokg::cli {
 
 QString Quoted(const QString& text) {
     QString escaped = text;
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('"'), QStringLiteral("\\\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
@@ -23,10 +24,12 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
     QList<TableField> fields;
     const CModes& modes = app.Modes();
     fields.append({QStringLiteral("header.model"), Quoted(modes.KishuName()), Quoted(modes.KishuName2())});
-    fields.append({QStringLiteral("header.version"), Quoted(modes.DataVersion()), Quoted(modes.DataVersion2())});
+    fields.append(
+        {QStringLiteral("header.version"), Quoted(modes.DataVersion()), Quoted(modes.DataVersion2())});
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) || (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if ((IsSpecialMode(mode.ModeName()) && !special) ||
+            (IsManufacturerMode(mode.ModeName()) && !manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {
@@ -36,7 +39,8 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
                 fields.append({name, Quoted(digital.Selections().GetSelection(digital.UserValue())),
                                Quoted(digital.Selections().GetSelection(digital.CmpValue()))});
             else
-                fields.append({name, QString::number(digital.UserValue()), QString::number(digital.CmpValue())});
+                fields.append(
+                    {name, QString::number(digital.UserValue()), QString::number(digital.CmpValue())});
         }
     }
     const CCustoms& user = app.UserCustoms();
@@ -45,8 +49,8 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
         const CCustom& a = *user.Item(index);
         const CCustom& b = *comparison.Item(index);
         auto add = [&](const char* field, qint32 x, qint32 y) {
-            fields.append({QStringLiteral("customize %1.%2").arg(a.Location(), QLatin1String(field)), QString::number(x),
-                           QString::number(y)});
+            fields.append({QStringLiteral("customize %1.%2").arg(a.Location(), QLatin1String(field)),
+                           QString::number(x), QString::number(y)});
         };
         add("kino", a.Kino(), b.Kino());
         add("logic", a.Logic(), b.Logic());

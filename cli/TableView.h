@@ -11,8 +11,8 @@ namespace vokg::cli {
 
 // One value of a table as the commands show it: where it is and its text on each side.
 struct TableField {
-    QString name;       // "header.model", "digital MODE/NAME", "customize I3.kino", "feed X_P1_A[4]"
-    QString userText;   // decimal, or a quoted text
+    QString name;     // "header.model", "digital MODE/NAME", "customize I3.kino", "feed X_P1_A[4]"
+    QString userText; // decimal, or a quoted text
     QString comparisonText;
 };
 

@@ -42,8 +42,8 @@ public:
     // `saveAllFiles` saves the user file with everything in it and says whether it succeeded.
     // Save is offered only when `userFileIsDsg`: a machine data file is never written.
     // Throws std::invalid_argument when an accessor or the save callback is missing.
-    fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess access, std::function<bool()> saveAllFiles,
-            bool userFileIsDsg, QWidget* parent = nullptr);
+    fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess access,
+            std::function<bool()> saveAllFiles, bool userFileIsDsg, QWidget* parent = nullptr);
 
     // Whether a header text fits its field. It is measured in code page 932 bytes, as it is
     // written: a double-byte character counts twice, so nothing is cut off when the file is saved.

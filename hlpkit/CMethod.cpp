@@ -52,7 +52,8 @@ void DefaultErrorBox(const QString& title, const QString& text) {
     // On a platform without a screen (offscreen, minimal) nobody could ever close the box, so
     // the report goes to standard error instead of blocking the program for good.
     const QString platformName = QGuiApplication::platformName();
-    const bool canShow = platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal");
+    const bool canShow =
+        platformName != QLatin1String("offscreen") && platformName != QLatin1String("minimal");
     if (application != nullptr && canShow && QThread::currentThread() == application->thread()) {
         QMessageBox::critical(QApplication::activeWindow(), title, shown, QMessageBox::Ok);
         return;

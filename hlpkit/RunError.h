@@ -40,7 +40,9 @@ struct HLPKIT_EXPORT RunError {
     RunError(int errorCode, QString errorText) : code(errorCode), text(std::move(errorText)) {}
 };
 
-[[noreturn]] inline void Raise(int code) { throw RunError(code); }
+[[noreturn]] inline void Raise(int code) {
+    throw RunError(code);
+}
 
 // Runs `body` as the operation named `procName`: a RunError (or any other exception) is
 // reported through `method.ErrReg` and `failure` is returned instead.

@@ -21,7 +21,9 @@ QByteArray ReadTableBytes(const QString& path, qint64 position) {
     return table;
 }
 
-void RaiseOutOfRange() { hlpkit::Raise(hlpkit::SubscriptOutOfRange); }
+void RaiseOutOfRange() {
+    hlpkit::Raise(hlpkit::SubscriptOutOfRange);
+}
 
 void PutByte(QByteArray& bytes, qint64 offset, int value) {
     if (offset < 0 || offset >= bytes.size())

@@ -11,9 +11,15 @@ constexpr qint64 kDesignFileSize = 8 * kTableSize;   // .dsg: 8 tables
 constexpr qint64 kMachineFileSize = 16 * kTableSize; // .dat: 16 tables
 
 // A table is passed as the 1-based byte position of its first byte.
-constexpr qint64 TablePosition(int tableNumber) { return qint64(tableNumber - 1) * kTableSize + 1; }
-constexpr int TableNumber(qint64 position) { return int((position - 1) / kTableSize) + 1; }
-constexpr qint64 TableOffset(qint64 position) { return position - 1; }
+constexpr qint64 TablePosition(int tableNumber) {
+    return qint64(tableNumber - 1) * kTableSize + 1;
+}
+constexpr int TableNumber(qint64 position) {
+    return int((position - 1) / kTableSize) + 1;
+}
+constexpr qint64 TableOffset(qint64 position) {
+    return position - 1;
+}
 
 // Reads the whole table that starts at `position` from the file; throws hlpkit::RunError
 // (53 file not found, 75 access error, 62 when the file ends inside the table).
@@ -31,7 +37,7 @@ inline int ByteAt(const QByteArray& bytes, qint64 offset) {
 inline int WordAt(const QByteArray& bytes, qint64 offset) { // big-endian, 0..65535
     return ByteAt(bytes, offset) * 256 + ByteAt(bytes, offset + 1);
 }
-void PutByte(QByteArray& bytes, qint64 offset, int value);  // value must be 0..255, else RunError 6
-void PutWord(QByteArray& bytes, qint64 offset, int value);  // value must be 0..65535, else RunError 6
+void PutByte(QByteArray& bytes, qint64 offset, int value); // value must be 0..255, else RunError 6
+void PutWord(QByteArray& bytes, qint64 offset, int value); // value must be 0..65535, else RunError 6
 
 } // namespace vokg

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -10,14 +10,14 @@ namespace platform {
 
 // The kinds of message box, numbered as the program numbers them.
 enum class BoxKind : int {
-    Critical = 1,              // OK
-    Exclamation = 2,           // OK
-    Question = 3,              // Yes / No
-    Information = 4,           // OK
-    CriticalYesNo = 5,         // Yes / No
-    QuestionYesNoCancel = 6,   // Yes / No / Cancel
+    Critical = 1,               // OK
+    Exclamation = 2,            // OK
+    Question = 3,               // Yes / No
+    Information = 4,            // OK
+    CriticalYesNo = 5,          // Yes / No
+    QuestionYesNoCancel = 6,    // Yes / No / Cancel
     QuestionYesNoDefaultNo = 7, // Yes / No, No is the default button
-    ExclamationYesNo = 8,      // Yes / No
+    ExclamationYesNo = 8,       // Yes / No
 };
 
 enum class Answer { None, Ok, Yes, No, Cancel };
@@ -44,8 +44,8 @@ struct FileDialogResult {
 // The table-choice dialog: one of 8 (design file) or 16 tables.
 struct TableChoiceRequest {
     int tableCount = 8;
-    int preset = 1;          // the table selected when the dialog opens
-    QString file;            // the data file whose table headers "Read model" shows
+    int preset = 1; // the table selected when the dialog opens
+    QString file;   // the data file whose table headers "Read model" shows
     bool readModelAtOnce = true;
 };
 

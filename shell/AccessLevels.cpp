@@ -19,10 +19,12 @@ bool AccessLevels::ExactPassWord(int kind) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ExactPassWord"), false, [&] {
         const QString title = ResourceText(kind == SpecialMode ? 1564 : 1565);
         const QString prompt = title + QStringLiteral("\n\n") + ResourceText(1126);
-        const std::optional<QString> answer = app_.Prompter().Input(app_.Identity().baseName, prompt, QString(), true);
+        const std::optional<QString> answer =
+            app_.Prompter().Input(app_.Identity().baseName, prompt, QString(), true);
         if (!answer || answer->isEmpty())
             return false;
-        const QString expected = QString::fromLatin1(kind == SpecialMode ? kSpecialPassword : kManufacturerPassword);
+        const QString expected =
+            QString::fromLatin1(kind == SpecialMode ? kSpecialPassword : kManufacturerPassword);
         return *answer == expected;
     });
 }
@@ -34,7 +36,8 @@ bool AccessLevels::ExactTablePassword(int kind, int table, const QString& path) 
         if (password.isEmpty())
             return true;
         const RunState& state = app_.State();
-        if (table >= 0 && table <= 8 && state.unlockedFlags[static_cast<size_t>(table)] && path == state.unlockedPath)
+        if (table >= 0 && table <= 8 && state.unlockedFlags[static_cast<size_t>(table)] &&
+            path == state.unlockedPath)
             return true;
         for (;;) {
             const std::optional<QString> answer =

@@ -31,7 +31,9 @@ template <class T> bool CreateLibraryObject(std::unique_ptr<T>& slot, const char
 App::App(platform::Prompter& prompter, ProgramIdentity identity)
     : prompter_(prompter), identity_(std::move(identity)), messenger_(prompter, identity_.baseName) {}
 
-App::~App() { ReleaseActiveX(); }
+App::~App() {
+    ReleaseActiveX();
+}
 
 bool App::CreateActiveX() {
     // The order is the documented one: the utility objects first, because every later object
@@ -80,7 +82,9 @@ bool App::WriteReg(const QString& key, const QString& value) const {
     return property_->WriteEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key, value);
 }
 
-QString App::WorkFolder() const { return QFileInfo(CreateParaTempName(0)).absolutePath(); }
+QString App::WorkFolder() const {
+    return QFileInfo(CreateParaTempName(0)).absolutePath();
+}
 
 QString App::CreateParaTempName(int kind) const {
     const QString folder = !identity_.workFolder.isEmpty() ? identity_.workFolder

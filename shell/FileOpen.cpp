@@ -30,10 +30,14 @@ constexpr int kMessageCompanionMissing = 40;
 constexpr int kExclamation = 2;
 constexpr int kYesNoCancel = 6;
 
-QString Extension(const QString& path) { return QFileInfo(path).suffix(); }
+QString Extension(const QString& path) {
+    return QFileInfo(path).suffix();
+}
 
 // The table number of a start position, rounded as the shell always rounded it.
-int TableOf(qint64 start) { return static_cast<int>((start - 1) / kTableSize) + 1; }
+int TableOf(qint64 start) {
+    return static_cast<int>((start - 1) / kTableSize) + 1;
+}
 
 // The flags the readers consult while a table is read.
 class OpeningScope {
@@ -115,8 +119,9 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
             CSelectTable& record = app_.SelectTable();
             const bool design = IsDSG(path);
             const int preset = record.LastTable(design) > 0 ? record.LastTable(design) : 1;
-            const platform::TableChoiceRequest request{design ? 8 : 16, preset, path,
-                                                       TextToBool(app_.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")))};
+            const platform::TableChoiceRequest request{
+                design ? 8 : 16, preset, path,
+                TextToBool(app_.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")))};
             const int chosen = app_.Prompter().ChooseTable(request);
             if (chosen != -1) {
                 record.RememberTable(design, chosen);
@@ -167,7 +172,8 @@ bool FileOpen::ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& f
     });
 }
 
-bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked) {
+bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows,
+                          bool recordUnlocked) {
     RunState& state = app_.State();
     const int table = TableOf(start);
     if (kind == 0) {
@@ -206,8 +212,9 @@ QString FileOpen::GetSettingFile(int kind) {
             request.fileName = state.comparisonPath;
             request.filter = QStringLiteral("dsg file|*.dsg|VOKG dat file|VOKG*.dat");
             request.title = ResourceText(1067);
-            request.initialFolder = state.comparisonPath.isEmpty() ? app_.ReadReg(QStringLiteral("StdReadingPath"))
-                                                                   : QFileInfo(state.comparisonPath).absolutePath();
+            request.initialFolder = state.comparisonPath.isEmpty()
+                                        ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+                                        : QFileInfo(state.comparisonPath).absolutePath();
         } else if (kind == 0) {
             request.fileName = state.userPath;
             request.filter = ResourceText(1498);
@@ -222,7 +229,8 @@ QString FileOpen::GetSettingFile(int kind) {
         // the path itself is kept as chosen.
         if (!ExactFile(chosen->path))
             return QString();
-        app_.WriteReg(QStringLiteral("PrevFilterIndex"), IsDSG(chosen->path) ? QStringLiteral("1") : QStringLiteral("2"));
+        app_.WriteReg(QStringLiteral("PrevFilterIndex"),
+                      IsDSG(chosen->path) ? QStringLiteral("1") : QStringLiteral("2"));
         app_.WriteReg(QStringLiteral("StdReadingPath"), QFileInfo(chosen->path).absolutePath());
         if (kind == 0)
             app_.State().lastChosenUserFile = chosen->path;
@@ -255,8 +263,9 @@ QString FileOpen::MakeDSKfile(const QString& file) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("MakeDSKfile"), QString(), [&] {
         const QString companion = FileSave::CompanionOf(file);
         if (companion.isEmpty()) {
-            app_.Messages().ShowMsg(kMessageCompanionMissing, kExclamation,
-                                    QDir::toNativeSeparators(app_.File().ReplaceExt(file, QStringLiteral("DSK"))));
+            app_.Messages().ShowMsg(
+                kMessageCompanionMissing, kExclamation,
+                QDir::toNativeSeparators(app_.File().ReplaceExt(file, QStringLiteral("DSK"))));
             return QString();
         }
         return companion;

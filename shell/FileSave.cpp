@@ -176,14 +176,17 @@ QList<qint64> FileSave::GetStartingLocationSaving(int mode) {
     return {TablePosition(state.userTable)};
 }
 
-bool FileSave::SaveAllData(const QString& workingCopy, const QString& source, const QList<qint64>& positions) {
+bool FileSave::SaveAllData(const QString& workingCopy, const QString& source,
+                           const QList<qint64>& positions) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("SaveAllData"), false, [&] {
         // The new file starts as an exact image of the user file, so every table and every byte
         // that is not written keeps what the file held.
         QByteArray image = ReadWhole(source);
         for (const qint64 position : positions) {
-            if (!app_.Modes().SaveOneTable(image, position) || !app_.UserCustoms().SaveCustomTable(image, position) ||
-                !app_.UserOkuris().SaveData(image, position) || !app_.SelectTable().SaveHeader(image, true, position))
+            if (!app_.Modes().SaveOneTable(image, position) ||
+                !app_.UserCustoms().SaveCustomTable(image, position) ||
+                !app_.UserOkuris().SaveData(image, position) ||
+                !app_.SelectTable().SaveHeader(image, true, position))
                 return false;
         }
         QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -200,8 +203,8 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
         const QString oldCompanion = CompanionOf(oldPath);
         const QString newCompanion = NewCompanionOf(newPath);
         // File names are case-sensitive here: only the very same file needs no copy.
-        const bool copyCompanion =
-            !oldCompanion.isEmpty() && QFileInfo(oldCompanion).absoluteFilePath() != QFileInfo(newCompanion).absoluteFilePath();
+        const bool copyCompanion = !oldCompanion.isEmpty() && QFileInfo(oldCompanion).absoluteFilePath() !=
+                                                                  QFileInfo(newCompanion).absoluteFilePath();
         QByteArray companionBytes;
         if (copyCompanion)
             companionBytes = ReadWhole(oldCompanion);
@@ -222,7 +225,8 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
 bool FileSave::ReplaceFile(const QByteArray& bytes, const QString& target) {
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        hlpkit::Raise(QFileInfo::exists(QFileInfo(target).absolutePath()) ? hlpkit::PermissionDenied : hlpkit::PathNotFound);
+        hlpkit::Raise(QFileInfo::exists(QFileInfo(target).absolutePath()) ? hlpkit::PermissionDenied
+                                                                          : hlpkit::PathNotFound);
     if (file.write(bytes) != bytes.size())
         hlpkit::Raise(hlpkit::PathFileAccessError);
     if (beforeReplace_ && !beforeReplace_(target)) {

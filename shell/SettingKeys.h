@@ -47,7 +47,11 @@ inline constexpr const char* kSettingSection = "Setting";
 inline constexpr const char* kDefaultWorkbookName = "VOKG_SET.xlsx";
 
 // A boolean setting is stored as the text "True" or "False".
-inline QString BoolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
-inline bool TextToBool(const QString& text) { return text.trimmed().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0; }
+inline QString BoolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+inline bool TextToBool(const QString& text) {
+    return text.trimmed().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+}
 
 } // namespace vokg

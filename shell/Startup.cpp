@@ -38,7 +38,9 @@ constexpr int kExclamation = 2;
 // The documents folder's number among the shell's special folders.
 constexpr int kPersonalFolder = 5;
 
-QString Join(const QString& folder, const QString& name) { return QDir(folder).filePath(name); }
+QString Join(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name);
+}
 
 // Numeric value of a setting's text, rounded half to even like every other conversion.
 int RoundedSetting(const QString& text, int fallback) {
@@ -60,8 +62,8 @@ bool Startup::CheckSingleInstance(platform::SingleInstanceLock& lock) {
         return false;
     case platform::SingleInstanceLock::State::Failed:
         // A lock that cannot be made must not keep the program from starting; it is reported.
-        std::fprintf(stderr, "%s: single-instance lock unavailable: %s\n", qPrintable(app_.Identity().baseName),
-                     qPrintable(lock.ErrorText()));
+        std::fprintf(stderr, "%s: single-instance lock unavailable: %s\n",
+                     qPrintable(app_.Identity().baseName), qPrintable(lock.ErrorText()));
         return true;
     default:
         return true;
@@ -138,10 +140,13 @@ bool Startup::ApplyRegData() {
 
 DefinitionSource Startup::ProgramSource() const {
     const QString folder = app_.Identity().folder;
-    return DefinitionSource{Join(folder, QString::fromLatin1(kArchiveName)), folder, app_.State().deleteMeltedFiles};
+    return DefinitionSource{Join(folder, QString::fromLatin1(kArchiveName)), folder,
+                            app_.State().deleteMeltedFiles};
 }
 
-bool Startup::LoadDefinitionTables() { return LoadDefinitionTables(ProgramSource()); }
+bool Startup::LoadDefinitionTables() {
+    return LoadDefinitionTables(ProgramSource());
+}
 
 bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
     if (!PrepareSetFiles(source))
@@ -192,7 +197,8 @@ bool Startup::MeltSettingFiles(const DefinitionSource& source) {
         return false;
     // A damaged or hostile archive extracts nothing at all; the missing tables are then
     // reported one by one and the read of the first one stops the start.
-    const platform::ExtractResult result = platform::ArchiveExtractor::ExtractAll(source.archivePath, source.tableFolder);
+    const platform::ExtractResult result =
+        platform::ArchiveExtractor::ExtractAll(source.archivePath, source.tableFolder);
     if (!result.ok)
         app_.Method().ErrReg(hlpkit::PathFileAccessError, result.message, QStringLiteral("MeltSettingFiles"));
     return true;
@@ -202,7 +208,8 @@ bool Startup::DeleteMeltedFiles(const DefinitionSource& source) {
     if (!source.deleteMelted)
         return true;
     for (int number = 1; number <= 20; ++number)
-        df(app_.Method(), Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0'))));
+        df(app_.Method(),
+           Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0'))));
     return true;
 }
 
@@ -210,7 +217,8 @@ bool Startup::ExistSetFiles(const DefinitionSource& source) {
     // File names here are case-sensitive, so the tables are looked for under the name they
     // are read by ("Set01.e"), not "set01.e".
     for (int number = 1; number <= 7; ++number) {
-        const QString path = Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0')));
+        const QString path =
+            Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0')));
         if (!QFileInfo::exists(path))
             app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QDir::toNativeSeparators(path));
     }

@@ -13,8 +13,8 @@ class App;
 
 // Where the definition tables come from for one load.
 struct DefinitionSource {
-    QString archivePath;  // VOKG_SET.e; empty when the tables are already extracted
-    QString tableFolder;  // where Set01.e ... are extracted to and read from
+    QString archivePath;      // VOKG_SET.e; empty when the tables are already extracted
+    QString tableFolder;      // where Set01.e ... are extracted to and read from
     bool deleteMelted = true; // delete Set01.e ... Set20.e before extraction and after reading
 };
 

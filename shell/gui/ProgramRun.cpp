@@ -4,9 +4,9 @@
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
 #include "platform/gui/KeyboardState.h"
-#include "shell/gui/DialogPrompter.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
+#include "shell/gui/DialogPrompter.h"
 #include "shell/gui/fMain.h"
 
 #include <QApplication>
@@ -72,7 +72,8 @@ int RunProgram(const ProgramOptions& options) {
     std::unique_ptr<hlpkit::CMethod> prompterMethod = hlpkit::Create<hlpkit::CMethod>();
     if (!prompterMethod)
         return kEndedAtStart;
-    DialogPrompter prompter(nullptr, *prompterMethod, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    DialogPrompter prompter(nullptr, *prompterMethod,
+                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     App app(prompter, ProgramIdentity{programFolder, baseName});
@@ -105,7 +106,8 @@ int RunProgram(const ProgramOptions& options) {
     window.Create_mnuParam();
     window.SetCaption();
     // The hidden commands: Ctrl+H (header) and Ctrl+P (feed) held while the window loads.
-    window.SetHiddenCommands(platform::IsControlChordHeld(QLatin1Char('H')), platform::IsControlChordHeld(QLatin1Char('P')),
+    window.SetHiddenCommands(platform::IsControlChordHeld(QLatin1Char('H')),
+                             platform::IsControlChordHeld(QLatin1Char('P')),
                              HasExportKeyword(options.commandLine));
     window.show();
 
@@ -113,7 +115,8 @@ int RunProgram(const ProgramOptions& options) {
 
     if (!options.screenshotPath.isEmpty()) {
         if (options.screenshotMenu == QLatin1String("Parameter"))
-            QTimer::singleShot(800, &window, [&] { window.ParameterMenu()->popup(window.mapToGlobal(QPoint(120, 20))); });
+            QTimer::singleShot(800, &window,
+                               [&] { window.ParameterMenu()->popup(window.mapToGlobal(QPoint(120, 20))); });
         QTimer::singleShot(1500, &window, [&] {
             SaveScreenshot(window, options.screenshotPath);
             window.close();

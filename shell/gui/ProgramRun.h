@@ -7,9 +7,9 @@ namespace vokg {
 
 // What the program was asked to do on its command line.
 struct ProgramOptions {
-    QString commandLine;     // the comma-separated items, as one text
-    QString screenshotPath;  // --screenshot FILE: save a picture of the main window, then end
-    QString screenshotMenu;  // --screenshot-menu NAME: with the screenshot, that menu drops down
+    QString commandLine;    // the comma-separated items, as one text
+    QString screenshotPath; // --screenshot FILE: save a picture of the main window, then end
+    QString screenshotMenu; // --screenshot-menu NAME: with the screenshot, that menu drops down
 };
 
 ProgramOptions ParseProgramArguments(const QStringList& arguments);

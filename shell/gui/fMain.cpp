@@ -1,14 +1,14 @@
 #include "shell/gui/fMain.h"
 
-#include "hlpkit/CProperty.h"
-#include "model/AccessModes.h"
-#include "model/CMode.h"
-#include "model/CModes.h"
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
 #include "editors/fPrintDialog.h"
+#include "hlpkit/CProperty.h"
+#include "model/AccessModes.h"
+#include "model/CMode.h"
+#include "model/CModes.h"
 #include "shell/AccessLevels.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
@@ -52,16 +52,20 @@ constexpr std::array<SettingItem, 4> kSettingItems{{
 }};
 
 // The customize groups of the pop-up menu; 0 marks a separator.
-constexpr std::array<int, 14> kCustomizeItems{1475, 1476, 0, 1477, 1478, 1479, 1480, 1481, 0,
-                                              1482, 1483, 1484, 1485, 1486};
+constexpr std::array<int, 14> kCustomizeItems{1475, 1476, 0,    1477, 1478, 1479, 1480,
+                                              1481, 0,    1482, 1483, 1484, 1485, 1486};
 
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 12;
 
 // A window position given in twips (15 to a pixel at the usual 96 dots per inch).
-int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
-QString R(int resourceId) { return ResourceText(resourceId); }
+QString R(int resourceId) {
+    return ResourceText(resourceId);
+}
 
 } // namespace
 
@@ -85,9 +89,11 @@ void fMain::ConnectCommands() {
         QMdiSubWindow* active = mdi_->activeSubWindow();
         TileWindow(active ? qobject_cast<InputWindow*>(active->widget()) : nullptr);
     });
-    connect(parameterMenu_, &QMenu::triggered, this, [this](QAction* item) { mnuParameterContent_Click(item); });
+    connect(parameterMenu_, &QMenu::triggered, this,
+            [this](QAction* item) { mnuParameterContent_Click(item); });
     connect(editParameter_, &QAction::triggered, this, [this] {
-        parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height())) : QCursor::pos());
+        parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
+                                            : QCursor::pos());
     });
     // The version-information file viewer is not part of this program yet.
     versionAction_->setEnabled(false);
@@ -114,9 +120,10 @@ void fMain::OpenComparison(QAction* item) {
 }
 
 void fMain::EditHeader() {
-    fHeader dialog(app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
-                   [this] { return FileSave(app_, *this).SaveAllFiles(0, true); },
-                   FileOpen::IsDSG(app_.State().userPath), this);
+    fHeader dialog(
+        app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
+        [this] { return FileSave(app_, *this).SaveAllFiles(0, true); },
+        FileOpen::IsDSG(app_.State().userPath), this);
     dialog.exec();
     SetCaption();
 }
@@ -127,7 +134,9 @@ void fMain::EditPasswordAndAuthor() {
     SetCaption();
 }
 
-bool fMain::m_IsChanged(bool flag) const { return flag && FileOpen::IsDSG(app_.State().userPath); }
+bool fMain::m_IsChanged(bool flag) const {
+    return flag && FileOpen::IsDSG(app_.State().userPath);
+}
 
 bool fMain::OpenCommandLineFile(const QString& file) {
     if (file.isEmpty())
@@ -147,7 +156,9 @@ void fMain::CancelAllUpdate() {
         window->ControlChange(false);
 }
 
-void fMain::CloseAllForm() { mdi_->closeAllSubWindows(); }
+void fMain::CloseAllForm() {
+    mdi_->closeAllSubWindows();
+}
 
 void fMain::PasteHikakuValue() {
     for (InputWindow* window : InputWindows())
@@ -198,9 +209,13 @@ void fMain::ReadVOKGData() {
     FileOpen(app_, *this).ReadVOKGData(0, app_.State().userPath, app_.State().userTable, true);
 }
 
-bool fMain::IsBusy() const { return app_.State().busy; }
+bool fMain::IsBusy() const {
+    return app_.State().busy;
+}
 
-bool fMain::ExactPassWord(int kind) { return AccessLevels(app_).ExactPassWord(kind); }
+bool fMain::ExactPassWord(int kind) {
+    return AccessLevels(app_).ExactPassWord(kind);
+}
 
 void fMain::SetManufacturerMenuVisible(bool visible) {
     if (QAction* item = GetManufacturerMenu())
@@ -222,18 +237,27 @@ QList<InputWindow*> fMain::InputWindows() const {
     for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder))
         if (auto* window = qobject_cast<InputWindow*>(frame->widget()); window && frame->isVisible())
             windows.append(window);
-    std::stable_sort(windows.begin(), windows.end(),
-                     [](const InputWindow* a, const InputWindow* b) { return a->LoadTime() < b->LoadTime(); });
+    std::stable_sort(windows.begin(), windows.end(), [](const InputWindow* a, const InputWindow* b) {
+        return a->LoadTime() < b->LoadTime();
+    });
     return windows;
 }
 
-bool fMain::HasComparison() const { return !app_.State().comparisonPath.isEmpty(); }
+bool fMain::HasComparison() const {
+    return !app_.State().comparisonPath.isEmpty();
+}
 
-bool fMain::UserFileIsDsg() const { return FileOpen::IsDSG(app_.State().userPath); }
+bool fMain::UserFileIsDsg() const {
+    return FileOpen::IsDSG(app_.State().userPath);
+}
 
-QString fMain::ReadReg(const QString& key) const { return app_.ReadReg(key); }
+QString fMain::ReadReg(const QString& key) const {
+    return app_.ReadReg(key);
+}
 
-bool fMain::WriteReg(const QString& key, const QString& value) { return app_.WriteReg(key, value); }
+bool fMain::WriteReg(const QString& key, const QString& value) {
+    return app_.WriteReg(key, value);
+}
 
 void fMain::mnuParameterContent_Click(QAction* item) {
     if (!item || item->isSeparator())
@@ -243,7 +267,8 @@ void fMain::mnuParameterContent_Click(QAction* item) {
         app_.Messages().ShowMsg(32, 2);
         return;
     }
-    if (IsManufacturerMode(caption) && !ExistForm(caption) && !ExactPassWord(AccessLevels::ManufacturerMode)) {
+    if (IsManufacturerMode(caption) && !ExistForm(caption) &&
+        !ExactPassWord(AccessLevels::ManufacturerMode)) {
         app_.Messages().ShowMsg(94, 2);
         return;
     }
@@ -489,8 +514,10 @@ void fMain::CreateToolbar() {
     auto popupUnder = [](QPushButton* button, QMenu* menu) {
         menu->popup(button->mapToGlobal(QPoint(0, button->height())));
     };
-    connect(btnParameter_, &QPushButton::clicked, this, [=, this] { popupUnder(btnParameter_, parameterMenu_); });
-    connect(btnCustomize_, &QPushButton::clicked, this, [=, this] { popupUnder(btnCustomize_, customizeMenu_); });
+    connect(btnParameter_, &QPushButton::clicked, this,
+            [=, this] { popupUnder(btnParameter_, parameterMenu_); });
+    connect(btnCustomize_, &QPushButton::clicked, this,
+            [=, this] { popupUnder(btnCustomize_, customizeMenu_); });
     connect(btnHikaku_, &QPushButton::clicked, this, [=, this] { popupUnder(btnHikaku_, comparisonMenu_); });
     connect(btnOkuri_, &QPushButton::clicked, this, [=, this] {
         // Message 36: exclamation with Yes / No.
@@ -547,7 +574,8 @@ int fMain::GetMenuIndexByMode(const QString& modeName) const {
 }
 
 void fMain::SetCaption() {
-    setWindowTitle(app_.Identity().baseName + QStringLiteral(" Ver%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    setWindowTitle(app_.Identity().baseName +
+                   QStringLiteral(" Ver%1.%2").arg(kVersionMajor).arg(kVersionMinor));
     const RunState& state = app_.State();
     const CModes& modes = app_.Modes();
     if (!state.userPath.isEmpty())
@@ -574,12 +602,12 @@ void fMain::FitToWorkArea() {
     // The frame is placed in the work area; the margins were given in twips.
     const QRect frame(area.left() + TwipsToPixels(5), area.top() + TwipsToPixels(5),
                       area.width() - TwipsToPixels(5), area.height() - TwipsToPixels(15));
-    const QMargins decoration = frameGeometry().size() == size()
-                                    ? QMargins()
-                                    : QMargins(geometry().left() - frameGeometry().left(),
-                                               geometry().top() - frameGeometry().top(),
-                                               frameGeometry().right() - geometry().right(),
-                                               frameGeometry().bottom() - geometry().bottom());
+    const QMargins decoration =
+        frameGeometry().size() == size()
+            ? QMargins()
+            : QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(),
+                       frameGeometry().bottom() - geometry().bottom());
     setGeometry(frame.marginsRemoved(decoration));
 }
 
@@ -596,7 +624,8 @@ void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
 
 void fMain::LoadSettingMarks() {
     for (int item = 0; item < 4; ++item)
-        settingActions_[item]->setChecked(TextToBool(app_.ReadReg(QString::fromLatin1(kSettingItems[item].key))));
+        settingActions_[item]->setChecked(
+            TextToBool(app_.ReadReg(QString::fromLatin1(kSettingItems[item].key))));
 }
 
 void fMain::ToggleSetting(int item) {

@@ -34,19 +34,23 @@ Run RunCli(const QStringList& arguments, const QString& workFolder = QString()) 
     return run;
 }
 
-QString Sample(const QString& name) { return QStringLiteral(VOKG_SOURCE_DIR "/samples/") + name; }
+QString Sample(const QString& name) {
+    return QStringLiteral(VOKG_SOURCE_DIR "/samples/") + name;
+}
 
 QString CopyTables(const QTemporaryDir& folder) {
     for (int n = 1; n <= 7; ++n) {
         const QString name = QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
-        QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/") + name, QDir(folder.path()).filePath(name));
+        QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/") + name,
+                    QDir(folder.path()).filePath(name));
     }
     return folder.path();
 }
 
 QJsonObject Digital(const QJsonObject& dump, const QString& mode, const QString& name) {
     for (const QJsonValue& value : dump[QStringLiteral("digitals")].toArray())
-        if (value[QStringLiteral("mode")].toString() == mode && value[QStringLiteral("digital")].toString() == name)
+        if (value[QStringLiteral("mode")].toString() == mode &&
+            value[QStringLiteral("digital")].toString() == name)
             return value.toObject();
     return {};
 }
@@ -108,7 +112,8 @@ void CliTest::defsReadsExtractedTablesAndReportsAMissingOne() {
     const QStringList lines = QString::fromLocal8Bit(run.err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList expected{QStringLiteral("Cannot find following file. Cannot load."),
                                QDir(folder.path()).filePath(QStringLiteral("Set05.e")),
-                               QStringLiteral("Failed to initialize address. Cannot load."), QStringLiteral("Set05.e"),
+                               QStringLiteral("Failed to initialize address. Cannot load."),
+                               QStringLiteral("Set05.e"),
                                QStringLiteral("Failed to read setting files. Cannot load.")};
     for (const QString& line : expected)
         QVERIFY2(lines.contains(line), qPrintable(QString::fromLocal8Bit(run.err)));
@@ -117,7 +122,8 @@ void CliTest::defsReadsExtractedTablesAndReportsAMissingOne() {
 }
 
 void CliTest::dumpPrintsEveryPartOfATable() {
-    const Run run = RunCli({QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG")) + QStringLiteral(":2")});
+    const Run run =
+        RunCli({QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG")) + QStringLiteral(":2")});
     QCOMPARE(run.status, 0);
     const QJsonObject dump = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(dump[QStringLiteral("table")].toInt(), 2);
@@ -130,7 +136,8 @@ void CliTest::dumpPrintsEveryPartOfATable() {
     for (const QJsonValue& digital : dump[QStringLiteral("digitals")].toArray()) {
         QVERIFY(digital[QStringLiteral("mode")].toString() != QLatin1String("SPECIAL"));
         QVERIFY(digital[QStringLiteral("mode")].toString() != QLatin1String("MANUFACTURER"));
-        QCOMPARE(digital.toObject().contains(QStringLiteral("text")), digital[QStringLiteral("type")] == QLatin1String("SEL"));
+        QCOMPARE(digital.toObject().contains(QStringLiteral("text")),
+                 digital[QStringLiteral("type")] == QLatin1String("SEL"));
     }
     const QJsonObject feed = dump[QStringLiteral("feed")].toObject();
     QCOMPARE(feed[QStringLiteral("X_P1_A")].toArray().size(), 31);
@@ -139,7 +146,8 @@ void CliTest::dumpPrintsEveryPartOfATable() {
     QCOMPARE(feed[QStringLiteral("pitch")].toObject()[QStringLiteral("Y_T2")].toArray().size(), 50);
     // The pitch view is made of the low bytes of the axis entries.
     const int axis = feed[QStringLiteral("X_P1_A")].toArray()[3].toInt();
-    QCOMPARE(feed[QStringLiteral("pitch")].toObject()[QStringLiteral("X_P1")].toArray()[6].toInt(), axis & 0xFF);
+    QCOMPARE(feed[QStringLiteral("pitch")].toObject()[QStringLiteral("X_P1")].toArray()[6].toInt(),
+             axis & 0xFF);
     QStringList duties;
     for (const QJsonValue& row : dump[QStringLiteral("customize")].toArray())
         if (row[QStringLiteral("inout")].toInt() == 1)
@@ -156,7 +164,8 @@ void CliTest::dumpHonoursTheAccessLevels() {
     run = RunCli({QStringLiteral("dump"), table3, QStringLiteral("--password"), QStringLiteral("key3")});
     QCOMPARE(run.status, 0);
     QJsonObject dump = QJsonDocument::fromJson(run.out).object();
-    QCOMPARE(dump[QStringLiteral("header")][QStringLiteral("author")].toString(), QStringLiteral("TAKAHASHI"));
+    QCOMPARE(dump[QStringLiteral("header")][QStringLiteral("author")].toString(),
+             QStringLiteral("TAKAHASHI"));
     QCOMPARE(dump[QStringLiteral("header")][QStringLiteral("protected")].toBool(), true);
     QVERIFY(!run.out.contains("KEY3"));
 
@@ -173,8 +182,8 @@ void CliTest::dumpHonoursTheAccessLevels() {
                   QStringLiteral("7468 ")});
     QCOMPARE(run.status, 3);
     QVERIFY(run.err.contains("You missed password. Special mode is not displayed."));
-    run = RunCli({QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG")), QStringLiteral("--manufacturer"),
-                  QStringLiteral("30918274")});
+    run = RunCli({QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG")),
+                  QStringLiteral("--manufacturer"), QStringLiteral("30918274")});
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("\"MANUFACTURER\""));
 }
@@ -185,11 +194,12 @@ void CliTest::dumpRefusesFilesAndUsage_data() {
     QTest::addColumn<QString>("spec");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("65535 bytes") << "SHORT.DSG" << 65535 << "" << 4 << QByteArray("File size must be as follows.\n\n65536");
+    QTest::newRow("65535 bytes") << "SHORT.DSG" << 65535 << "" << 4
+                                 << QByteArray("File size must be as follows.\n\n65536");
     QTest::newRow("65537 bytes, lower-case extension")
         << "long.dsg" << 65537 << "" << 4 << QByteArray("File size must be as follows.\n\n65536");
-    QTest::newRow("dat of a design size") << "VOKG9.dat" << 65536 << "" << 4
-                                          << QByteArray("File size must be as follows.\n\n131072");
+    QTest::newRow("dat of a design size")
+        << "VOKG9.dat" << 65536 << "" << 4 << QByteArray("File size must be as follows.\n\n131072");
     QTest::newRow("other extension") << "DATA.BIN" << 65536 << "" << 4
                                      << QByteArray("Extension must be as follows\n\n*.dsg, VOKG*.dat");
     QTest::newRow("table out of range") << "OK.DSG" << 65536 << ":9" << 2 << QByteArray("no table 9");
@@ -233,11 +243,12 @@ void CliTest::diffListsDifferencesInModelOrder() {
     QVERIFY(firstOf(QStringLiteral("customize ")) < firstOf(QStringLiteral("feed ")));
     QVERIFY(lines.filter(QStringLiteral(" -> ")).size() == lines.size());
 
-    run = RunCli({QStringLiteral("diff"), sample, sample, QStringLiteral("--all-tables"), QStringLiteral("--password"),
-                  QStringLiteral("KEY3")});
+    run = RunCli({QStringLiteral("diff"), sample, sample, QStringLiteral("--all-tables"),
+                  QStringLiteral("--password"), QStringLiteral("KEY3")});
     QCOMPARE(run.status, 0);
-    run = RunCli({QStringLiteral("diff"), sample, Sample(QStringLiteral("VOKG0001.dat")), QStringLiteral("--all-tables"),
-                  QStringLiteral("--password"), QStringLiteral("KEY3"), QStringLiteral("--json")});
+    run = RunCli({QStringLiteral("diff"), sample, Sample(QStringLiteral("VOKG0001.dat")),
+                  QStringLiteral("--all-tables"), QStringLiteral("--password"), QStringLiteral("KEY3"),
+                  QStringLiteral("--json")});
     QCOMPARE(run.status, 1);
     const QJsonArray differences = QJsonDocument::fromJson(run.out).array();
     QVERIFY(!differences.isEmpty());
@@ -252,7 +263,8 @@ struct SampleCopy {
     QString dsg = QDir(folder.path()).filePath(QStringLiteral("SAMPLE.DSG"));
     SampleCopy() {
         QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), dsg);
-        QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), QDir(folder.path()).filePath(QStringLiteral("SAMPLE.DSK")));
+        QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")),
+                    QDir(folder.path()).filePath(QStringLiteral("SAMPLE.DSK")));
         QFile::setPermissions(dsg, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     QByteArray Bytes() const {
@@ -262,7 +274,8 @@ struct SampleCopy {
 };
 
 QStringList DiffLines(const QString& a, const QString& b) {
-    const Run run = RunCli({QStringLiteral("diff"), a, b, QStringLiteral("--special"), QStringLiteral("7468")});
+    const Run run =
+        RunCli({QStringLiteral("diff"), a, b, QStringLiteral("--special"), QStringLiteral("7468")});
     return QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -272,30 +285,36 @@ void CliTest::setChangesExactlyWhatItIsTold() {
     SampleCopy copy;
     const QString before = QDir(copy.folder.path()).filePath(QStringLiteral("BEFORE.DSG"));
     QVERIFY(QFile::copy(copy.dsg, before));
-    QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), QDir(copy.folder.path()).filePath(QStringLiteral("BEFORE.DSK"))));
-    const Run run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":2"), QStringLiteral("header.model=VK-9"),
-                            QStringLiteral("MACHINE/AREAX=200"), QStringLiteral("MACHINE/MACHTYP=L"),
-                            QStringLiteral("customize.O1.on_delay=40000"), QStringLiteral("customize.I1.logic=1"),
-                            QStringLiteral("feed.X_P1_A[3]=12"), QStringLiteral("feed.other[4]=9999"),
-                            QStringLiteral("SPECIAL/DB5=ON"), QStringLiteral("--special"), QStringLiteral("7468")});
+    QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")),
+                        QDir(copy.folder.path()).filePath(QStringLiteral("BEFORE.DSK"))));
+    const Run run =
+        RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":2"), QStringLiteral("header.model=VK-9"),
+                QStringLiteral("MACHINE/AREAX=200"), QStringLiteral("MACHINE/MACHTYP=L"),
+                QStringLiteral("customize.O1.on_delay=40000"), QStringLiteral("customize.I1.logic=1"),
+                QStringLiteral("feed.X_P1_A[3]=12"), QStringLiteral("feed.other[4]=9999"),
+                QStringLiteral("SPECIAL/DB5=ON"), QStringLiteral("--special"), QStringLiteral("7468")});
     QVERIFY2(run.status == 0, run.err.constData());
     const QStringList lines = DiffLines(before + QStringLiteral(":2"), copy.dsg + QStringLiteral(":2"));
     QVERIFY2(lines.contains(QStringLiteral("header.model: \"VK-2300\" -> \"VK-9\"")) ||
                  lines.filter(QStringLiteral("header.model: ")).size() == 1,
              qPrintable(lines.join(QLatin1Char('\n'))));
-    QVERIFY(lines.filter(QStringLiteral("digital MACHINE/AREAX: ")).value(0).endsWith(QLatin1String("-> 200")));
-    QVERIFY(lines.contains(QStringLiteral("customize O1.on_delay: ")) ||
-            lines.filter(QStringLiteral("customize O1.on_delay: ")).value(0).endsWith(QLatin1String("-> 40000")));
+    QVERIFY(
+        lines.filter(QStringLiteral("digital MACHINE/AREAX: ")).value(0).endsWith(QLatin1String("-> 200")));
+    QVERIFY(
+        lines.contains(QStringLiteral("customize O1.on_delay: ")) ||
+        lines.filter(QStringLiteral("customize O1.on_delay: ")).value(0).endsWith(QLatin1String("-> 40000")));
     QVERIFY(lines.filter(QStringLiteral("feed X_P1_A[3]: ")).value(0).endsWith(QLatin1String("-> 12")));
     QVERIFY(lines.filter(QStringLiteral("feed other[4]: ")).value(0).endsWith(QLatin1String("-> 9999")));
     // Nothing else changed: every line names one of the assignments (values already equal to
     // the assigned one make no line).
     for (const QString& line : lines)
-        QVERIFY2(line.startsWith(QLatin1String("header.model")) || line.startsWith(QLatin1String("digital MACHINE/AREAX")) ||
+        QVERIFY2(line.startsWith(QLatin1String("header.model")) ||
+                     line.startsWith(QLatin1String("digital MACHINE/AREAX")) ||
                      line.startsWith(QLatin1String("digital MACHINE/MACHTYP")) ||
                      line.startsWith(QLatin1String("customize O1.on_delay")) ||
                      line.startsWith(QLatin1String("customize I1.logic")) ||
-                     line.startsWith(QLatin1String("feed X_P1_A[3]")) || line.startsWith(QLatin1String("feed other[4]")) ||
+                     line.startsWith(QLatin1String("feed X_P1_A[3]")) ||
+                     line.startsWith(QLatin1String("feed other[4]")) ||
                      line.startsWith(QLatin1String("digital SPECIAL/DB5")),
                  qPrintable(line));
     // The edit of the axis entry survives the pitch view that shares its low byte.
@@ -317,7 +336,8 @@ void CliTest::setRefusesInvalidValuesAndWritesNothing_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("out of range") << "MACHINE/AREAX=100000" << QByteArray("Input value is out of range.");
     QTest::newRow("empty") << "MACHINE/AREAX=" << QByteArray("Input value!");
-    QTest::newRow("not a selection") << "MACHINE/MACHTYP=X" << QByteArray("UpdateUserValue:cannot find selection ->X");
+    QTest::newRow("not a selection") << "MACHINE/MACHTYP=X"
+                                     << QByteArray("UpdateUserValue:cannot find selection ->X");
     QTest::newRow("header too long") << "header.version=12345678901"
                                      << QByteArray("Number of character must be less than as follows.\n\n10");
     QTest::newRow("logic 2") << "customize.I1.logic=2" << QByteArray("Inptu value is invalid.");
@@ -333,7 +353,8 @@ void CliTest::setRefusesInvalidValuesAndWritesNothing() {
     QFETCH(QByteArray, message);
     SampleCopy copy;
     const QByteArray before = copy.Bytes();
-    const Run run = RunCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAY=150"), assignment});
+    const Run run =
+        RunCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAY=150"), assignment});
     QCOMPARE(run.status, 6);
     QVERIFY2(run.err.contains(message), run.err.constData());
     QCOMPARE(copy.Bytes(), before);
@@ -342,17 +363,20 @@ void CliTest::setRefusesInvalidValuesAndWritesNothing() {
 void CliTest::setIntoOtherTablesAndReadOnlyFiles() {
     SampleCopy copy;
     const QByteArray before = copy.Bytes();
-    Run run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":1"), QStringLiteral("header.version=9.99"),
-                      QStringLiteral("--to-tables"), QStringLiteral("5,2")});
+    Run run =
+        RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":1"), QStringLiteral("header.version=9.99"),
+                QStringLiteral("--to-tables"), QStringLiteral("5,2")});
     QVERIFY2(run.status == 0, run.err.constData());
     const QByteArray after = copy.Bytes();
     for (int table : {1, 3, 4, 6, 7, 8})
         QCOMPARE(after.mid((table - 1) * 8192, 8192), before.mid((table - 1) * 8192, 8192));
     for (int table : {2, 5})
         QCOMPARE(after.mid((table - 1) * 8192 + 10, 4), QByteArray("9.99"));
-    run = RunCli({QStringLiteral("set"), Sample(QStringLiteral("VOKG0001.dat")), QStringLiteral("header.version=1")});
+    run = RunCli(
+        {QStringLiteral("set"), Sample(QStringLiteral("VOKG0001.dat")), QStringLiteral("header.version=1")});
     QCOMPARE(run.status, 4);
-    run = RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":3"), QStringLiteral("header.version=1")});
+    run =
+        RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":3"), QStringLiteral("header.version=1")});
     QCOMPARE(run.status, 3);
     QCOMPARE(copy.Bytes(), after);
 }

@@ -260,7 +260,7 @@ private slots:
             });
         SheetWorksheet& sheet = application.AddWorkbook().Worksheets(1);
         sheet.Cells().SetFontSize(10);
-        sheet.Cells(1, 1).SetValue(QStringLiteral("abcd"));         // 40 px
+        sheet.Cells(1, 1).SetValue(QStringLiteral("abcd"));           // 40 px
         sheet.Cells(2, 1).SetValue(QStringLiteral("abcdefgh\r\nab")); // longest line 80 px
         sheet.Cells(1, 2).SetValue(QStringLiteral("abcd"));
         sheet.Cells(1, 2).SetFontBold(true); // 80 px

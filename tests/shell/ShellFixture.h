@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QRandomGenerator>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -28,7 +28,8 @@ public:
                        .arg(QCoreApplication::applicationPid())
                        .arg(QRandomGenerator::global()->generate());
         QFile::remove(hlpkit::CProperty::SettingsFile(appName_));
-        app_ = std::make_unique<vokg::App>(prompter_, vokg::ProgramIdentity{folder_.path(), appName_, folder_.path()});
+        app_ = std::make_unique<vokg::App>(prompter_,
+                                           vokg::ProgramIdentity{folder_.path(), appName_, folder_.path()});
         app_->CreateActiveX();
     }
     ~ShellFixture() {
@@ -66,7 +67,8 @@ public:
         }
     }
     void CopySampleArchive() const {
-        QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/VOKG_SET.e"), PathOf(QStringLiteral("VOKG_SET.e")));
+        QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/VOKG_SET.e"),
+                    PathOf(QStringLiteral("VOKG_SET.e")));
     }
     // Copies a sample data file (and for a design file its companion) into the folder.
     QString CopySample(const QString& name) const {

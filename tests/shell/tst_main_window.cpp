@@ -88,7 +88,8 @@ void MainWindowTest::captionsAndTheParameterMenu() {
     QCOMPARE(main.window->GetMenuIndexByMode(QStringLiteral("SEWING")), 4);
     QCOMPARE(main.window->GetMenuIndexByMode(QStringLiteral("NONE")), 0);
     QVERIFY(main.window->OpenCommandLineFile(main.dsg));
-    QCOMPARE(main.window->findChild<QLabel*>(QStringLiteral("keyUSER"))->text(), QStringLiteral("SAMPLE.DSG[1] (VK-2300, 1.00)"));
+    QCOMPARE(main.window->findChild<QLabel*>(QStringLiteral("keyUSER"))->text(),
+             QStringLiteral("SAMPLE.DSG[1] (VK-2300, 1.00)"));
 }
 
 void MainWindowTest::saveIsOnlyForDesignFiles() {
@@ -113,14 +114,16 @@ void MainWindowTest::atMostFourEditorWindows() {
     QVERIFY(main.MenuItem(QStringLiteral("SEWING"))->isChecked());
     main.fixture.Prompter().Clear();
     main.window->mnuParameterContent_Click(main.MenuItem(QStringLiteral("THREAD")));
-    QCOMPARE(main.fixture.Prompter().MessageTexts(), QStringList{QStringLiteral("Please close other window.")});
+    QCOMPARE(main.fixture.Prompter().MessageTexts(),
+             QStringList{QStringLiteral("Please close other window.")});
     QCOMPARE(main.window->CountInputForms(), 4);
     // A window already open is only brought to the front.
     main.fixture.Prompter().Clear();
     main.window->mnuParameterContent_Click(main.MenuItem(QStringLiteral("MACHINE")));
     QVERIFY(main.fixture.Prompter().Prompts().isEmpty());
     QCOMPARE(main.window->CountInputForms(), 4);
-    QCOMPARE(main.window->Mdi()->activeSubWindow()->widget(), main.window->ExistForm(QStringLiteral("MACHINE")));
+    QCOMPARE(main.window->Mdi()->activeSubWindow()->widget(),
+             main.window->ExistForm(QStringLiteral("MACHINE")));
     // A wrong special-mode password opens nothing.
     main.window->ExistForm(QStringLiteral("SPEED"))->close();
     QApplication::processEvents();
@@ -140,15 +143,19 @@ void MainWindowTest::editsAndComparisonMarksOnScreen() {
     auto* sewing = qobject_cast<vokg::fParam*>(main.window->ExistForm(QStringLiteral("SEWING")));
     QVERIFY(all && sewing);
     // An edit in one window: the model does not change before the window hands it over.
-    const vokg::CDigital& digital = *main.fixture.App().Modes().Item(QStringLiteral("SEWING"))->Digits().Item(2);
+    const vokg::CDigital& digital =
+        *main.fixture.App().Modes().Item(QStringLiteral("SEWING"))->Digits().Item(2);
     const std::optional<int> row = sewing->RowOf(digital);
     QVERIFY(row);
     const qint32 before = digital.UserValue();
     sewing->fg()->SetTextMatrix(*row, vokg::fParam::ColUser, QString::number(before + 1));
     QCOMPARE(digital.UserValue(), before);
-    QVERIFY(main.window->findChild<QLabel*>(QStringLiteral("keyHIKAKU"))->text().startsWith(QLatin1String("SAMPLE.DSG[2]")));
+    QVERIFY(main.window->findChild<QLabel*>(QStringLiteral("keyHIKAKU"))
+                ->text()
+                .startsWith(QLatin1String("SAMPLE.DSG[2]")));
     QTest::qWait(200);
-    const QString folder = QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
+    const QString folder =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
     if (!folder.isEmpty())
         QVERIFY(main.window->grab().save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
 }

@@ -29,7 +29,10 @@ public:
     bool changed = false;
     QStringList calls;
     bool IsExistChanged() const override { return changed; }
-    void CancelAllUpdate() override { calls << QStringLiteral("CancelAllUpdate"); changed = false; }
+    void CancelAllUpdate() override {
+        calls << QStringLiteral("CancelAllUpdate");
+        changed = false;
+    }
     void CloseAllForm() override { calls << QStringLiteral("CloseAllForm"); }
     void PasteHikakuValue() override { calls << QStringLiteral("PasteHikakuValue"); }
     void SaveAllVariables() override { calls << QStringLiteral("SaveAllVariables"); }
@@ -42,7 +45,9 @@ QByteArray ReadFile(const QString& path) {
 }
 
 // The first digital of the first mode, the one the tests edit.
-vokg::CDigital& FirstDigital(vokg::App& app) { return *app.Modes().Item(1)->Digits().Item(3); }
+vokg::CDigital& FirstDigital(vokg::App& app) {
+    return *app.Modes().Item(1)->Digits().Item(3);
+}
 
 // Every digital's user value, in model order.
 QList<qint32> UserValues(vokg::App& app) {
@@ -60,8 +65,8 @@ public:
     Session() {
         fixture.CopySampleTables();
         vokg::Startup(fixture.App()).ApplyRegData();
-        QVERIFY(vokg::Startup(fixture.App()).LoadDefinitionTables(
-            vokg::DefinitionSource{QString(), fixture.Folder(), false}));
+        QVERIFY(vokg::Startup(fixture.App())
+                    .LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}));
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
         dat = fixture.CopySample(QStringLiteral("VOKG0001.dat"));
@@ -107,7 +112,8 @@ void OpenSaveTest::readAndSaveUnchangedKeepsEveryByte() {
         QCOMPARE(original.size(), 65536);
         if (table == 3)
             session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-        QVERIFY2(session.Open().ReadVOKGData(0, session.dsg, table, true), qPrintable(QString::number(table)));
+        QVERIFY2(session.Open().ReadVOKGData(0, session.dsg, table, true),
+                 qPrintable(QString::number(table)));
         const QString author = session.App().SelectTable().Author();
         const QString password = session.App().SelectTable().Password();
         QVERIFY(session.Save().SaveAllFiles(0, true));
@@ -117,7 +123,8 @@ void OpenSaveTest::readAndSaveUnchangedKeepsEveryByte() {
         for (qint64 offset = 0; offset < original.size(); ++offset) {
             const qint64 inTable = offset - tableStart;
             // Non-empty author and password fields are stamped anew at every save.
-            const bool stamped = inTable >= 4031 && inTable < 4067 && (!author.isEmpty() || !password.isEmpty());
+            const bool stamped =
+                inTable >= 4031 && inTable < 4067 && (!author.isEmpty() || !password.isEmpty());
             if (!stamped && saved[offset] != original[offset])
                 QFAIL(qPrintable(QStringLiteral("table %1: byte %2 changed").arg(table).arg(offset)));
         }
@@ -147,7 +154,8 @@ void OpenSaveTest::extensionIsComparedWithoutCaseButThePathIsKept() {
     Session session;
     const QString lower = session.fixture.PathOf(QStringLiteral("lower.dsg"));
     QVERIFY(QFile::copy(session.dsg, lower));
-    QVERIFY(QFile::copy(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK")), session.fixture.PathOf(QStringLiteral("lower.dsk"))));
+    QVERIFY(QFile::copy(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK")),
+                        session.fixture.PathOf(QStringLiteral("lower.dsk"))));
     session.fixture.Prompter().QueueFile(platform::FileDialogResult{lower, 1});
     session.fixture.Prompter().QueueTable(2);
     QVERIFY(session.Open().OpenUserFile());
@@ -254,7 +262,8 @@ void OpenSaveTest::saveAsWritesTheFileAndItsCompanion() {
     Session session;
     QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 4, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() + 1);
-    session.fixture.Prompter().QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    session.fixture.Prompter().QueueFile(
+        platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
     QVERIFY(session.Save().SaveAllFiles(1, false));
     const QString saved = session.fixture.PathOf(QStringLiteral("abc.DSG"));
     QCOMPARE(session.App().State().userPath, saved);
@@ -273,9 +282,11 @@ void OpenSaveTest::longBaseNameAsksAgain() {
     Session session;
     QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
     auto& prompter = session.fixture.Prompter();
-    prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("NINECHARS.dsg")), 1});
+    prompter.QueueFile(
+        platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("NINECHARS.dsg")), 1});
     prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("EIGHTCHR.DSG")), 1});
-    QCOMPARE(session.Save().GetSavingFile(session.dsg), session.fixture.PathOf(QStringLiteral("EIGHTCHR.DSG")));
+    QCOMPARE(session.Save().GetSavingFile(session.dsg),
+             session.fixture.PathOf(QStringLiteral("EIGHTCHR.DSG")));
     QCOMPARE(prompter.MessageTexts(),
              QStringList{QStringLiteral("Length of file name error.\n\n Max of File name length =8")});
     QList<QString> names;
@@ -318,9 +329,12 @@ void OpenSaveTest::spaceCheckRefusesBeforeWriting() {
     FileSave save = session.Save();
     save.SetFreeSpaceProbe([](const QString&) { return qint64(65535); });
     QVERIFY(!save.SaveAllFiles(0, true));
-    QCOMPARE(session.fixture.Prompter().MessageTexts(),
-             (QStringList{QStringLiteral("This space is not enough."),
-                          QStringLiteral("Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")}));
+    QCOMPARE(
+        session.fixture.Prompter().MessageTexts(),
+        (QStringList{
+            QStringLiteral("This space is not enough."),
+            QStringLiteral(
+                "Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")}));
     QCOMPARE(ReadFile(session.dsg), before);
     save.SetFreeSpaceProbe([](const QString&) { return qint64(65536); });
     QVERIFY(save.SaveAllFiles(0, true));
@@ -343,7 +357,8 @@ void OpenSaveTest::interruptedReplaceLeavesTheTarget() {
     QCOMPARE(ReadFile(session.dsg), before);
     // Nothing is left beside the target.
     QDir folder(session.fixture.Folder());
-    QCOMPARE(folder.entryList(QStringList{QStringLiteral("SAMPLE.DSG*")}, QDir::Files), QStringList{QStringLiteral("SAMPLE.DSG")});
+    QCOMPARE(folder.entryList(QStringList{QStringLiteral("SAMPLE.DSG*")}, QDir::Files),
+             QStringList{QStringLiteral("SAMPLE.DSG")});
 }
 
 void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {
@@ -353,8 +368,8 @@ void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {
     prompter.QueueInput(QStringLiteral("wrong"));
     prompter.QueueInput(QStringLiteral("key3"));
     QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
-    QCOMPARE(prompter.MessageTexts(),
-             (QStringList{QStringLiteral("Password is not exact."), QStringLiteral("Password is not exact.")}));
+    QCOMPARE(prompter.MessageTexts(), (QStringList{QStringLiteral("Password is not exact."),
+                                                   QStringLiteral("Password is not exact.")}));
     QCOMPARE(session.App().State().unlockedTable, 3);
     // Choosing the table in the dialog always asks again.
     prompter.Clear();
@@ -382,7 +397,8 @@ void OpenSaveTest::modePasswordsAreExact() {
 void OpenSaveTest::cancelledOpenKeepsTheAuthorAndPassword() {
     Session session;
     QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
-    session.fixture.Prompter().QueuePasswordAuthor(platform::PasswordAuthor{QStringLiteral(" PW1 "), QStringLiteral("SATO")});
+    session.fixture.Prompter().QueuePasswordAuthor(
+        platform::PasswordAuthor{QStringLiteral(" PW1 "), QStringLiteral("SATO")});
     QVERIFY(vokg::AccessLevels(session.App()).InputPassword());
     QCOMPARE(session.App().SelectTable().Password(), QStringLiteral("PW1"));
     // Open protected table 3 and cancel its password question.

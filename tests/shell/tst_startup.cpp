@@ -65,7 +65,8 @@ void StartupTest::loadsTheSampleArchiveAndRemovesTheExtractedTables() {
     ShellFixture fixture;
     fixture.CopySampleArchive();
     Startup startup(fixture.App());
-    QVERIFY(startup.LoadDefinitionTables(DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
+    QVERIFY(
+        startup.LoadDefinitionTables(DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
     QVERIFY(fixture.Prompter().Prompts().isEmpty());
     QCOMPARE(fixture.App().Modes().Count(), 10);
     QVERIFY(fixture.App().Modes().AllDititalCount() >= 150);
@@ -74,7 +75,8 @@ void StartupTest::loadsTheSampleArchiveAndRemovesTheExtractedTables() {
     QVERIFY(fixture.App().InputSelections().Count() >= 30);
     QVERIFY(fixture.App().OutputSelections().Count() >= 30);
     for (int n = 1; n <= 20; ++n)
-        QVERIFY(!QFileInfo::exists(fixture.PathOf(QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0')))));
+        QVERIFY(
+            !QFileInfo::exists(fixture.PathOf(QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0')))));
 }
 
 void StartupTest::keepsTheExtractedTablesWhenAskedTo() {
@@ -86,7 +88,8 @@ void StartupTest::keepsTheExtractedTablesWhenAskedTo() {
     stale.write("OLD\r\n");
     stale.close();
     Startup startup(fixture.App());
-    QVERIFY(startup.LoadDefinitionTables(DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), false}));
+    QVERIFY(startup.LoadDefinitionTables(
+        DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), false}));
     QCOMPARE(fixture.App().Modes().Count(), 10);
     for (int n = 1; n <= 7; ++n)
         QVERIFY(QFileInfo::exists(fixture.PathOf(QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0')))));
@@ -108,8 +111,9 @@ void StartupTest::specialAndManufacturerModesUnderEitherName() {
     QFETCH(QString, manufacturer);
     ShellFixture fixture;
     QVERIFY(QFile::copy(archive, fixture.PathOf("VOKG_SET.e")));
-    QVERIFY(Startup(fixture.App()).LoadDefinitionTables(
-        DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
+    QVERIFY(
+        Startup(fixture.App())
+            .LoadDefinitionTables(DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
     const vokg::CModes& modes = fixture.App().Modes();
     QVERIFY(modes.Item(special));
     QVERIFY(modes.Item(manufacturer));
@@ -128,7 +132,8 @@ void StartupTest::missingTableGivesMessagesOneThenEighteen() {
     QVERIFY(!startup.LoadDefinitionTables(DefinitionSource{QString(), fixture.Folder(), false}));
     const QStringList texts = fixture.Prompter().MessageTexts();
     QCOMPARE(texts.size(), 2);
-    QCOMPARE(texts[0], QStringLiteral("Cannot find following file. Cannot load.\n\n") + fixture.PathOf("Set05.e"));
+    QCOMPARE(texts[0],
+             QStringLiteral("Cannot find following file. Cannot load.\n\n") + fixture.PathOf("Set05.e"));
     QCOMPARE(texts[1], QStringLiteral("Failed to initialize address. Cannot load.\n\nSet05.e"));
     QCOMPARE(fixture.Prompter().Prompts()[0].kind, 2);
     QCOMPARE(fixture.Prompter().Prompts()[1].kind, 1);
@@ -147,19 +152,25 @@ void StartupTest::brokenTablesFailTheirRead_data() {
         << "ReadSet04e";
     QTest::newRow("function value twice")
         << "Set06.e" << -1 << QByteArray("EXTRA\t0\tA second function with value 0")
-        << "Failed to read the input function table (Set06.e)." << "ReadSet6_7_8_9e";
+        << "Failed to read the input function table (Set06.e)."
+        << "ReadSet6_7_8_9e";
     QTest::newRow("output function value twice")
         << "Set07.e" << -1 << QByteArray("EXTRA\t0\tA second function with value 0")
-        << "Failed to read the output function table (Set07.e)." << "ReadSet6_7_8_9e";
-    QTest::newRow("blank line") << "Set02.e" << 3 << QByteArray("") << eighteen + "Set02.e" << "ReadSet02e";
-    QTest::newRow("too few fields") << "Set03.e" << 0 << QByteArray("MACHINE\tMACHTYP\tS") << eighteen + "Set03.e"
+        << "Failed to read the output function table (Set07.e)."
+        << "ReadSet6_7_8_9e";
+    QTest::newRow("blank line") << "Set02.e" << 3 << QByteArray("") << eighteen + "Set02.e"
+                                << "ReadSet02e";
+    QTest::newRow("too few fields") << "Set03.e" << 0 << QByteArray("MACHINE\tMACHTYP\tS")
+                                    << eighteen + "Set03.e"
                                     << "ReadSet03e";
     QTest::newRow("mode that does not exist")
         << "Set02.e" << -1 << QByteArray("NOMODE\tX1\tNUM\t\t0\t1\tA\tB\t4000\t1") << eighteen + "Set02.e"
         << "ReadSet02e";
     QTest::newRow("digital that does not exist")
-        << "Set03.e" << -1 << QByteArray("MACHINE\tNODIGITAL\tON\t1") << eighteen + "Set03.e" << "ReadSet03e";
-    QTest::newRow("mode twice") << "Set01.e" << -1 << QByteArray("MACHINE") << eighteen + "Set01.e" << "ReadSet01e";
+        << "Set03.e" << -1 << QByteArray("MACHINE\tNODIGITAL\tON\t1") << eighteen + "Set03.e"
+        << "ReadSet03e";
+    QTest::newRow("mode twice") << "Set01.e" << -1 << QByteArray("MACHINE") << eighteen + "Set01.e"
+                                << "ReadSet01e";
 }
 
 void StartupTest::brokenTablesFailTheirRead() {
@@ -182,9 +193,11 @@ void StartupTest::brokenTablesFailTheirRead() {
 
 void StartupTest::hostileArchiveExtractsNothing() {
     ShellFixture fixture;
-    QVERIFY(QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/tests/platform/data/hostile.e"), fixture.PathOf("VOKG_SET.e")));
+    QVERIFY(QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/tests/platform/data/hostile.e"),
+                        fixture.PathOf("VOKG_SET.e")));
     Startup startup(fixture.App());
-    QVERIFY(!startup.LoadDefinitionTables(DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
+    QVERIFY(!startup.LoadDefinitionTables(
+        DefinitionSource{fixture.PathOf("VOKG_SET.e"), fixture.Folder(), true}));
     QCOMPARE(fixture.ReportedProcedures().value(0), QStringLiteral("MeltSettingFiles"));
     // Every table is then reported missing, and the first read ends the start.
     const QStringList texts = fixture.Prompter().MessageTexts();
@@ -226,7 +239,8 @@ void StartupTest::applyRegDataLoadsTheRunStateAndMyPath() {
     QCOMPARE(app.State().selectionTreeHeight, 7000); // half to even
     QCOMPARE(app.State().customUsrKinoWidth, 3430);
     QVERIFY(!app.State().deleteMeltedFiles);
-    QCOMPARE(app.Property().ReadEntry(QStringLiteral("VOKE_SET"), QStringLiteral("SETTING"), QStringLiteral("MYPATH")),
+    QCOMPARE(app.Property().ReadEntry(QStringLiteral("VOKE_SET"), QStringLiteral("SETTING"),
+                                      QStringLiteral("MYPATH")),
              fixture.Folder());
 }
 
@@ -245,7 +259,8 @@ void StartupTest::requiredFiles() {
     Startup startup(fixture.App());
     QVERIFY(!startup.CheckRequiredFiles());
     QCOMPARE(fixture.Prompter().MessageTexts(),
-             QStringList{QStringLiteral("Cannot find following file. Cannot load.\n\n") + fixture.PathOf("VOKG_SET.e")});
+             QStringList{QStringLiteral("Cannot find following file. Cannot load.\n\n") +
+                         fixture.PathOf("VOKG_SET.e")});
     fixture.CopySampleArchive();
     QVERIFY(startup.CheckRequiredFiles());
 }

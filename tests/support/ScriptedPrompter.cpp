@@ -2,7 +2,8 @@
 
 namespace testsupport {
 
-platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title, const QString& text) {
+platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title,
+                                           const QString& text) {
     prompts_.append({QStringLiteral("message"), static_cast<int>(kind), title, text});
     if (!platform::BoxKindAsks(static_cast<int>(kind)))
         return platform::Answer::Ok;
@@ -23,7 +24,8 @@ std::optional<QString> ScriptedPrompter::Input(const QString& title, const QStri
     return text;
 }
 
-std::optional<platform::FileDialogResult> ScriptedPrompter::OpenFile(const platform::FileDialogRequest& request) {
+std::optional<platform::FileDialogResult>
+ScriptedPrompter::OpenFile(const platform::FileDialogRequest& request) {
     prompts_.append({QStringLiteral("open"), 0, request.title, request.initialFolder});
     if (files_.empty())
         return std::nullopt;
@@ -32,7 +34,8 @@ std::optional<platform::FileDialogResult> ScriptedPrompter::OpenFile(const platf
     return file;
 }
 
-std::optional<platform::FileDialogResult> ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
+std::optional<platform::FileDialogResult>
+ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
     prompts_.append({QStringLiteral("save"), 0, request.title, request.fileName});
     if (files_.empty())
         return std::nullopt;
@@ -59,7 +62,8 @@ QList<int> ScriptedPrompter::ChooseTables(int preselected) {
     return tables;
 }
 
-std::optional<platform::PasswordAuthor> ScriptedPrompter::EditPasswordAuthor(const platform::PasswordAuthor& current) {
+std::optional<platform::PasswordAuthor>
+ScriptedPrompter::EditPasswordAuthor(const platform::PasswordAuthor& current) {
     prompts_.append({QStringLiteral("password-author"), 0, current.password, current.author});
     if (passwords_.empty())
         return std::nullopt;
@@ -76,6 +80,8 @@ QStringList ScriptedPrompter::MessageTexts() const {
     return texts;
 }
 
-void ScriptedPrompter::Clear() { prompts_.clear(); }
+void ScriptedPrompter::Clear() {
+    prompts_.clear();
+}
 
 } // namespace testsupport

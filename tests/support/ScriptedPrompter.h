@@ -29,12 +29,15 @@ public:
     std::optional<platform::FileDialogResult> SaveFile(const platform::FileDialogRequest& request) override;
     int ChooseTable(const platform::TableChoiceRequest& request) override;
     QList<int> ChooseTables(int preselected) override;
-    std::optional<platform::PasswordAuthor> EditPasswordAuthor(const platform::PasswordAuthor& current) override;
+    std::optional<platform::PasswordAuthor>
+    EditPasswordAuthor(const platform::PasswordAuthor& current) override;
 
     // Answers of the program's dialogs; an empty queue answers "cancelled".
     void QueueTable(int table) { tables_.push_back(table); }
     void QueueTables(QList<int> tables) { tableLists_.push_back(std::move(tables)); }
-    void QueuePasswordAuthor(std::optional<platform::PasswordAuthor> answer) { passwords_.push_back(std::move(answer)); }
+    void QueuePasswordAuthor(std::optional<platform::PasswordAuthor> answer) {
+        passwords_.push_back(std::move(answer));
+    }
 
     void QueueAnswer(platform::Answer answer) { answers_.push_back(answer); }
     void QueueInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
