@@ -109,8 +109,8 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
         std::fputs(kDumpUsage, stderr);
         return kUsage;
     }
-    const std::optional<TableSpec> spec = ParseTableSpec(arguments.first());
-    if (!spec) {
+    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
+    if (!tableSpec) {
         std::fputs(kDumpUsage, stderr);
         return kUsage;
     }
@@ -120,15 +120,15 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
     bool manufacturer = false;
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
-    if (const int status = OpenTable(session, 0, *spec, access); status != kOk)
+    if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
         return status;
 
     App& app = session.Application();
-    const bool design = FileOpen::IsDSG(spec->path);
+    const bool design = FileOpen::IsDSG(tableSpec->path);
     JsonWriter json;
     json.BeginObject()
-        .Field(QStringLiteral("file"), QFileInfo(spec->path).absoluteFilePath())
-        .Field(QStringLiteral("table"), spec->table)
+        .Field(QStringLiteral("file"), QFileInfo(tableSpec->path).absoluteFilePath())
+        .Field(QStringLiteral("table"), tableSpec->table)
         .Field(QStringLiteral("kind"), design ? "DSG" : "DAT")
         .Key(QStringLiteral("header"))
         .BeginObject()

@@ -274,19 +274,19 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
         std::fputs(kSetUsage, stderr);
         return kUsage;
     }
-    const std::optional<TableSpec> spec = ParseTableSpec(arguments.takeFirst());
-    if (!spec) {
+    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.takeFirst());
+    if (!tableSpec) {
         std::fputs(kSetUsage, stderr);
         return kUsage;
     }
     if (!session.LoadDefinitions())
         return kDefinitions;
     App& app = session.Application();
-    if (!FileOpen::IsDSG(spec->path)) {
+    if (!FileOpen::IsDSG(tableSpec->path)) {
         // Machine data files are read only, here as in the program.
-        if (FileOpen::IsDAT(spec->path))
+        if (FileOpen::IsDAT(tableSpec->path))
             std::fprintf(stderr, "vokg-cli: %s is a machine data file; it is read only\n",
-                         qPrintable(spec->path));
+                         qPrintable(tableSpec->path));
         else
             app.Messages().ShowMsg(8, kExclamation);
         return kRefusedFile;
@@ -295,7 +295,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     bool manufacturer = false;
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
-    if (const int status = OpenTable(session, 0, *spec, access); status != kOk)
+    if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
         return status;
 
     Assignments assignments(app, special, manufacturer);

@@ -15,19 +15,19 @@
 namespace vokg::cli {
 
 std::optional<TableSpec> ParseTableSpec(const QString& text) {
-    TableSpec spec;
+    TableSpec tableSpec;
     static const QRegularExpression withTable(QStringLiteral("^(.*):([0-9]+)$"));
     const QRegularExpressionMatch match = withTable.match(text);
     if (match.hasMatch()) {
-        spec.path = match.captured(1);
-        spec.table = match.captured(2).toInt();
-        spec.tableGiven = true;
+        tableSpec.path = match.captured(1);
+        tableSpec.table = match.captured(2).toInt();
+        tableSpec.tableGiven = true;
     } else {
-        spec.path = text;
+        tableSpec.path = text;
     }
-    if (spec.path.isEmpty() || spec.table < 1)
+    if (tableSpec.path.isEmpty() || tableSpec.table < 1)
         return std::nullopt;
-    return spec;
+    return tableSpec;
 }
 
 bool TakeAccessOptions(QStringList& arguments, AccessOptions& options) {
@@ -83,25 +83,26 @@ int TableCount(const QString& path) {
     return FileOpen::IsDSG(path) ? 8 : 16;
 }
 
-int OpenTable(CliSession& session, int kind, const TableSpec& spec, const AccessOptions& options) {
+int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const AccessOptions& options) {
     App& app = session.Application();
     EditorHost noWindows;
     FileOpen open(app, noWindows);
-    if (!QFileInfo(spec.path).isFile()) {
-        app.Messages().ShowMsg(40, 2, spec.path);
+    if (!QFileInfo(tableSpec.path).isFile()) {
+        app.Messages().ShowMsg(40, 2, tableSpec.path);
         return kRefusedFile;
     }
-    if (!open.ExactFile(spec.path))
+    if (!open.ExactFile(tableSpec.path))
         return kRefusedFile;
-    if (spec.table > TableCount(spec.path)) {
-        std::fprintf(stderr, "vokg-cli: %s has %d tables; there is no table %d\n", qPrintable(spec.path),
-                     TableCount(spec.path), spec.table);
+    if (tableSpec.table > TableCount(tableSpec.path)) {
+        std::fprintf(stderr, "vokg-cli: %s has %d tables; there is no table %d\n", qPrintable(tableSpec.path),
+                     TableCount(tableSpec.path), tableSpec.table);
         return kUsage;
     }
     // The table password is asked once here: the one given, or an empty answer.
-    if (FileOpen::IsDSG(spec.path)) {
+    if (FileOpen::IsDSG(tableSpec.path)) {
         CSelectTable probe(app.Context());
-        if (probe.ReadData(spec.path, TablePosition(spec.table), spec.table) && !probe.Password().isEmpty() &&
+        if (probe.ReadData(tableSpec.path, TablePosition(tableSpec.table), tableSpec.table) &&
+            !probe.Password().isEmpty() &&
             options.password.value_or(QString()).toUpper() != probe.Password()) {
             app.Messages().ShowMsg(99, 2);
             return kPassword;
@@ -110,7 +111,7 @@ int OpenTable(CliSession& session, int kind, const TableSpec& spec, const Access
     session.Prompter().ClearInputs();
     if (options.password)
         session.Prompter().QueueInput(*options.password);
-    if (!open.ReadVOKGData(kind, spec.path, spec.table, true))
+    if (!open.ReadVOKGData(kind, tableSpec.path, tableSpec.table, true))
         return kFailed;
     return kOk;
 }

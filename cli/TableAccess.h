@@ -36,7 +36,7 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
 // Opens one table of a file into the user side (kind 0) or the comparison side (kind 1) through
 // the program's own open, with the file checks (exit 4), the table password (exit 3) and the
 // read (exit 7). Returns an exit status (0 when the table was read).
-int OpenTable(CliSession& session, int kind, const TableSpec& spec, const AccessOptions& options);
+int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const AccessOptions& options);
 
 // Tables of the file: 8 for a design file, 16 otherwise.
 int TableCount(const QString& path);

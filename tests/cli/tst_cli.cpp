@@ -191,7 +191,7 @@ void CliTest::dumpHonoursTheAccessLevels() {
 void CliTest::dumpRefusesFilesAndUsage_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("tableSuffix");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("65535 bytes") << "SHORT.DSG" << 65535 << "" << 4
@@ -208,7 +208,7 @@ void CliTest::dumpRefusesFilesAndUsage_data() {
 void CliTest::dumpRefusesFilesAndUsage() {
     QFETCH(QString, fileName);
     QFETCH(int, size);
-    QFETCH(QString, spec);
+    QFETCH(QString, tableSuffix);
     QFETCH(int, status);
     QFETCH(QByteArray, message);
     QTemporaryDir folder;
@@ -216,7 +216,7 @@ void CliTest::dumpRefusesFilesAndUsage() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(size, '\0'));
     file.close();
-    const Run run = RunCli({QStringLiteral("dump"), file.fileName() + spec});
+    const Run run = RunCli({QStringLiteral("dump"), file.fileName() + tableSuffix});
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), run.err.constData());
     QVERIFY(run.out.isEmpty());

@@ -35,8 +35,8 @@ QString Sample(const QString& name) {
 }
 
 // The table as the command line dumps it, keyed "MODE/DIGITAL": the value as the sheet shows it.
-QHash<QString, QString> Dump(const QString& spec, const QStringList& access = {}) {
-    const Run run = RunCli(QStringList{QStringLiteral("dump"), spec} + access);
+QHash<QString, QString> Dump(const QString& fileAndTable, const QStringList& access = {}) {
+    const Run run = RunCli(QStringList{QStringLiteral("dump"), fileAndTable} + access);
     QHash<QString, QString> values;
     for (const QJsonValue& digital :
          QJsonDocument::fromJson(run.out).object()[QStringLiteral("digitals")].toArray()) {
