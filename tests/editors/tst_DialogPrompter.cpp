@@ -2,7 +2,7 @@
 // source is compiled in here so the prompter is tested against the real dialogs it shows.
 #include "shell/gui/DialogPrompter.cpp"
 
-#include "tests/hlpkit/CapturedReports.h"
+#include "tests/support/CapturedReports.h"
 #include "tests/support/TableBuilder.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "editors/fSelTable.h"
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
-#include "tests/hlpkit/CapturedReports.h"
+#include "tests/support/CapturedReports.h"
 #include "tests/support/TableBuilder.h"
 
 #include <QPushButton>

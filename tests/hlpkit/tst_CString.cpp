@@ -1,4 +1,4 @@
-#include "CapturedReports.h"
+#include "tests/support/CapturedReports.h"
 
 #include "hlpkit/CString.h"
 

@@ -1,4 +1,4 @@
-#include "CapturedReports.h"
+#include "tests/support/CapturedReports.h"
 
 #include "hlpkit/CMethod.h"
 #include "hlpkit/SystemLocale.h"

@@ -6,7 +6,7 @@
 #include "shell/messages/PictureSet.h"
 #include "shell/messages/SettingStore.h"
 #include "shell/messages/SharedProcedures.h"
-#include "tests/hlpkit/CapturedReports.h"
+#include "tests/support/CapturedReports.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
