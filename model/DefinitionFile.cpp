@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vokg {
 
 DefinitionFile DefinitionFile::Open(const QString& path) {
@@ -20,13 +22,14 @@ DefinitionFile DefinitionFile::Open(const QString& path) {
                                    path);
     // Line feeds and TABs never occur inside a double-byte character (trail bytes are 0x40 and up),
     // so the whole file can be decoded before it is split.
-    const QString text = platform::AnsiCodec::Decode(file.readAll());
     DefinitionFile table;
+    table.text_ = platform::AnsiCodec::Decode(file.readAll());
     table.fileName_ = info.fileName();
-    table.lines_ = text.split(u'\n');
+    // Lines are views into the one decoded text: only the fields that are kept become strings.
+    table.lines_ = QStringView(table.text_).split(u'\n');
     if (!table.lines_.isEmpty() && table.lines_.last().isEmpty())
         table.lines_.removeLast();
-    for (QString& line : table.lines_) {
+    for (QStringView& line : table.lines_) {
         if (line.endsWith(u'\r'))
             line.chop(1);
     }
@@ -34,10 +37,12 @@ DefinitionFile DefinitionFile::Open(const QString& path) {
 }
 
 QStringList DefinitionFile::Fields(qsizetype index, int minFields) const {
-    const QString& line = lines_.at(index);
-    if (line.trimmed().isEmpty())
+    const QStringView line = lines_.at(index);
+    if (std::all_of(line.cbegin(), line.cend(), [](QChar ch) { return ch.isSpace(); }))
         throw LineError(hlpkit::SubscriptOutOfRange, index, QStringLiteral("the line is blank"));
-    QStringList fields = line.split(u'\t');
+    QStringList fields;
+    for (const QStringView field : line.split(u'\t'))
+        fields.append(field.toString());
     if (fields.size() < minFields)
         throw LineError(hlpkit::SubscriptOutOfRange, index,
                         QStringLiteral("%1 fields where %2 are needed").arg(fields.size()).arg(minFields));

@@ -35,7 +35,8 @@ public:
 
 private:
     QString fileName_;
-    QStringList lines_;
+    QString text_;             // the whole decoded file
+    QList<QStringView> lines_; // views into text_, without their line ends
 };
 
 } // namespace vokg

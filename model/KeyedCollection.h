@@ -14,6 +14,27 @@ namespace vokg {
 // CCusSelections: insertion order for enumeration and 1-based indexes, a hash index for keys.
 // Keys compare without regard to letter case, as the definition tables were always checked:
 // two signals "I1" and "i1" are one key.
+// A key that hashes and compares without regard to letter case, without making a folded copy:
+// the definition tables are read at every start, and copying every key cost as much as the rest.
+struct CaselessKey {
+    QString text;
+    friend bool operator==(const CaselessKey& a, const CaselessKey& b) {
+        return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+    }
+    friend size_t qHash(const CaselessKey& key, size_t seed = 0) {
+        size_t hash = seed ^ 0x9e3779b97f4a7c15ULL;
+        for (const QChar ch : key.text) {
+            char16_t unit = ch.unicode();
+            if (unit >= u'A' && unit <= u'Z')
+                unit = char16_t(unit + (u'a' - u'A'));
+            else if (unit >= 0x80)
+                unit = ch.toCaseFolded().unicode();
+            hash = (hash ^ unit) * 0x100000001b3ULL;
+        }
+        return hash;
+    }
+};
+
 template <class T> class KeyedCollection {
 public:
     // Enumerates the items themselves (not their owning pointers) in insertion order.
@@ -35,11 +56,11 @@ public:
     };
 
     qsizetype Count() const { return qsizetype(items_.size()); }
-    bool Contains(const QString& key) const { return index_.contains(Fold(key)); }
+    bool Contains(const QString& key) const { return index_.contains(CaselessKey{key}); }
 
     // nullptr when no item has the key.
     T* Find(const QString& key) const {
-        const auto found = index_.constFind(Fold(key));
+        const auto found = index_.constFind(CaselessKey{key});
         return found == index_.cend() ? nullptr : items_[std::size_t(found.value())].get();
     }
 
@@ -50,11 +71,10 @@ public:
 
     // Throws RunError 457 when the key is already taken; the collection is then unchanged.
     T& Append(const QString& key, std::unique_ptr<T> item) {
-        const QString folded = Fold(key);
-        if (index_.contains(folded))
+        if (index_.contains(CaselessKey{key}))
             throw hlpkit::RunError(kDuplicateKey, DuplicateKeyText(key));
-        index_.insert(folded, Count());
-        keys_.push_back(folded);
+        index_.insert(CaselessKey{key}, Count());
+        keys_.push_back(key);
         items_.push_back(std::move(item));
         return *items_.back();
     }
@@ -69,7 +89,7 @@ public:
     }
 
     bool Remove(const QString& key) {
-        const auto found = index_.constFind(Fold(key));
+        const auto found = index_.constFind(CaselessKey{key});
         return found != index_.cend() && Remove(found.value() + 1);
     }
 
@@ -83,17 +103,15 @@ public:
     }
 
 private:
-    static QString Fold(const QString& key) { return key.toCaseFolded(); }
-
     void Reindex() {
         index_.clear();
         for (std::size_t i = 0; i < keys_.size(); ++i)
-            index_.insert(keys_[i], qsizetype(i));
+            index_.insert(CaselessKey{keys_[i]}, qsizetype(i));
     }
 
     std::vector<std::unique_ptr<T>> items_;
     std::vector<QString> keys_;
-    QHash<QString, qsizetype> index_;
+    QHash<CaselessKey, qsizetype> index_;
 };
 
 } // namespace vokg

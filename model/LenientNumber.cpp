@@ -25,7 +25,7 @@ int HexDigit(QChar c) {
     return -1;
 }
 
-bool StartsHex(const QString& text, qsizetype at) {
+bool StartsHex(QStringView text, qsizetype at) {
     return at + 1 < text.size() && text[at] == u'&' && (text[at + 1] == u'H' || text[at + 1] == u'h');
 }
 
@@ -35,7 +35,7 @@ struct Scan {
     qsizetype end = 0;
 };
 
-Scan ScanHex(const QString& text, qsizetype at) {
+Scan ScanHex(QStringView text, qsizetype at) {
     Scan scan{0, at};
     qsizetype i = at + 2;
     double value = 0;
@@ -46,15 +46,23 @@ Scan ScanHex(const QString& text, qsizetype at) {
     return scan;
 }
 
-Scan ScanDecimal(const QString& text, qsizetype at) {
+Scan ScanDecimal(QStringView text, qsizetype at) {
     qsizetype i = at;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     qsizetype digits = 0;
+    double whole = 0;
     while (i < text.size() && IsDigit(text[i])) {
+        whole = whole * 10 + (text[i].unicode() - u'0');
         ++i;
         ++digits;
     }
+    // Almost every field is a plain whole number: it is taken as read, without the general
+    // conversion (exact up to 15 digits).
+    const bool plainWhole = digits > 0 && digits <= 15 &&
+                            (i == text.size() || (text[i] != u'.' && text[i] != u'e' && text[i] != u'E'));
+    if (plainWhole)
+        return {text[at] == u'-' ? -whole : whole, i};
     if (i < text.size() && text[i] == u'.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
@@ -122,7 +130,7 @@ qint16 LenientInt16(const QString& text) {
 }
 
 bool IsNumeric(const QString& text) {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return false;
     const Scan scan = StartsHex(trimmed, 0) ? ScanHex(trimmed, 0) : ScanDecimal(trimmed, 0);

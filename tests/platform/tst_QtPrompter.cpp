@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using platform::Answer;
 using platform::BoxKind;
@@ -30,31 +32,46 @@ namespace {
 // dialog is closed afterwards whatever `act` did, so a failing test never hangs in exec().
 // Polls for the modal dialog for up to a minute: a file dialog can take seconds to appear on a
 // loaded machine, and a poll that gives up leaves the dialog open for good.
-template <class T> void WhenShown(std::function<void(T*)> act, QWidget* skip = nullptr, int attempts = 6000) {
-    QTimer::singleShot(10, [act, skip, attempts] {
+template <class T>
+void WhenShown(std::function<void(T*)> act, QWidget* skip = nullptr, int attempts = 6000,
+               int outerLevel = -1) {
+    if (outerLevel < 0)
+        outerLevel = QThread::currentThread()->loopLevel();
+    QTimer::singleShot(10, [act, skip, attempts, outerLevel] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == skip) {
+        // A file dialog processes events while it is being shown, before its own event loop
+        // runs; closing it then would be lost. Act only from inside the dialog's loop.
+        const bool inDialogLoop = QThread::currentThread()->loopLevel() > outerLevel;
+        if (!dialog || dialog == skip || !inDialogLoop) {
             if (attempts > 0)
-                WhenShown<T>(act, skip, attempts - 1);
+                WhenShown<T>(act, skip, attempts - 1, outerLevel);
             return;
         }
         act(dialog);
-        // Whatever `act` did, nothing may stay open: a dialog still showing a little later is
-        // reported and closed, so the test fails instead of waiting forever in exec().
-        QPointer<QWidget> shown = dialog;
-        QTimer::singleShot(5000, [shown] {
-            for (int i = 0; i < 5; ++i) {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal)
+        // A file dialog can still be starting when `act` first runs, and then ignores it; as long
+        // as it is the open modal dialog, `act` runs again from its loop (it only selects and
+        // closes, so running it twice changes nothing). Only a dialog that stays open after
+        // that is reported and closed, so the test fails instead of waiting forever in exec().
+        QPointer<T> shown = dialog;
+        auto retry = std::make_shared<std::function<void(int)>>();
+        *retry = [shown, act, retry](int left) {
+            QTimer::singleShot(50, [shown, act, retry, left] {
+                if (!shown || QApplication::activeModalWidget() != shown.data()) {
+                    *retry = nullptr; // the dialog is closed: nothing keeps the retries alive
                     return;
-                qWarning("a dialog stayed open: %s \"%s\"", modal->metaObject()->className(),
-                         qPrintable(modal->windowTitle()));
-                if (auto* box = qobject_cast<QDialog*>(modal))
-                    box->reject();
-                else
-                    modal->close();
-            }
-        });
+                }
+                if (left > 0) {
+                    act(shown.data());
+                    (*retry)(left - 1);
+                    return;
+                }
+                qWarning("a dialog stayed open: %s \"%s\"", shown->metaObject()->className(),
+                         qPrintable(shown->windowTitle()));
+                shown->reject();
+                *retry = nullptr;
+            });
+        };
+        (*retry)(40);
     });
 }
 
@@ -243,6 +260,9 @@ private slots:
             shownFilter = dialog->selectedNameFilter();
             title = dialog->windowTitle();
             dialog->selectFile(dir.filePath("VOKG01.dat"));
+            // The directory may still be loading; the typed name is what the dialog then takes.
+            if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                name->setText(dir.filePath("VOKG01.dat"));
             static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog's own checks run
         });
         FileDialogRequest request;

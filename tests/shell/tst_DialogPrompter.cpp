@@ -1,6 +1,9 @@
 // The prompter's library also holds the main window, which this folder does not link; its one
 // source is compiled in here so the prompter is tested against the real dialogs it shows.
-#include "shell/gui/DialogPrompter.cpp"
+#include "editors/fInpPassword.h"
+#include "editors/fSelTable.h"
+#include "editors/fSelTableMulti.h"
+#include "shell/gui/DialogPrompter.h"
 
 #include "tests/support/CapturedReports.h"
 #include "tests/support/TableBuilder.h"
@@ -12,6 +15,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -26,9 +30,12 @@ template <class Dialog> class WhenShown {
 public:
     explicit WhenShown(std::function<void(Dialog&)> act) : act_(std::move(act)) {
         timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        const int outerLevel = QThread::currentThread()->loopLevel();
+        QObject::connect(&timer_, &QTimer::timeout, [this, outerLevel] {
             auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible())
+            // Only from inside the dialog's own loop: a close before it runs would be lost.
+            if (dialog == nullptr || !dialog->isVisible() ||
+                QThread::currentThread()->loopLevel() <= outerLevel)
                 return;
             timer_.stop();
             ran_ = true;
