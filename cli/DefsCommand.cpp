@@ -113,8 +113,7 @@ int DefsCommand(CliSession& session, const QStringList& arguments) {
     json.Key(QStringLiteral("output_functions"));
     WriteFunctions(json, app.OutputSelections());
     json.EndObject();
-    std::fwrite(json.Bytes().constData(), 1, static_cast<size_t>(json.Bytes().size()), stdout);
-    std::fputc('\n', stdout);
+    json.Print();
     return kOk;
 }
 

@@ -81,8 +81,7 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
                 .EndObject();
         }
         json.EndArray();
-        std::fwrite(json.Bytes().constData(), 1, static_cast<size_t>(json.Bytes().size()), stdout);
-        std::fputc('\n', stdout);
+        json.Print();
     } else {
         for (const Difference& difference : differences) {
             const QString prefix =

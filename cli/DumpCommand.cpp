@@ -141,8 +141,7 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
     WriteCustomize(json, app.UserCustoms());
     WriteFeed(json, app.UserOkuris());
     json.EndObject();
-    std::fwrite(json.Bytes().constData(), 1, static_cast<size_t>(json.Bytes().size()), stdout);
-    std::fputc('\n', stdout);
+    json.Print();
     return kOk;
 }
 

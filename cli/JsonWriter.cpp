@@ -1,5 +1,7 @@
 #include "cli/JsonWriter.h"
 
+#include <cstdio>
+
 namespace vokg::cli {
 
 void JsonWriter::Separate() {
@@ -64,6 +66,11 @@ JsonWriter& JsonWriter::Value(bool flag) {
     Separate();
     out_.append(flag ? "true" : "false");
     return *this;
+}
+
+void JsonWriter::Print() const {
+    std::fwrite(out_.constData(), 1, static_cast<size_t>(out_.size()), stdout);
+    std::fputc('\n', stdout);
 }
 
 void JsonWriter::Escape(QByteArray& out, const QString& text) {

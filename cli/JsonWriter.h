@@ -25,6 +25,8 @@ public:
     template <class T> JsonWriter& Field(const QString& key, const T& value) { return Key(key).Value(value); }
 
     const QByteArray& Bytes() const { return out_; }
+    // Writes the document and a line end to standard output.
+    void Print() const;
 
 private:
     void Separate();

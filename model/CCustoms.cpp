@@ -75,6 +75,24 @@ void CheckedPut(QByteArray& table, const CCustom& row, const char* what, qint32 
         PutWord(table, address, value);
 }
 
+// The addresses of a signal row (fields 3 onward): fields 3-5 name bytes, fields 6-10 two-byte
+// words; each must lie inside the table.
+std::vector<qint32> SignalAddresses(const DefinitionFile& table, qsizetype line, const QStringList& fields,
+                                    int fieldCount) {
+    std::vector<qint32> addresses;
+    for (int field = 3; field < fieldCount; ++field) {
+        const qint32 address = table.Int32Field(line, fields, field);
+        const qint32 lastStart = kTableSize - (field < 6 ? 1 : 2);
+        if (address < 0 || address > lastStart)
+            throw table.LineError(hlpkit::SubscriptOutOfRange, line,
+                                  QStringLiteral("the address in field %1 lies outside the %2-byte table")
+                                      .arg(field)
+                                      .arg(kTableSize));
+        addresses.push_back(address);
+    }
+    return addresses;
+}
+
 } // namespace
 
 qsizetype CCustoms::CountRow(const QString& group) const {
@@ -210,17 +228,7 @@ bool CCustoms::ReadSet04e(const QString& folder) {
             if (items_.Contains(fields[0]))
                 throw table.LineError(457, line,
                                       QStringLiteral("the signal \"%1\" is defined twice").arg(fields[0]));
-            std::array<qint32, 3> addresses{};
-            for (int field = 3; field < 6; ++field) {
-                const qint32 address = table.Int32Field(line, fields, field);
-                if (address < 0 || address >= kTableSize)
-                    throw table.LineError(
-                        hlpkit::SubscriptOutOfRange, line,
-                        QStringLiteral("the address in field %1 lies outside the %2-byte table")
-                            .arg(field)
-                            .arg(kTableSize));
-                addresses[std::size_t(field - 3)] = address;
-            }
+            const std::vector<qint32> addresses = SignalAddresses(table, line, fields, 6);
             AddInput(fields[0], fields[1], fields[2], addresses[0], addresses[1], addresses[2]);
         }
         return true;
@@ -235,19 +243,7 @@ bool CCustoms::ReadSet05e(const QString& folder) {
             if (items_.Contains(fields[0]))
                 throw table.LineError(457, line,
                                       QStringLiteral("the signal \"%1\" is defined twice").arg(fields[0]));
-            std::array<qint32, 8> addresses{};
-            for (int field = 3; field < 11; ++field) {
-                const qint32 address = table.Int32Field(line, fields, field);
-                // Fields 3-5 address bytes, fields 6-10 two-byte words.
-                const qint32 lastStart = kTableSize - (field < 6 ? 1 : 2);
-                if (address < 0 || address > lastStart)
-                    throw table.LineError(
-                        hlpkit::SubscriptOutOfRange, line,
-                        QStringLiteral("the address in field %1 lies outside the %2-byte table")
-                            .arg(field)
-                            .arg(kTableSize));
-                addresses[std::size_t(field - 3)] = address;
-            }
+            const std::vector<qint32> addresses = SignalAddresses(table, line, fields, 11);
             Add(fields[0], fields[1], fields[2], addresses[0], addresses[1], addresses[2], addresses[3],
                 addresses[4], addresses[5], addresses[6], addresses[7]);
         }
