@@ -1,7 +1,7 @@
 #include "editors/InputWindow.h"
 
 #include "editors/EditorServices.h"
-#include "shell/messages/FormUnload.h"
+#include "platform/gui/Grid.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -13,8 +13,30 @@ InputWindow::InputWindow(EditorServices& services, Messenger& messenger, QWidget
 
 InputWindow::~InputWindow() = default;
 
+bool InputWindow::IsChanged() const {
+    return changed_ || HasUncommittedText();
+}
+
+bool InputWindow::HasUncommittedText() const {
+    const platform::Grid* grid = EditGrid();
+    if (grid == nullptr || !grid->IsEditing())
+        return false;
+    const platform::GridCellPosition cell = grid->EditCellPosition();
+    return grid->EditText() != grid->TextMatrix(cell.row, cell.col);
+}
+
 void InputWindow::ControlChange(bool changed) {
-    SetChanged(changed);
+    if (changed) {
+        SetChanged(true);
+        return;
+    }
+    if (platform::Grid* grid = EditGrid())
+        grid->CancelEditing();
+    DropEdits();
+    editedRows_.clear();
+    refused_.reset();
+    SetChanged(false);
+    AfterEditsDropped();
 }
 
 void InputWindow::SetChanged(bool changed) {
@@ -23,6 +45,51 @@ void InputWindow::SetChanged(bool changed) {
     setWindowModified(changed);
     if (was != changed)
         emit ChangedStateChanged(changed);
+}
+
+bool InputWindow::CommitPendingEdit() {
+    platform::Grid* grid = EditGrid();
+    if (grid == nullptr || !grid->IsEditing())
+        return true;
+    // An editor opened and left as it was changes nothing; committing it could only refuse a
+    // stored text the rules no longer accept.
+    if (!HasUncommittedText()) {
+        grid->CancelEditing();
+        return true;
+    }
+    const platform::GridCellPosition cell = grid->EditCellPosition();
+    if (refused_ && refused_->row == cell.row && refused_->col == cell.col &&
+        refused_->text == grid->EditText())
+        return false;
+    return grid->FinishEditing();
+}
+
+bool InputWindow::TellRefusal(int row, int col, const QString& text) {
+    // The grid checks an open editor again whenever the focus leaves it (a menu opening, a
+    // message box, the save that follows); the user hears once about one typed text.
+    const bool repeated = refused_ && refused_->row == row && refused_->col == col && refused_->text == text;
+    refused_ = RefusedEdit{row, col, text};
+    return !repeated;
+}
+
+void InputWindow::TakeOverPendingValues() {
+    for (InputWindow* other : services_.InputWindows()) {
+        if (other == this)
+            continue;
+        other->CommitPendingEdit();
+        if (other->IsChanged())
+            TakeOverFrom(*other);
+    }
+}
+
+FormUnloadDecision InputWindow::AskBeforeClosing() {
+    CommitPendingEdit();
+    FormUnloadRequest request;
+    request.mainWindowBusy = services_.IsBusy();
+    request.changed = IsChanged();
+    request.caption = Caption();
+    request.canSave = services_.UserFileIsDsg();
+    return AskFormUnload(messenger_, request);
 }
 
 bool InputWindow::CloseWindow() {
@@ -37,18 +104,26 @@ void InputWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    FormUnloadRequest request;
-    request.mainWindowBusy = services_.IsBusy();
-    request.changed = changed_;
-    request.caption = Caption();
-    request.save = [this] {
-        BTN_Click(1);
-        return !changed_;
-    };
-    if (CancelsUnload(Form_Unload(messenger_, request))) {
+    switch (AskBeforeClosing()) {
+    case FormUnloadDecision::Stay:
         event->ignore();
         return;
+    case FormUnloadDecision::Save:
+        BTN_Click(1);
+        // A save that did not happen keeps the window and its edits.
+        if (IsChanged()) {
+            event->ignore();
+            return;
+        }
+        break;
+    case FormUnloadDecision::Drop:
+    case FormUnloadDecision::Close:
+        break;
     }
+    // Edits that go with the window are dropped, so that what they changed elsewhere (bounds
+    // that name an edited value, the manufacturer menu) follows the stored values again.
+    if (IsChanged())
+        ControlChange(false);
     unloaded_ = true;
     WindowUnloading();
     services_.InputWindowClosed(*this);

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "shell/messages/FormUnload.h"
+
 #include <QDateTime>
+
+#include <QSet>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QCloseEvent;
+
+namespace platform {
+class Grid;
+}
 
 namespace vokg {
 
@@ -12,7 +21,13 @@ class EditorServices;
 class Messenger;
 
 // The common frame of the editor windows the main window holds (parameters, customize, feed,
-// pitch): the calls the main window makes by name, the changed mark and the closing question.
+// pitch): the calls the main window makes by name, the changed mark, the closing question, and
+// the rules every editor shares so that no typed value is lost:
+// - every route that ends the window or replaces its values first finishes the open cell
+//   editor, and a typed text that differs from its cell counts as a change;
+// - a window pushes into the model only the rows it edited;
+// - a newly opened window shows the values still pending in the other open windows;
+// - dropping the edits puts back what they changed outside the grid.
 class InputWindow : public QWidget {
     Q_OBJECT
 
@@ -25,12 +40,14 @@ public:
     // The mode name, category or table name the window was opened for; its menu item's caption.
     virtual QString Caption() const = 0;
 
-    // The window holds edits not yet saved.
-    bool IsChanged() const { return changed_; }
+    // The window holds edits not yet saved, a text still being typed included.
+    bool IsChanged() const;
     // Records whether the window holds edits. False also drops them: the window shows the
-    // model's values again (the main window's "cancel all updates").
-    virtual void ControlChange(bool changed);
-    // Copies the grid into the model; false when a value could not be taken over.
+    // model's values again (the main window's "cancel all updates"), and what the edits had
+    // changed outside the grid follows the stored values again.
+    void ControlChange(bool changed);
+    // Copies the rows this window edited into the model; false when a value could not be taken
+    // over (the window keeps the text and has said why).
     virtual bool Update_Variable() = 0;
     // Shows the comparison values just read.
     virtual void PasteHikakuValue() = 0;
@@ -39,9 +56,22 @@ public:
     // When the window was opened; the main window stacks the windows in this order.
     const QDateTime& LoadTime() const { return loadTime_; }
 
+    // Finishes the open cell editor as leaving the cell would. False when the typed text was
+    // refused: the editor stays open with its message and the window counts as changed.
+    bool CommitPendingEdit();
+
+    // A window just opened shows the values the other open windows hold and have not saved.
+    void TakeOverPendingValues();
+
+    // The closing question, after the open cell editor was finished; nothing is done yet.
+    FormUnloadDecision AskBeforeClosing();
+
     // Closes the window through the closing question; inside a multiple-document frame the
     // frame's sub-window goes with it. False when the window stayed open.
     bool CloseWindow();
+
+    // The grid rows this window edited since its last save or drop.
+    const QSet<int>& EditedRows() const { return editedRows_; }
 
     EditorServices& Services() const { return services_; }
     Messenger& Messages() const { return messenger_; }
@@ -50,16 +80,39 @@ signals:
     void ChangedStateChanged(bool changed);
 
 protected:
+    // The grid that is the window's editing buffer.
+    virtual platform::Grid* EditGrid() const = 0;
+    // Shows the model's values again (the edits are being dropped).
+    virtual void DropEdits() {}
+    // After this window dropped its edits: the model-side effects of edits follow the stored
+    // values and the edits still pending in other windows.
+    virtual void AfterEditsDropped() {}
+    // Takes over the unsaved values of `other`, an open window that holds edits.
+    virtual void TakeOverFrom(InputWindow& other) { static_cast<void>(other); }
+
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
+    void MarkRowEdited(int row) { editedRows_.insert(row); }
+    // The window refuses this text in this cell: true when it should say why, false when it
+    // has said so already for the same text in the same cell.
+    bool TellRefusal(int row, int col, const QString& text);
     // Runs once when the window is really going away (after the closing question let it go).
     virtual void WindowUnloading() {}
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool HasUncommittedText() const;
+
     EditorServices& services_;
     Messenger& messenger_;
     QDateTime loadTime_;
+    QSet<int> editedRows_;
+    struct RefusedEdit {
+        int row;
+        int col;
+        QString text;
+    };
+    std::optional<RefusedEdit> refused_;
     bool changed_ = false;
     bool unloaded_ = false;
 };

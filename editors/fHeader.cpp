@@ -149,9 +149,18 @@ void fHeader::TextChanged() {
 void fHeader::Save() {
     if (!userFileIsDsg_ || !CheckData())
         return;
+    const QString oldDataVersion = access_.dataVersion();
+    const QString oldKishuName = access_.kishuName();
     access_.setDataVersion(txtDataVersion_->text());
     access_.setKishuName(txtKishuName_->text());
     saved_ = saveAllFiles_();
+    if (!saved_) {
+        // The file still holds the old texts, so the model does too (the caption never names a
+        // model the file does not); the dialog stays open with the typed texts to try again.
+        access_.setDataVersion(oldDataVersion);
+        access_.setKishuName(oldKishuName);
+        return;
+    }
     accept();
 }
 

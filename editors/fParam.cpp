@@ -1,6 +1,7 @@
 #include "editors/fParam.h"
 
 #include "editors/EditorServices.h"
+#include "editors/FlowLayout.h"
 #include "hlpkit/CToolTip.h"
 #include "hlpkit/RunError.h"
 #include "model/AccessModes.h"
@@ -94,8 +95,7 @@ void fParam::BuildControls() {
 
     picCMD_ = new QWidget(this);
     picCMD_->setObjectName(QStringLiteral("picCMD"));
-    auto* strip = new QHBoxLayout(picCMD_);
-    strip->setContentsMargins(0, 0, 0, 0);
+    auto* strip = new FlowLayout(picCMD_);
     const auto addButton = [&](int index, int resource) {
         auto* button = new QPushButton(ResourceText(resource), picCMD_);
         button->setObjectName(QStringLiteral("BTN%1").arg(index));
@@ -130,7 +130,7 @@ void fParam::BuildControls() {
     lblLines_->setObjectName(QStringLiteral("lblLines"));
     lines->addWidget(lblLines_);
     strip->addWidget(frameLines_);
-    strip->addStretch(1);
+    strip->addStretch();
     addButton(9, 1077);
     layout->addWidget(picCMD_);
 
@@ -364,7 +364,8 @@ void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
             *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
         if (!verdict.accepted) {
             cancel = true;
-            Messages().ShowMsg(verdict.message, Kind(BoxKind::Exclamation));
+            if (TellRefusal(row, col, text))
+                Messages().ShowMsg(verdict.message, Kind(BoxKind::Exclamation));
             return true;
         }
         text = *verdict.accepted;
@@ -485,7 +486,8 @@ void fParam::AfterValueChanged(int row, const QString& before) {
         other->UpdateSameDigital(digital, text);
     UpdateDigitalHavingAsMinMax(digital, text);
     if (text != before)
-        ControlChange(true);
+        MarkRowEdited(row);
+    FollowMarks();
     fg_->Refresh();
 }
 
@@ -507,7 +509,8 @@ void fParam::UpdateSameDigital(const CDigital& digital, const QString& text) {
         fg_->SetTextMatrix(*row, ColUser, text);
         UpdateDifMark(*row);
         // This window now holds the edit too; closing it must not drop it unasked.
-        ControlChange(true);
+        MarkRowEdited(*row);
+        FollowMarks();
         if (fg_->RowHidden(*row) == false)
             fg_->Refresh();
         return true;
@@ -548,32 +551,93 @@ void fParam::UpdateBound(const CDigital& digital, bool upper, const QString& tex
 
 // --- the window's calls -----------------------------------------------------------------------
 
-void fParam::ControlChange(bool changed) {
-    if (!changed) {
-        hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
-            fg_->CancelEditing();
-            fg_->SetRedraw(false);
-            for (int row = 1; row <= rows_.Count(); ++row) {
-                const CDigital& digital = *rows_.At(row - 1).digital;
-                fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
-                UpdateDifMark(row);
-            }
-            fg_->SetRedraw(true);
-            return true;
-        });
-        if (!fg_->Redraw())
-            fg_->SetRedraw(true);
-        if (filter_ != ShowAll)
-            SetFilter(filter_);
+void fParam::DropEdits() {
+    hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
+        fg_->SetRedraw(false);
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            const CDigital& digital = *rows_.At(row - 1).digital;
+            fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
+            UpdateDifMark(row);
+        }
+        fg_->SetRedraw(true);
+        return true;
+    });
+    if (!fg_->Redraw())
+        fg_->SetRedraw(true);
+    if (filter_ != ShowAll)
+        SetFilter(filter_);
+}
+
+void fParam::AfterEditsDropped() {
+    hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
+        // An edit set the bounds that name its digital at once, in the model and in every
+        // window. With the edit gone they follow the stored values again, and then the values
+        // other windows still hold unsaved.
+        modes_.UpdateMaxMin();
+        const QList<fParam*> others = OtherParamWindows();
+        ShowModelBounds();
+        for (fParam* other : others)
+            other->ShowModelBounds();
+        for (fParam* other : others) {
+            if (other->IsChanged())
+                other->ReapplyEditedBounds();
+        }
+        // The manufacturer item follows the DB5 value this window shows again.
+        for (int row = 1; row <= rows_.Count(); ++row)
+            ShowDb5Menu(rows_.At(row - 1), fg_->TextMatrix(row, ColUser));
+        return true;
+    });
+}
+
+void fParam::ShowModelBounds() {
+    for (int row = 1; row <= rows_.Count(); ++row) {
+        const CDigital& digital = *rows_.At(row - 1).digital;
+        fg_->SetTextMatrix(row, ColMin, digital.Min());
+        fg_->SetTextMatrix(row, ColMax, digital.Max());
     }
-    InputWindow::ControlChange(changed);
+}
+
+void fParam::ReapplyEditedBounds() {
+    for (const int row : EditedRows()) {
+        if (row >= 1 && row <= rows_.Count())
+            UpdateDigitalHavingAsMinMax(*rows_.At(row - 1).digital, fg_->TextMatrix(row, ColUser));
+    }
+}
+
+void fParam::TakeOverFrom(InputWindow& other) {
+    hlpkit::Guarded(method_, QStringLiteral("UpdateSameDigital"), false, [&] {
+        const auto* source = qobject_cast<fParam*>(&other);
+        if (source == nullptr)
+            return true;
+        for (const int row : source->EditedRows()) {
+            if (row >= 1 && row <= source->rows_.Count())
+                UpdateSameDigital(*source->rows_.At(row - 1).digital, source->fg_->TextMatrix(row, ColUser));
+        }
+        return true;
+    });
+}
+
+void fParam::FollowMarks() {
+    bool differs = false;
+    for (const int row : EditedRows()) {
+        if (row >= 1 && row <= rows_.Count() &&
+            ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser))) {
+            differs = true;
+            break;
+        }
+    }
+    SetChanged(differs);
 }
 
 bool fParam::Update_Variable() {
     return hlpkit::Guarded(method_, QStringLiteral("Update_Variable"), false, [&] {
         // A value still being typed belongs to the grid too; a refused one has told the user why.
-        bool allTaken = fg_->FinishEditing();
-        for (int row = 1; row <= rows_.Count(); ++row) {
+        bool allTaken = CommitPendingEdit();
+        // Only the rows edited here: a row this window merely shows may be stale, and writing
+        // it would undo an edit another window pushed before.
+        for (const int row : EditedRows()) {
+            if (row < 1 || row > rows_.Count())
+                continue;
             const ParamRow& data = rows_.At(row - 1);
             const QString text = fg_->TextMatrix(row, ColUser);
             // An unedited cell already is the model's value. A value no choice names shows "?";
@@ -648,6 +712,7 @@ void fParam::SaveCommand() {
 
 void fParam::PrintCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
+        CommitPendingEdit();
         if (IsChanged() && !Services().SaveAllFiles(3, false))
             return false;
         ParamPrintRequest request;
@@ -677,6 +742,7 @@ void fParam::ResetFace() {
                 continue;
             fg_->SetTextMatrix(row, ColUser, comparison);
             UpdateDifMark(row);
+            MarkRowEdited(row);
             changedRows.append(row);
         }
         const QList<fParam*> others = OtherParamWindows();
@@ -688,7 +754,7 @@ void fParam::ResetFace() {
             UpdateDigitalHavingAsMinMax(digital, text);
         }
         fg_->SetRedraw(true);
-        ControlChange(true);
+        FollowMarks();
         if (filter_ != ShowAll)
             SetFilter(filter_);
         return true;
@@ -739,10 +805,12 @@ void fParam::FindOp() {
         for (;;) {
             int hits = 0;
             for (int row = 1; row <= rows_.Count(); ++row) {
-                if (fg_->RowHidden(row) ||
-                    !fg_->TextMatrix(row, ColDigital).contains(word, Qt::CaseInsensitive))
+                if (!fg_->TextMatrix(row, ColDigital).contains(word, Qt::CaseInsensitive))
                     continue;
                 ++hits;
+                // A hit must be seen, also when the row filter hides its row.
+                if (fg_->RowHidden(row))
+                    SetFilter(ShowAll);
                 SelectRow(row);
                 if (Messages().ShowMsg(71, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital)) !=
                     Answer::Yes)

@@ -64,7 +64,6 @@ public:
 
     QString WindowKind() const override { return QStringLiteral("fParam"); }
     QString Caption() const override { return modeName_; }
-    void ControlChange(bool changed) override;
     bool Update_Variable() override;
     void PasteHikakuValue() override;
     void BTN_Click(int index) override;
@@ -99,6 +98,10 @@ public:
     const ParamRows& Rows() const { return rows_; }
 
 protected:
+    platform::Grid* EditGrid() const override { return fg_; }
+    void DropEdits() override;
+    void AfterEditsDropped() override;
+    void TakeOverFrom(InputWindow& other) override;
     void WindowUnloading() override;
 
 private:
@@ -127,6 +130,12 @@ private:
     // the digital, the changed mark.
     void AfterValueChanged(int row, const QString& before);
     void UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& text);
+    // The changed mark follows the rows: set while an edited row still differs from the model.
+    void FollowMarks();
+    // Columns MIN and MAX as the model holds the bounds.
+    void ShowModelBounds();
+    // The bounds that name a value this window still holds unsaved follow that value again.
+    void ReapplyEditedBounds();
     QList<fParam*> OtherParamWindows() const;
     void ResetFace();
     void SaveCommand();

@@ -190,7 +190,13 @@ void fPrint::Unload() {
 bool fPrint::OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const {
     if (!dispExcel_ || excelFile_.isEmpty())
         return false;
-    return property.RunAssociatedApp(owner, excelFile_, kShowMaximized) > 32;
+    const int result = property.RunAssociatedApp(owner, excelFile_, kShowMaximized);
+    if (result == hlpkit::CProperty::NoAssociation)
+        messenger_.ShowText(QStringLiteral("The workbook was saved as:\n\n%1\n\n"
+                                           "No program is registered to open it.")
+                                .arg(QDir::toNativeSeparators(excelFile_)),
+                            static_cast<int>(platform::BoxKind::Information));
+    return result > 32;
 }
 
 void fPrint::Doing(const QString& text) {

@@ -98,7 +98,8 @@ public:
     bool Printed() const { return printed_; }
 
     // Opens the written workbook with the desktop's application; false when nothing was written
-    // or the desktop refused it (reported by `property`).
+    // or it could not be opened. Where no program is registered to open it, the user is told
+    // once, plainly, where the workbook was saved: the export itself succeeded.
     bool OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const;
 
 private:

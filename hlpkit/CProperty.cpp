@@ -117,11 +117,9 @@ int CProperty::RunAssociatedApp(QWidget* owner, const QString& fullName, int sho
             QMutexLocker lock(&Open().mutex);
             hook = Open().hook;
         }
-        bool opened = hook ? hook(url) : QDesktopServices::openUrl(url);
-        if (!opened)
-            throw RunError(PathFileAccessError, StandardErrorText(PathFileAccessError) +
-                                                    QStringLiteral(": ") + file.absoluteFilePath());
-        return kStarted;
+        const bool opened = hook ? hook(url) : QDesktopServices::openUrl(url);
+        // The desktop refuses a file it has no program for; the caller tells the user.
+        return opened ? kStarted : NoAssociation;
     });
 }
 

@@ -34,9 +34,11 @@ public:
     int GetDlgBorderHeight();
 
     // Opens `fullName` with the application the desktop associates with it. Returns a value
-    // above 32 on success, 2 when the file does not exist or the desktop refused (reported).
+    // above 32 on success, NoAssociation (not reported: a plain situation, not a fault) when the
+    // desktop has no program to open it, 2 when the file does not exist (reported).
     // `showCommand` is accepted for the callers' sake; the desktop decides how windows appear.
     int RunAssociatedApp(QWidget* owner, const QString& fullName, int showCommand);
+    static constexpr int NoAssociation = 31;
 
     // How RunAssociatedApp hands a file to the desktop; tests replace it so that no real
     // application is ever started. The hook returns whether the desktop accepted the file.

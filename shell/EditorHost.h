@@ -8,6 +8,9 @@ class EditorHost {
 public:
     virtual ~EditorHost() = default;
 
+    // Every open input window finishes its open cell editor, so that a value still being typed
+    // counts as a change (or is refused with its message) before anything asks or saves.
+    virtual void CommitPendingEdits() {}
     // Any open input window holds unsaved edits.
     virtual bool IsExistChanged() const { return false; }
     // Every open input window drops its edits and its changed mark.
@@ -16,8 +19,9 @@ public:
     virtual void CloseAllForm() {}
     // Every open input window shows the newly read comparison values.
     virtual void PasteHikakuValue() {}
-    // Every open input window copies its grid contents into the data model.
-    virtual void SaveAllVariables() {}
+    // Every open input window copies the values it edited into the data model; false when a
+    // window refused one (it has said why and keeps the text).
+    virtual bool SaveAllVariables() { return true; }
     // Opens the parameter window of all modes.
     virtual void OpenAllModesWindow() {}
     virtual void SetCaption() {}

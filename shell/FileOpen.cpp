@@ -14,6 +14,7 @@
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
 #include "shell/SettingKeys.h"
+#include "shell/messages/FormUnload.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,26 +69,42 @@ bool FileOpen::IsDAT(const QString& path) {
 
 bool FileOpen::OpenUserFile() {
     RunState& state = app_.State();
+    host_.CommitPendingEdits();
     if (host_.IsExistChanged() || state.mainChanged) {
-        switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
-        case platform::Answer::Yes:
-            if (FileSave(app_, host_).SaveAllFiles(0, true))
-                host_.CancelAllUpdate();
-            else
-                return false; // the edits were not saved: opening now would lose them
-            break;
-        case platform::Answer::No:
-            host_.CancelAllUpdate();
-            state.mainChanged = false;
-            break;
-        default:
-            return false;
+        if (!IsDSG(state.userPath)) {
+            // A machine data file cannot be saved: the only choices are to drop or to stay.
+            if (!AskGoOnWithoutSaving(app_.Messages()))
+                return false;
+            DiscardUnsavedChanges();
+        } else {
+            switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+            case platform::Answer::Yes:
+                if (FileSave(app_, host_).SaveAllFiles(0, true))
+                    host_.CancelAllUpdate();
+                else
+                    return false; // the edits were not saved: opening now would lose them
+                break;
+            case platform::Answer::No:
+                DiscardUnsavedChanges();
+                break;
+            default:
+                return false;
+            }
         }
     }
     state.busy = true;
     const bool opened = ReadVOKGData(0, QString(), -1, false);
     state.busy = false;
     return opened;
+}
+
+void FileOpen::DiscardUnsavedChanges() {
+    RunState& state = app_.State();
+    host_.CancelAllUpdate();
+    // The password and author changed in memory only; the user table holds what is in effect.
+    if (state.mainChanged && IsDSG(state.userPath) && state.userTable > 0)
+        app_.SelectTable().ReadData(state.userPath, TablePosition(state.userTable), state.userTable);
+    state.mainChanged = false;
 }
 
 bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepWindows) {
@@ -291,7 +308,20 @@ QString FileOpen::CopyFromFDToHD(int kind, const QString& file) {
 
 void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int table) {
     const QString workingCopy = CopyFromFDToHD(kind, file);
-    if (!IsDSG(file) || workingCopy.isEmpty())
+    if (!IsDSG(file)) {
+        // A machine data file has no author and password: what the last design table left in
+        // the record must not pass for this table's.
+        CSelectTable& record = app_.SelectTable();
+        if (kind == 0) {
+            record.SetAuthor(QString());
+            record.SetPassword(QString());
+        } else if (kind == 1) {
+            record.SetAuthor2(QString());
+            record.SetPassword2(QString());
+        }
+        return;
+    }
+    if (workingCopy.isEmpty())
         return;
     if (kind == 0)
         app_.SelectTable().ReadData(workingCopy, start, table);

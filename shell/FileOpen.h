@@ -17,6 +17,10 @@ public:
     // The Open command: offers to save unsaved edits, then opens with the dialogs.
     bool OpenUserFile();
 
+    // "No" to saving: every window drops its edits, and the password and author changed in
+    // memory go back to what the user table holds.
+    void DiscardUnsavedChanges();
+
     // Opens `file` (empty: ask with the open dialog) at `table` (-1: ask with the table dialog).
     bool ReadVOKGData(int kind, const QString& file, int table, bool keepWindows);
 

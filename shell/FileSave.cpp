@@ -10,6 +10,8 @@
 #include "shell/App.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
+#include "shell/ModelSnapshot.h"
+#include "shell/messages/FormUnload.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,27 +83,42 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("SaveAllFiles"), false, [&] {
         RunState& state = app_.State();
         state.reopenAfterSave = false;
+        // A machine data file is only ever read. Its commands are disabled, but the save itself
+        // refuses too: no header record was read for it, so a write would stamp the author and
+        // password of another table into bytes the program never read.
+        const bool writable = FileOpen::IsDSG(state.userPath);
+        if (mode != 3 && !writable) {
+            app_.Messages().ShowText(ReadOnlyDataRefusal(), kExclamation);
+            return false;
+        }
         QString target;
         if (mode == 1) {
             target = GetSavingFile(state.userPath);
         } else if (withoutAsking) {
             target = state.userPath;
-        } else if (host_.IsExistChanged() || state.mainChanged) {
-            switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
-            case platform::Answer::Yes:
-                if (!SaveAllFiles(0, true))
-                    return false;
-                host_.CancelAllUpdate();
-                target = state.userPath;
-                break;
-            case platform::Answer::No:
-                target = state.userPath;
-                break;
-            default:
-                return false;
-            }
         } else {
-            target = state.userPath;
+            host_.CommitPendingEdits();
+            if (!host_.IsExistChanged() && !state.mainChanged) {
+                target = state.userPath;
+            } else if (!writable) {
+                if (!AskGoOnWithoutSaving(app_.Messages()))
+                    return false;
+                target = state.userPath;
+            } else {
+                switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+                case platform::Answer::Yes:
+                    if (!SaveAllFiles(0, true))
+                        return false;
+                    host_.CancelAllUpdate();
+                    target = state.userPath;
+                    break;
+                case platform::Answer::No:
+                    target = state.userPath;
+                    break;
+                default:
+                    return false;
+                }
+            }
         }
         if (target.isEmpty())
             return false;
@@ -110,15 +127,23 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         const QList<qint64> positions = GetStartingLocationSaving(mode);
         if (positions.isEmpty())
             return false;
-        host_.SaveAllVariables();
+        // A save that does not end in a written file leaves the model as it was, so that the
+        // windows' marks still tell what is unsaved and dropping the edits really drops them.
+        const ModelSnapshot before(app_);
+        if (!host_.SaveAllVariables()) {
+            before.Restore(app_);
+            return false;
+        }
         if (mode == 3)
             return true;
         const QString workingCopy = app_.CreateParaTempName(0);
         if (!SaveAllData(workingCopy, state.userPath, positions)) {
+            before.Restore(app_);
             app_.Messages().ShowMsg(kMessageSaveFailed, kCritical);
             return false;
         }
         if (!CopySetFiles(workingCopy, state.userPath, target)) {
+            before.Restore(app_);
             app_.Messages().ShowMsg(kMessageCopyFailed, kCritical);
             return false;
         }

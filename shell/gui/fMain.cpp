@@ -9,12 +9,14 @@
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "model/CSelectTable.h"
 #include "shell/AccessLevels.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
 #include "shell/SettingKeys.h"
 #include "shell/Startup.h"
+#include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/PictureSet.h"
 #include "shell/messages/SharedProcedures.h"
@@ -32,6 +34,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -72,6 +75,11 @@ QString R(int resourceId) {
 fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdi"));
+    // With scroll bars the client area never asks for the room of its children: the main window
+    // keeps the size of the work area however wide the editor windows would like to be.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->viewport()->installEventFilter(this);
     setCentralWidget(mdi_);
     BuildMenus();
     ConnectCommands();
@@ -122,7 +130,13 @@ void fMain::OpenComparison(QAction* item) {
 void fMain::EditHeader() {
     fHeader dialog(
         app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
-        [this] { return FileSave(app_, *this).SaveAllFiles(0, true); },
+        [this] {
+            // Like every save that succeeded, it took the windows' edits into the file.
+            if (!FileSave(app_, *this).SaveAllFiles(0, true))
+                return false;
+            CancelAllUpdate();
+            return true;
+        },
         FileOpen::IsDSG(app_.State().userPath), this);
     dialog.exec();
     SetCaption();
@@ -142,6 +156,11 @@ bool fMain::OpenCommandLineFile(const QString& file) {
     if (file.isEmpty())
         return false;
     return FileOpen(app_, *this).ReadVOKGData(0, file, 1, false);
+}
+
+void fMain::CommitPendingEdits() {
+    for (InputWindow* window : InputWindows())
+        window->CommitPendingEdit();
 }
 
 bool fMain::IsExistChanged() const {
@@ -165,9 +184,11 @@ void fMain::PasteHikakuValue() {
         window->PasteHikakuValue();
 }
 
-void fMain::SaveAllVariables() {
+bool fMain::SaveAllVariables() {
     for (InputWindow* window : InputWindows())
-        window->Update_Variable();
+        if (!window->Update_Variable())
+            return false;
+    return true;
 }
 
 void fMain::OpenAllModesWindow() {
@@ -177,6 +198,10 @@ void fMain::OpenAllModesWindow() {
 }
 
 bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
+    // Mode 3 pushes unsaved edits into the model for a print; the re-read afterwards falls back
+    // to this when the file cannot be read again.
+    if (mode == 3)
+        beforePrint_.emplace(app_);
     return FileSave(app_, *this).SaveAllFiles(mode, withoutAsking);
 }
 
@@ -205,8 +230,20 @@ bool fMain::PrintParameters(const ParamPrintRequest& request) {
 
 void fMain::ReadVOKGData() {
     // The table being edited again, after a print pushed unsaved edits into the model; the
-    // windows keep their grids.
-    FileOpen(app_, *this).ReadVOKGData(0, app_.State().userPath, app_.State().userTable, true);
+    // windows keep their grids. The password and author may be changed and not yet saved: the
+    // record keeps them, or the next save would write the old ones.
+    CSelectTable& record = app_.SelectTable();
+    const QString author = record.Author();
+    const QString password = record.Password();
+    const RunState& state = app_.State();
+    if (FileOpen(app_, *this).ReadVOKGData(0, state.userPath, state.userTable, true)) {
+        record.SetAuthor(author);
+        record.SetPassword(password);
+    } else if (beforePrint_) {
+        beforePrint_->Restore(app_);
+    }
+    beforePrint_.reset();
+    SetCaption();
 }
 
 bool fMain::IsBusy() const {
@@ -224,12 +261,28 @@ void fMain::SetManufacturerMenuVisible(bool visible) {
 
 void fMain::InputWindowClosed(InputWindow& window) {
     // The window's menu item loses its check mark (RemoveParameterMenuCeck and its twins).
-    for (QMenu* menu : {parameterMenu_, customizeMenu_, feedMenu_})
-        for (QAction* item : menu->actions())
-            if (item->text() == window.Caption())
-                item->setChecked(false);
+    UpdateMenuChecks(&window);
     if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
         frame->deleteLater();
+}
+
+void fMain::UpdateMenuChecks(const InputWindow* leaving) {
+    QSet<QString> open;
+    for (InputWindow* window : InputWindows())
+        if (window != leaving)
+            open.insert(window->Caption());
+    // A checkable item toggles its own mark when chosen; the mark is set here from the windows
+    // alone, so a refused or repeated choice never leaves it wrong.
+    for (QMenu* menu : {parameterMenu_, customizeMenu_, feedMenu_}) {
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const bool isOpen = open.contains(item->text());
+            if (isOpen)
+                item->setCheckable(true);
+            item->setChecked(isOpen);
+        }
+    }
 }
 
 QList<InputWindow*> fMain::InputWindows() const {
@@ -275,6 +328,7 @@ void fMain::mnuParameterContent_Click(QAction* item) {
     OpenInputWindow(item, [this, caption]() -> InputWindow* {
         return new fParam(app_.Modes(), *this, app_.Messages(), app_.Method(), caption);
     });
+    UpdateMenuChecks();
 }
 
 InputWindow* fMain::ExistForm(const QString& caption) const {
@@ -287,21 +341,26 @@ InputWindow* fMain::ExistForm(const QString& caption) const {
 InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<InputWindow*()>& create) {
     if (InputWindow* open = ExistForm(menuItem->text())) {
         mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        UpdateMenuChecks();
         return open;
     }
     if (CountInputForms() >= 4) {
         app_.Messages().ShowMsg(80, 2);
+        UpdateMenuChecks();
         return nullptr;
     }
     InputWindow* window = create();
-    if (!window)
+    if (!window) {
+        UpdateMenuChecks();
         return nullptr;
+    }
+    // The new window shows what the others hold unsaved, as an edit made now would reach it.
+    window->TakeOverPendingValues();
     QMdiSubWindow* frame = mdi_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(window->windowTitle().isEmpty() ? window->Caption() : window->windowTitle());
-    menuItem->setCheckable(true);
-    menuItem->setChecked(true);
     window->show();
+    UpdateMenuChecks();
     arrangeAction_->setEnabled(true);
     TileWindow(window);
     window->setFocus();
@@ -309,18 +368,38 @@ InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<Input
 }
 
 void fMain::TileWindow(InputWindow* window) {
-    if (mdi_->subWindowList().size() <= 1) {
-        // A window alone fills the main window's client area.
-        if (window)
-            if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-                frame->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
-        return;
-    }
-    SetFocusOp();
-    mdi_->tileSubWindows();
+    ArrangeColumns();
+    if (mdi_->subWindowList().size() > 1)
+        SetFocusOp();
     if (window)
         if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
             mdi_->setActiveSubWindow(frame);
+}
+
+void fMain::ArrangeColumns() {
+    QList<QMdiSubWindow*> frames;
+    for (InputWindow* window : InputWindows())
+        if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+            frame && !frame->isMinimized() && !frame->isMaximized())
+            frames.append(frame);
+    if (frames.isEmpty())
+        return;
+    // Side by side, oldest on the left; the last column takes the pixels the division leaves.
+    const QSize area = mdi_->viewport()->size();
+    const int count = static_cast<int>(frames.size());
+    const int width = area.width() / count;
+    for (int column = 0; column < count; ++column) {
+        const int left = column * width;
+        const int right = column == count - 1 ? area.width() : left + width;
+        frames[column]->setGeometry(QRect(left, 0, right - left, area.height()));
+    }
+}
+
+bool fMain::eventFilter(QObject* watched, QEvent* event) {
+    // The editor windows follow the client area when the main window is resized.
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize)
+        ArrangeColumns();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void fMain::SetFocusOp() {
@@ -487,9 +566,12 @@ void fMain::CreateToolbar() {
     connect(closeButton_, &QToolButton::clicked, this, &QWidget::close);
     toolBar_->addSeparator();
     openButton_ = makeButton(QStringLiteral("keyOPEN"), 1470);
+    connect(openButton_, &QToolButton::clicked, openAction_, &QAction::trigger);
     saveButton_ = makeButton(QStringLiteral("keySAVE"), 1471);
     saveButton_->setMenu(saveMenu_);
     saveButton_->setPopupMode(QToolButton::MenuButtonPopup);
+    // The button itself overwrites the user file; its arrow offers the three save commands.
+    connect(saveButton_, &QToolButton::clicked, this, [this] { Save(0, true); });
     toolBar_->addSeparator();
 
     QFont tahoma(QStringLiteral("Tahoma"));
@@ -635,6 +717,7 @@ void fMain::ToggleSetting(int item) {
 
 void fMain::closeEvent(QCloseEvent* event) {
     RunState& state = app_.State();
+    CommitPendingEdits();
     if (state.mainChanged) {
         // Message 38: Yes / No / Cancel.
         switch (app_.Messages().ShowMsg(38, 6)) {
@@ -647,22 +730,43 @@ void fMain::closeEvent(QCloseEvent* event) {
             CancelAllUpdate();
             break;
         case platform::Answer::No:
-            CancelAllUpdate();
-            state.mainChanged = false;
+            FileOpen(app_, *this).DiscardUnsavedChanges();
             break;
         default:
             event->ignore();
             return;
         }
     }
-    // Every editor window asks its own closing question; one that stays open keeps the program.
-    mdi_->closeAllSubWindows();
-    if (!mdi_->subWindowList().isEmpty()) {
+    if (!CloseEditorWindowsForExit()) {
         event->ignore();
         return;
     }
     Startup(app_).DeleteTempFiles();
     event->accept();
+}
+
+bool fMain::CloseEditorWindowsForExit() {
+    // Every window answers first; a Cancel anywhere keeps every window and every edit.
+    QList<QPair<InputWindow*, FormUnloadDecision>> decisions;
+    for (InputWindow* window : InputWindows()) {
+        const FormUnloadDecision decision = window->AskBeforeClosing();
+        if (decision == FormUnloadDecision::Stay)
+            return false;
+        decisions.append({window, decision});
+    }
+    // The edits answered No go first, so that a save for another window cannot write them.
+    for (const auto& [window, decision] : decisions)
+        if (decision == FormUnloadDecision::Drop)
+            window->ControlChange(false);
+    for (const auto& [window, decision] : decisions) {
+        if (decision != FormUnloadDecision::Save || !window->IsChanged())
+            continue;
+        window->BTN_Click(1);
+        if (window->IsChanged())
+            return false; // not saved: the program and the window stay
+    }
+    mdi_->closeAllSubWindows();
+    return mdi_->subWindowList().isEmpty();
 }
 
 } // namespace vokg

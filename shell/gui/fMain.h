@@ -2,6 +2,7 @@
 
 #include "editors/EditorServices.h"
 #include "shell/EditorHost.h"
+#include "shell/ModelSnapshot.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -31,11 +33,12 @@ public:
     explicit fMain(App& app, QWidget* parent = nullptr);
 
     // What open and save ask of the editor windows.
+    void CommitPendingEdits() override;
     bool IsExistChanged() const override;
     void CancelAllUpdate() override;
     void CloseAllForm() override;
     void PasteHikakuValue() override;
-    void SaveAllVariables() override;
+    bool SaveAllVariables() override;
     void OpenAllModesWindow() override;
     void SetCaption() override;
     void EnableCommands() override;
@@ -62,6 +65,8 @@ public:
     InputWindow* OpenInputWindow(QAction* menuItem, const std::function<InputWindow*()>& create);
     InputWindow* ExistForm(const QString& caption) const;
     int CountInputForms() const { return static_cast<int>(InputWindows().size()); }
+    // Arranges the editor windows side by side in columns of the client area, in the order they
+    // were opened (a window alone fills it), and gives `window` the focus.
     void TileWindow(InputWindow* window);
     void SetFocusOp();
 
@@ -94,9 +99,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
+    // The menu items of the editor windows carry a check mark exactly while their window is
+    // open; `leaving` is a window that is closing.
+    void UpdateMenuChecks(const InputWindow* leaving = nullptr);
+    // The windows laid out in columns again (after the client area changed size).
+    void ArrangeColumns();
+    // Exit: every window decides before any closes; false when one of them stays.
+    bool CloseEditorWindowsForExit();
     void ToggleSetting(int item);
     void ConnectCommands();
     void Save(int mode, bool withoutAsking);
@@ -105,6 +118,8 @@ private:
     void EditPasswordAndAuthor();
 
     App& app_;
+    // The model as it was before a print pushed unsaved edits into it.
+    std::optional<ModelSnapshot> beforePrint_;
 
     QMdiArea* mdi_ = nullptr;
     QMenu* fileMenu_ = nullptr;

@@ -29,12 +29,14 @@ private:
     std::unique_ptr<vokg::CModes> modes_;
     int saves_ = 0;
     bool saveSucceeds_ = true;
+    QString savedKishuName_; // the model name the save was asked to write
 
     std::unique_ptr<fHeader> Open(bool userFileIsDsg = true) {
         auto dialog = std::make_unique<fHeader>(
             messenger_, method_, fHeader::AccessOf(*modes_),
             [this] {
                 ++saves_;
+                savedKishuName_ = modes_->KishuName();
                 return saveSucceeds_;
             },
             userFileIsDsg);
@@ -137,12 +139,24 @@ private slots:
         Retype(dialog->KishuNameBox(), QStringLiteral("vk-200"));
         Retype(dialog->DataVersionBox(), QStringLiteral("2.01"));
         QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
-        QCOMPARE(modes_->KishuName(), QStringLiteral("VK-200"));
-        QCOMPARE(modes_->DataVersion(), QStringLiteral("2.01"));
         QCOMPARE(saves_, 1);
         QCOMPARE(dialog->Saved(), saveSucceeds);
-        QVERIFY(!dialog->isVisible());
         QVERIFY(prompter_.Prompts().isEmpty());
+        if (saveSucceeds) {
+            QCOMPARE(modes_->KishuName(), QStringLiteral("VK-200"));
+            QCOMPARE(modes_->DataVersion(), QStringLiteral("2.01"));
+            QVERIFY(!dialog->isVisible());
+            return;
+        }
+        // The file keeps the old texts, so the model does; the dialog stays with the typed ones.
+        QCOMPARE(savedKishuName_, QStringLiteral("VK-200"));
+        QCOMPARE(modes_->KishuName(), QStringLiteral("VK-100"));
+        QCOMPARE(modes_->DataVersion(), QStringLiteral("1.00"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->KishuNameBox()->text(), QStringLiteral("VK-200"));
+        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(modes_->KishuName(), QStringLiteral("VK-100"));
     }
 
     void aTextLongerThanItsFieldIsRefused_data() {

@@ -27,6 +27,7 @@ namespace {
 class RecordingHost : public vokg::EditorHost {
 public:
     bool changed = false;
+    bool variablesTaken = true; // what SaveAllVariables answers
     QStringList calls;
     bool IsExistChanged() const override { return changed; }
     void CancelAllUpdate() override {
@@ -35,7 +36,10 @@ public:
     }
     void CloseAllForm() override { calls << QStringLiteral("CloseAllForm"); }
     void PasteHikakuValue() override { calls << QStringLiteral("PasteHikakuValue"); }
-    void SaveAllVariables() override { calls << QStringLiteral("SaveAllVariables"); }
+    bool SaveAllVariables() override {
+        calls << QStringLiteral("SaveAllVariables");
+        return variablesTaken;
+    }
     void OpenAllModesWindow() override { calls << QStringLiteral("OpenAllModesWindow"); }
 };
 
