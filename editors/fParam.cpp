@@ -11,12 +11,15 @@
 #include "shell/messages/Messages.h"
 #include "shell/messages/PictureSet.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QTableView>
 #include <QToolTip>
@@ -38,6 +41,9 @@ const QColor kCurrentRowShade(224, 192, 160);
 const QColor kMarkColor(255, 0, 0);
 
 constexpr int kHeaderRowHeight = 500;
+// Column widths in twips; the explanation gives up room first when the window is narrow.
+constexpr int kColumnWidths[] = {1400, 1100, 3600, 800, 800, 800, 1300, 1300, 700, 600};
+constexpr int kNarrowestAdvice = 600;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
@@ -222,10 +228,9 @@ void fParam::Format_fg() {
             ResourceText(1451),    ResourceText(1452),    ResourceText(1453), ResourceText(1454),
             QStringLiteral("MIN"), QStringLiteral("MAX"), ResourceText(1455), ResourceText(1456),
             ResourceText(1457),    ResourceText(1458)};
-        const int widths[ColumnCount] = {1400, 1100, 3600, 800, 800, 800, 1300, 1300, 700, 600};
         for (int col = 0; col < ColumnCount; ++col) {
             fg_->SetTextMatrix(0, col, headers[col]);
-            fg_->SetColWidth(col, widths[col]);
+            fg_->SetColWidth(col, kColumnWidths[col]);
         }
         fg_->SetCellBackColor({0, 0, 0, ColumnCount - 1}, kHeaderShade);
         fg_->SetCellAlignment({0, 0, 0, ColumnCount - 1}, Qt::AlignCenter);
@@ -241,6 +246,7 @@ void fParam::Format_fg() {
             fg_->SetCellEditable({1, ColDetail, count, ColDif}, false);
         }
         DrawModeLines();
+        FitColumns();
         fg_->SetEditable(platform::GridEditMode::KeyboardMouse);
         fg_->SetRedraw(true);
         return true;
@@ -248,6 +254,28 @@ void fParam::Format_fg() {
     if (!fg_->Redraw())
         fg_->SetRedraw(true);
     EnableButtons();
+}
+
+void fParam::FitColumns() {
+    if (fg_->Cols() != ColumnCount)
+        return;
+    // Side by side on a small screen a window is narrow: the explanation column shrinks so
+    // that the value column stays in view as long as the others leave it room.
+    const int available = fg_->View()->viewport()->width() * Grid::TwipsPerPixel;
+    int others = 0;
+    for (int col = 0; col <= ColUser; ++col)
+        others += col == ColAdvice ? 0 : kColumnWidths[col];
+    const int advice = std::clamp(available - others, kNarrowestAdvice, kColumnWidths[ColAdvice]);
+    if (fg_->ColWidth(ColAdvice) != advice)
+        fg_->SetColWidth(ColAdvice, advice);
+}
+
+void fParam::resizeEvent(QResizeEvent* event) {
+    InputWindow::resizeEvent(event);
+    hlpkit::Guarded(method_, QStringLiteral("Form_Resize"), false, [&] {
+        FitColumns();
+        return true;
+    });
 }
 
 void fParam::FillRow(int row) {

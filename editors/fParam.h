@@ -99,6 +99,7 @@ public:
 
 protected:
     platform::Grid* EditGrid() const override { return fg_; }
+    void resizeEvent(QResizeEvent* event) override;
     void DropEdits() override;
     void AfterEditsDropped() override;
     void TakeOverFrom(InputWindow& other) override;
@@ -109,6 +110,7 @@ private:
     void Form_Load();
     void Format_fg();
     void FillRow(int row);
+    void FitColumns();
     QString ComparisonText(const ParamRow& row) const;
     void ShowComparisonState();
     void UpdateDifMark(int row);

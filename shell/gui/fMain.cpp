@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -677,6 +678,7 @@ void fMain::SetCaption() {
 }
 
 void fMain::FitToWorkArea() {
+    fitToWorkArea_ = true;
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -713,6 +715,14 @@ void fMain::LoadSettingMarks() {
 void fMain::ToggleSetting(int item) {
     QAction* action = settingActions_[item];
     app_.WriteReg(QString::fromLatin1(kSettingItems[item].key), BoolText(action->isChecked()));
+}
+
+void fMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window frame's own size is known only once the window is on the screen: the frame
+    // is fitted into the work area again then, so that no edge lies off the screen.
+    if (fitToWorkArea_ && !event->spontaneous())
+        QMetaObject::invokeMethod(this, &fMain::FitToWorkArea, Qt::QueuedConnection);
 }
 
 void fMain::closeEvent(QCloseEvent* event) {

@@ -99,6 +99,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -120,6 +121,7 @@ private:
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.
     std::optional<ModelSnapshot> beforePrint_;
+    bool fitToWorkArea_ = false; // the frame keeps to the work area
 
     QMdiArea* mdi_ = nullptr;
     QMenu* fileMenu_ = nullptr;

@@ -590,6 +590,21 @@ private slots:
         QCOMPARE(services_->settings.value(QStringLiteral("WordToFind")), QStringLiteral("E"));
     }
 
+    // A digital the row filter hides is still found: the filter goes back to "All" to show it.
+    void findShowsARowTheFilterHides() {
+        fParam& window = Open(QStringLiteral("BASIC"));
+        QTest::mouseClick(window.opDisp(fParam::ShowEdited), Qt::LeftButton);
+        QCOMPARE(window.VisibleLines(), 0);
+        prompter_.QueueInput(QStringLiteral("free"));
+        prompter_.QueueAnswer(Answer::No);
+        QTest::mouseClick(window.btnFind(), Qt::LeftButton);
+        QCOMPARE(Messages(), QStringList{QStringLiteral("[FREE]\n\nDo you continue to find ?")});
+        QCOMPARE(window.CurrentFilter(), int(fParam::ShowAll));
+        QVERIFY(window.opDisp(fParam::ShowAll)->isChecked());
+        QVERIFY(!window.fg()->RowHidden(RowOf(window, "FREE")));
+        QCOMPARE(window.fg()->Row(), RowOf(window, "FREE"));
+    }
+
     void findCancelledChangesNothing() {
         services_->settings.insert(QStringLiteral("WordToFind"), QStringLiteral("OLD"));
         fParam& window = Open(QStringLiteral("BASIC"));

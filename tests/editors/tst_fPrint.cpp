@@ -406,6 +406,25 @@ private slots:
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(file)});
     }
 
+    // Where no program opens workbooks, the user is told once, plainly, where it was saved.
+    void aWorkbookNoProgramOpensIsNamed() {
+        hlpkit::CProperty::SetOpenHook([](const QUrl&) { return false; });
+        hlpkit::CProperty property;
+        const auto print = MakePrint(QStringLiteral("BASIC"));
+        const QString file = Path(QStringLiteral("nobody.xlsx"));
+        prompter_.QueueFile(FileDialogResult{file, 1});
+        QVERIFY(print->StartPrinting(true));
+        prompter_.Clear();
+        QVERIFY(!print->OpenExcelFile(property, nullptr));
+        QCOMPARE(prompter_.MessageTexts(),
+                 QStringList{QStringLiteral(
+                                 "The workbook was saved as:\n\n%1\n\nNo program is registered to open it.")
+                                 .arg(QDir::toNativeSeparators(file))});
+        QCOMPARE(prompter_.Prompts().first().kind, int(platform::BoxKind::Information));
+        QVERIFY(errorBoxes_.isEmpty());
+        QVERIFY(QFile::exists(file));
+    }
+
     void otherKindsAreRefused() {
         auto print = std::make_unique<fPrint>(*modes_, messenger_, method_, services_);
         print->SetPrintKind(2);

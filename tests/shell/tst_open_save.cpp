@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <functional>
+
 using vokg::FileOpen;
 using vokg::FileSave;
 using vokg::TablePosition;
@@ -38,8 +40,11 @@ public:
     void PasteHikakuValue() override { calls << QStringLiteral("PasteHikakuValue"); }
     bool SaveAllVariables() override {
         calls << QStringLiteral("SaveAllVariables");
+        if (onPush)
+            onPush();
         return variablesTaken;
     }
+    std::function<void()> onPush; // what the windows put into the model
     void OpenAllModesWindow() override { calls << QStringLiteral("OpenAllModesWindow"); }
 };
 
@@ -107,6 +112,11 @@ private slots:
     void modePasswordsAreExact();
     void cancelledOpenKeepsTheAuthorAndPassword();
     void unsavedEditsAreOfferedBeforeAnOpen();
+    void aMachineDataFileIsNeverWritten_data();
+    void aMachineDataFileIsNeverWritten();
+    void openingAMachineFileClearsTheHeaderRecord();
+    void aRefusedPushWritesNothing_data();
+    void aRefusedPushWritesNothing();
 };
 
 void OpenSaveTest::readAndSaveUnchangedKeepsEveryByte() {
@@ -430,6 +440,72 @@ void OpenSaveTest::unsavedEditsAreOfferedBeforeAnOpen() {
     QVERIFY(!session.Open().OpenUserFile()); // the open dialog is cancelled afterwards
     QVERIFY(!session.host.changed);
     QCOMPARE(session.App().State().userPath, session.dsg);
+}
+
+void OpenSaveTest::aMachineDataFileIsNeverWritten_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("withoutAsking");
+    QTest::newRow("overwrite") << 0 << true;
+    QTest::newRow("save as") << 1 << false;
+    QTest::newRow("other tables") << 2 << false;
+}
+
+void OpenSaveTest::aMachineDataFileIsNeverWritten() {
+    QFETCH(int, mode);
+    QFETCH(bool, withoutAsking);
+    Session session;
+    // A design table with an author read first: its record must not reach the machine file.
+    session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(0, session.dat, 2, false));
+    const QByteArray before = ReadFile(session.dat);
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() + 1);
+    session.fixture.Prompter().Clear();
+    session.fixture.Prompter().QueueFile(platform::FileDialogResult{session.fixture.PathOf("NEW.DSG"), 1});
+    session.fixture.Prompter().QueueTables({2});
+    QVERIFY(!session.Save().SaveAllFiles(mode, withoutAsking));
+    QCOMPARE(session.fixture.Prompter().MessageTexts(),
+             QStringList{QStringLiteral("A machine data file (*.dat) is read only: it is never written.")});
+    QCOMPARE(session.fixture.Prompter().Prompts().size(), 1); // no file or table was asked for
+    QCOMPARE(ReadFile(session.dat), before);
+    QVERIFY(!QFile::exists(session.fixture.PathOf("NEW.DSG")));
+    QVERIFY(!session.host.calls.contains(QStringLiteral("SaveAllVariables")));
+}
+
+void OpenSaveTest::openingAMachineFileClearsTheHeaderRecord() {
+    Session session;
+    session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QCOMPARE(session.App().SelectTable().Author(), QStringLiteral("TAKAHASHI"));
+    QVERIFY(session.Open().ReadVOKGData(1, session.dsg, 3, false));
+    QCOMPARE(session.App().SelectTable().Author2(), QStringLiteral("TAKAHASHI"));
+    QVERIFY(session.Open().ReadVOKGData(0, session.dat, 1, false));
+    QCOMPARE(session.App().SelectTable().Author(), QString());
+    QCOMPARE(session.App().SelectTable().Password(), QString());
+    QVERIFY(session.Open().ReadVOKGData(1, session.dat, 1, false));
+    QCOMPARE(session.App().SelectTable().Author2(), QString());
+    QCOMPARE(session.App().SelectTable().Password2(), QString());
+}
+
+void OpenSaveTest::aRefusedPushWritesNothing_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("overwrite") << 0;
+    QTest::newRow("memory only, for a print") << 3;
+}
+
+void OpenSaveTest::aRefusedPushWritesNothing() {
+    QFETCH(int, mode);
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    const QByteArray before = ReadFile(session.dsg);
+    const QList<qint32> values = UserValues(session.App());
+    session.host.variablesTaken = false;
+    // One window took its values before another refused one.
+    vokg::CDigital& digital = FirstDigital(session.App());
+    session.host.onPush = [&digital] { digital.SetUserValue(digital.UserValue() + 1); };
+    QVERIFY(!session.Save().SaveAllFiles(mode, true));
+    QCOMPARE(ReadFile(session.dsg), before);
+    QCOMPARE(UserValues(session.App()), values);
 }
 
 QTEST_GUILESS_MAIN(OpenSaveTest)
