@@ -44,6 +44,7 @@ constexpr int kHeaderRowHeight = 500;
 // Column widths in twips; the explanation gives up room first when the window is narrow.
 constexpr int kColumnWidths[] = {1400, 1100, 3600, 800, 800, 800, 1300, 1300, 700, 600};
 constexpr int kNarrowestAdvice = 600;
+constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
@@ -259,13 +260,21 @@ void fParam::Format_fg() {
 void fParam::FitColumns() {
     if (fg_->Cols() != ColumnCount)
         return;
-    // Side by side on a small screen a window is narrow: the explanation column shrinks so
-    // that the value column stays in view as long as the others leave it room.
+    // Side by side on a small screen a window is narrow: the explanation column gives up room
+    // so that the last column (the comparison mark, or the detail) stays in view, or at least
+    // the value column.
     const int available = fg_->View()->viewport()->width() * Grid::TwipsPerPixel;
-    int others = 0;
-    for (int col = 0; col <= ColUser; ++col)
-        others += col == ColAdvice ? 0 : kColumnWidths[col];
-    const int advice = std::clamp(available - others, kNarrowestAdvice, kColumnWidths[ColAdvice]);
+    const auto othersThrough = [](int last) {
+        int width = 0;
+        for (int col = 0; col <= last; ++col)
+            width += col == ColAdvice ? 0 : kColumnWidths[col];
+        return width;
+    };
+    const int last = fg_->ColHidden(ColDif) ? ColDetail : ColDif;
+    int advice = available - othersThrough(last);
+    if (advice < kReadableAdvice)
+        advice = std::max(available - othersThrough(ColUser), kNarrowestAdvice);
+    advice = std::min(advice, kColumnWidths[ColAdvice]);
     if (fg_->ColWidth(ColAdvice) != advice)
         fg_->SetColWidth(ColAdvice, advice);
 }
@@ -308,6 +317,7 @@ void fParam::UpdateDifMark(int row) {
 
 void fParam::ShowComparisonState() {
     fg_->SetColHidden(ColDif, !comparisonShown_);
+    FitColumns();
     if (!comparisonShown_ && filter_ == ShowDifferent)
         SetFilter(ShowAll);
     EnableButtons();
