@@ -605,6 +605,20 @@ private slots:
         QCOMPARE(window.fg()->Row(), RowOf(window, "FREE"));
     }
 
+    // A window that only shows a digital never writes it back over another window's edit.
+    void aWindowPushesOnlyItsOwnEdits() {
+        fParam& first = Open(QStringLiteral("BASIC"));
+        QVERIFY(Type(first, "SPEED", "60"));
+        // Opened afterwards without taking the edit over, it still shows the model's 50.
+        fParam& second = Open(QStringLiteral("BASIC"));
+        QCOMPARE(Cell(second, "SPEED"), QStringLiteral("50"));
+        QVERIFY(Type(second, "FREE", "7"));
+        QVERIFY(first.Update_Variable());
+        QVERIFY(second.Update_Variable());
+        QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 60);
+        QCOMPARE(Digital("BASIC", "FREE").UserValue(), 7);
+    }
+
     void findCancelledChangesNothing() {
         services_->settings.insert(QStringLiteral("WordToFind"), QStringLiteral("OLD"));
         fParam& window = Open(QStringLiteral("BASIC"));
