@@ -1,4 +1,5 @@
 #include "cli/CliSession.h"
+#include "cli/TerminalText.h"
 
 #include "hlpkit/CFILE.h"
 #include "shell/Startup.h"
@@ -23,7 +24,7 @@ CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move
 
 bool CliSession::LoadDefinitions() {
     if (!workFolder_.isValid()) {
-        std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(workFolder_.errorString()));
+        WriteLine(stderr, QStringLiteral("Cannot create a temporary folder: ") + workFolder_.errorString());
         return false;
     }
     if (!app_->CreateActiveX())
@@ -37,8 +38,8 @@ bool CliSession::LoadDefinitions() {
         extractFolder_ = std::make_unique<QTemporaryDir>(
             QDir(app_->File().TempPath()).filePath(QStringLiteral("defs-XXXXXX")));
         if (!extractFolder_->isValid()) {
-            std::fprintf(stderr, "Cannot create a temporary folder for the definitions: %s\n",
-                         qPrintable(extractFolder_->errorString()));
+            WriteLine(stderr, QStringLiteral("Cannot create a temporary folder for the definitions: ") +
+                                  extractFolder_->errorString());
             return false;
         }
         source = DefinitionSource{archive, extractFolder_->path(), false};

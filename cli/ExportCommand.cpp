@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TableAccess.h"
+#include "cli/TerminalText.h"
 
 #include "export/ParameterSheet.h"
 #include "model/AccessModes.h"
@@ -88,16 +89,18 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
             const QString trimmed = name.trimmed();
             if (!listed.contains(trimmed)) {
                 const bool exists = app.Modes().Item(trimmed) != nullptr;
-                std::fprintf(stderr, "vokg-cli: %s '%s'%s\n", exists ? "locked mode" : "no mode named",
-                             trimmed.toUtf8().constData(),
-                             exists ? " (unlock it with --special or --manufacturer)" : "");
+                WriteLine(stderr,
+                          exists ? QStringLiteral("vokg-cli: locked mode '%1' (unlock it with --special or "
+                                                  "--manufacturer)")
+                                       .arg(trimmed)
+                                 : QStringLiteral("vokg-cli: no mode named '%1'").arg(trimmed));
                 return kInvalidValue;
             }
             if (!selected.contains(trimmed))
                 selected.append(trimmed);
         }
         if (selected.isEmpty()) {
-            std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(57).toUtf8().constData());
+            WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(57));
             return kUsage;
         }
     }
@@ -116,7 +119,7 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
     request.hasComparison = comparison.has_value();
     request.userTableNumber = app.State().userTable > 0 ? app.State().userTable : user->table;
     if (!PrintToExcel(app.Modes(), app.Method(), request, {})) {
-        std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(55).toUtf8().constData());
+        WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(55));
         return kFailed;
     }
     return kOk;

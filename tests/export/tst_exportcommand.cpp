@@ -151,8 +151,8 @@ private slots:
         QTest::newRow("missing file")
             << QStringList{Sample(QStringLiteral("NONE.DSG")), QStringLiteral("OUT")} << 4
             << "Cannot find following file";
-        QTest::newRow("no such table")
-            << QStringList{user + QStringLiteral(":9"), QStringLiteral("OUT")} << 2 << "there is no table 9";
+        QTest::newRow("no such table") << QStringList{user + QStringLiteral(":9"), QStringLiteral("OUT")} << 2
+                                       << "the table number 9 is out of range";
         QTest::newRow("missing folder")
             << QStringList{user, QStringLiteral("missing/OUT")} << 7 << "Failed to create excel file.";
     }
