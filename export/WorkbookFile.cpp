@@ -8,8 +8,13 @@
 namespace vokg {
 
 QString DefaultWorkbookPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QString::fromLatin1(kWorkbookFileName));
+    // A desktop without a documents folder (or one the settings name but nobody created) gets
+    // the workbook in the home folder: never a name relative to wherever the program started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QFileInfo folder(documents);
+    const QString chosen =
+        !documents.isEmpty() && folder.isAbsolute() && folder.isDir() ? documents : QDir::homePath();
+    return QDir(QDir(chosen).absolutePath()).filePath(QString::fromLatin1(kWorkbookFileName));
 }
 
 bool ProbeWorkbookFile(const QString& path) {

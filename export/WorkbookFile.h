@@ -5,7 +5,7 @@
 namespace vokg {
 
 // The workbook file that the sheet exports write: Office Open XML, "VOKG_SET.xlsx" in the
-// documents folder unless the user chose another.
+// documents folder (the home folder when there is none) unless the user chose another.
 inline constexpr auto kWorkbookFileName = "VOKG_SET.xlsx";
 inline constexpr auto kWorkbookFilter = "Excel file (*.xlsx)|*.xlsx";
 inline constexpr auto kWorkbookDefaultExtension = "XLSX";

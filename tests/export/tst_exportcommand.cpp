@@ -2,11 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using workbookreadback::Cell;
 
@@ -192,6 +195,32 @@ private slots:
             QDir(dir_.path())
                 .entryList({QStringLiteral(".again*"), QStringLiteral("bak_*")}, QDir::Files | QDir::Hidden),
             QStringList());
+    }
+
+    // A model name holding an escape sequence: the page header shows it, the workbook opens, and
+    // the file gets the mode the user's umask gives (the command inherits it).
+    void controlCharactersKeepTheWorkbookWhole() {
+        const QString dsg = Out(QStringLiteral("ESC.DSG"));
+        QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), dsg));
+        QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), Out(QStringLiteral("ESC.DSK"))));
+        QFile::setPermissions(dsg, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile file(dsg);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.write(QByteArray("A\x1b[2JZ"));
+        file.close();
+        const QString out = Out(QStringLiteral("esc.xlsx"));
+        const mode_t previous = ::umask(0022);
+        const Run run = RunCli({QStringLiteral("export-xlsx"), dsg, out});
+        ::umask(previous);
+        QVERIFY2(run.status == 0, run.err.constData());
+        QString error;
+        const QJsonObject book = workbookreadback::Read(out, &error);
+        QVERIFY2(!book.isEmpty(), qPrintable(error));
+        QVERIFY2(book[QStringLiteral("headerCenter")].toString().contains(QStringLiteral("=[A\\u001B[2JZ")),
+                 qPrintable(book[QStringLiteral("headerCenter")].toString()));
+        QCOMPARE(QFileInfo(out).permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
 };
 
