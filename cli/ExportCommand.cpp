@@ -4,9 +4,11 @@
 #include "cli/TerminalText.h"
 
 #include "export/ParameterSheet.h"
+#include "export/WorkbookFile.h"
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "shell/FileOpen.h"
 #include "shell/messages/Messages.h"
 
 #include <QFileInfo>
@@ -111,8 +113,17 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         if (const int status = OpenTable(session, 1, *comparison, access); status != kOk)
             return status;
 
+    // Never over the data it is made from (a typo such as OUT = the design file itself would
+    // turn the data into a workbook), nor over a file the user may not write.
+    const QString outputPath = QFileInfo(output).absoluteFilePath();
+    if (const WorkbookTarget target = CheckWorkbookTarget(outputPath, FileOpen::FilesInUse(app.State()));
+        target != WorkbookTarget::Allowed) {
+        app.Messages().ShowMsg(WorkbookTargetMessage(target), 2, outputPath);
+        return kRefusedFile;
+    }
+
     ParameterSheetRequest request;
-    request.fileName = QFileInfo(output).absoluteFilePath();
+    request.fileName = outputPath;
     request.selectedModes = selected;
     request.onlyDifferences = onlyDifferences;
     request.saveToFile = true;

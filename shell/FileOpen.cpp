@@ -66,6 +66,21 @@ bool FileOpen::IsDAT(const QString& path) {
     return Extension(path).compare(QLatin1String("DAT"), Qt::CaseInsensitive) == 0;
 }
 
+QStringList FileOpen::FilesInUse(const RunState& state) {
+    QStringList files;
+    for (const QString& file : {state.userPath, state.comparisonPath}) {
+        if (file.isEmpty())
+            continue;
+        files.append(file);
+        if (IsDSG(file)) {
+            const QString companion = FileSave::CompanionOf(file);
+            if (!companion.isEmpty())
+                files.append(companion);
+        }
+    }
+    return files;
+}
+
 bool FileOpen::OpenUserFile() {
     RunState& state = app_.State();
     if (host_.IsExistChanged() || state.mainChanged) {

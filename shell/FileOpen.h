@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vokg {
 
 class App;
 class EditorHost;
+struct RunState;
 
 // Opening a user file or a comparison (kind 0 user, kind 1 comparison): the checks, the working
 // copy, the password step and the reads of every part of the table. An open either succeeds as a
@@ -41,6 +43,10 @@ public:
 
     static bool IsDSG(const QString& path);
     static bool IsDAT(const QString& path);
+
+    // The data files the run has open: the user file, the comparison file and their companions
+    // (those that exist); what no export may write over.
+    static QStringList FilesInUse(const RunState& state);
 
 private:
     bool FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked);

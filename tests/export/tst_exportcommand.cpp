@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using workbookreadback::Cell;
 
@@ -195,6 +196,55 @@ private slots:
             QDir(dir_.path())
                 .entryList({QStringLiteral(".again*"), QStringLiteral("bak_*")}, QDir::Files | QDir::Hidden),
             QStringList());
+    }
+
+    // A workbook never replaces the data it is made from, by whatever name, nor a read-only file.
+    void neverWritesOverItsDataOrAReadOnlyFile_data() {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("message");
+        const QString inUse = QStringLiteral("An excel file cannot be written over a data file in use.");
+        QTest::newRow("the design file") << "S.DSG" << inUse;
+        QTest::newRow("its companion") << "S.DSK" << inUse;
+        QTest::newRow("the comparison file") << "C.DSG" << inUse;
+        QTest::newRow("the comparison's companion") << "C.DSK" << inUse;
+        QTest::newRow("a link to the design file") << "link.xlsx" << inUse;
+        QTest::newRow("another name of the companion") << "hard.xlsx" << inUse;
+        QTest::newRow("a read-only file")
+            << "locked.xlsx" << QStringLiteral("You are not allowed to write this file.");
+    }
+    void neverWritesOverItsDataOrAReadOnlyFile() {
+        QFETCH(QString, out);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const auto at = [&](const QString& name) { return QDir(folder.path()).filePath(name); };
+        for (const QString& name : {QStringLiteral("S"), QStringLiteral("C")}) {
+            QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), at(name + QStringLiteral(".DSG"))));
+            QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), at(name + QStringLiteral(".DSK"))));
+        }
+        {
+            QFile locked(at(QStringLiteral("locked.xlsx")));
+            QVERIFY(locked.open(QIODevice::WriteOnly));
+            locked.write("kept");
+        }
+        QVERIFY(QFile::setPermissions(at(QStringLiteral("locked.xlsx")), QFileDevice::ReadOwner));
+        QVERIFY(QFile::link(at(QStringLiteral("S.DSG")), at(QStringLiteral("link.xlsx"))));
+        QVERIFY(::link(QFile::encodeName(at(QStringLiteral("S.DSK"))).constData(),
+                       QFile::encodeName(at(QStringLiteral("hard.xlsx"))).constData()) == 0);
+        QFile target(at(out));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        const QByteArray before = target.readAll();
+        target.close();
+
+        const Run run =
+            RunCli({QStringLiteral("export-xlsx"), at(QStringLiteral("S.DSG")), at(out),
+                    QStringLiteral("--compare"), at(QStringLiteral("C.DSG")) + QStringLiteral(":2")});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(QString::fromUtf8(run.err).contains(message + QStringLiteral("\n\n") + at(out)),
+                 run.err.constData());
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), before);
+        QVERIFY(QFileInfo(at(QStringLiteral("link.xlsx"))).isSymLink());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
     }
 
     // A model name holding an escape sequence: the page header shows it, the workbook opens, and
