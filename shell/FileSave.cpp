@@ -144,13 +144,15 @@ QString FileSave::GetSavingFile(const QString& currentPath) {
             request.filter = QStringLiteral("dsg file|*.dsg");
             request.filterIndex = 1;
             request.mustExist = false;
+            // The dialog adds ".DSG" before it asks about replacing a file, so "abc" typed where
+            // "abc.DSG" exists asks about "abc.DSG", the file that is written.
+            request.defaultExtension = QStringLiteral("DSG");
+            request.extensionAlways = true;
             request.confirmOverwrite = true;
             const std::optional<platform::FileDialogResult> chosen = app_.Prompter().SaveFile(request);
             if (!chosen || chosen->path.isEmpty())
                 return QString();
-            QString name = chosen->path;
-            if (!name.endsWith(QLatin1String(".DSG"), Qt::CaseInsensitive))
-                name += QStringLiteral(".DSG");
+            const QString name = platform::SaveFileName(request, chosen->path);
             const QString base = QFileInfo(name).completeBaseName();
             if (base.size() <= kMaximumBaseName)
                 return name;
@@ -203,8 +205,13 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
         const QString oldCompanion = CompanionOf(oldPath);
         const QString newCompanion = NewCompanionOf(newPath);
         // File names are case-sensitive here: only the very same file needs no copy.
-        const bool copyCompanion = !oldCompanion.isEmpty() && QFileInfo(oldCompanion).absoluteFilePath() !=
-                                                                  QFileInfo(newCompanion).absoluteFilePath();
+        const QString sourceCompanion = oldCompanion.isEmpty() ? NewCompanionOf(oldPath) : oldCompanion;
+        const bool copyCompanion =
+            QFileInfo(sourceCompanion).absoluteFilePath() != QFileInfo(newCompanion).absoluteFilePath();
+        // A new design file without its companion could never be opened again: when the source
+        // companion has gone, nothing at all is written.
+        if (copyCompanion && oldCompanion.isEmpty())
+            return false;
         QByteArray companionBytes;
         if (copyCompanion)
             companionBytes = ReadWhole(oldCompanion);

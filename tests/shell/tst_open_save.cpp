@@ -95,6 +95,8 @@ private slots:
     void failedReadLeavesTheModelAsItWas();
     void missingCompanionIsReported();
     void saveAsWritesTheFileAndItsCompanion();
+    void saveAsAsksAboutTheNameItWrites();
+    void saveAsWithoutTheSourceCompanionWritesNothing();
     void longBaseNameAsksAgain();
     void saveToOtherTablesKeepsTheOtherTables();
     void spaceCheckRefusesBeforeWriting();
@@ -276,6 +278,47 @@ void OpenSaveTest::saveAsWritesTheFileAndItsCompanion() {
     // Only table 4 differs.
     QCOMPARE(after.left(3 * vokg::kTableSize), before.left(3 * vokg::kTableSize));
     QCOMPARE(after.mid(4 * vokg::kTableSize), before.mid(4 * vokg::kTableSize));
+}
+
+void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
+    const QString existing = session.fixture.PathOf(QStringLiteral("abc.DSG"));
+    QVERIFY(QFile::copy(session.dsg, existing));
+    QVERIFY(QFile::copy(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK")),
+                        session.fixture.PathOf(QStringLiteral("abc.DSK"))));
+    const QByteArray before = ReadFile(existing);
+    auto& prompter = session.fixture.Prompter();
+    // "abc" typed: the question is about abc.DSG; No keeps the dialog, which is then cancelled.
+    prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    prompter.QueueAnswer(platform::Answer::No);
+    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QCOMPARE(prompter.Prompts().last().what, QStringLiteral("overwrite"));
+    QCOMPARE(prompter.Prompts().last().text, existing);
+    QCOMPARE(ReadFile(existing), before);
+    QCOMPARE(session.App().State().userPath, session.dsg);
+    // Yes replaces it.
+    prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    prompter.QueueAnswer(platform::Answer::Yes);
+    QVERIFY(session.Save().SaveAllFiles(1, false));
+    QVERIFY(ReadFile(existing) != before);
+    QCOMPARE(session.App().State().userPath, existing);
+}
+
+void OpenSaveTest::saveAsWithoutTheSourceCompanionWritesNothing() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(QFile::remove(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK"))));
+    session.fixture.Prompter().QueueFile(
+        platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QCOMPARE(session.fixture.Prompter().MessageTexts(),
+             QStringList{QStringLiteral(
+                 "Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")});
+    QVERIFY(!QFileInfo::exists(session.fixture.PathOf(QStringLiteral("abc.DSG"))));
+    QVERIFY(!QFileInfo::exists(session.fixture.PathOf(QStringLiteral("abc.DSK"))));
+    QCOMPARE(session.App().State().userPath, session.dsg);
 }
 
 void OpenSaveTest::longBaseNameAsksAgain() {
