@@ -16,6 +16,7 @@
 #include "model/CSelections.h"
 #include "model/LenientNumber.h"
 #include "platform/AnsiCodec.h"
+#include "platform/FileLock.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
@@ -24,6 +25,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace vokg::cli {
 namespace {
@@ -301,6 +304,19 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     bool manufacturer = false;
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
+    // From the read to the replace no other writer comes between: the design file and its
+    // companion stay locked, and a second set (or the program's save) waits until this one has
+    // written, then reads what it wrote.
+    std::vector<std::shared_ptr<platform::FileLock>> locks;
+    for (const QString& file : {tableSpec->path, FileSave::CompanionOf(tableSpec->path)}) {
+        if (file.isEmpty())
+            continue; // a missing companion is reported by the open
+        locks.push_back(app.LockFile(file, FileSave::kLockWait));
+        if (locks.back()->Current() == platform::FileLock::State::Busy) {
+            app.Messages().ShowMsg(104, kExclamation, file);
+            return kFailed;
+        }
+    }
     if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
         return status;
 

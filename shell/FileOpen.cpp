@@ -194,6 +194,7 @@ bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keep
     if (kind == 0) {
         state.userPath = path;
         state.userTable = table;
+        state.userFileRead = readIdentity_;
         if (!keepWindows) {
             const bool wasBusy = state.busy;
             state.busy = true;
@@ -315,9 +316,19 @@ void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int 
 }
 
 bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {
+    // Size and time before the copy, the hash of the bytes copied: a change in between makes them
+    // disagree, and the next save asks rather than overwriting what it never read.
+    const QFileInfo source(file);
+    const FileIdentity before{source.absoluteFilePath(), source.size(),
+                              source.lastModified().toMSecsSinceEpoch(), QByteArray()};
     const QString workingCopy = CopyFromFDToHD(kind, file);
     if (workingCopy.isEmpty())
         return false;
+    if (kind == 0) {
+        QFile copy(workingCopy);
+        readIdentity_ = before;
+        readIdentity_.hash = copy.open(QIODevice::ReadOnly) ? FileSave::HashOf(copy.readAll()) : QByteArray();
+    }
     if (!app_.Modes().ReadDataDigitals(kind, workingCopy, start, app_.State().opening))
         return false;
     CCustoms& customs = kind == 1 ? app_.ComparisonCustoms() : app_.UserCustoms();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/FileIdentity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +55,7 @@ private:
 
     App& app_;
     EditorHost& host_;
+    FileIdentity readIdentity_; // the user file as ReadAllTables read it
 };
 
 } // namespace vokg

@@ -1,3 +1,4 @@
+#include "platform/FileLock.h"
 #include "tests/support/DefinitionBuilder.h"
 
 #include <QDir>
@@ -9,6 +10,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <memory>
 
 namespace {
 
@@ -77,6 +81,8 @@ private slots:
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
     void controlCharactersNeverReachTheTerminal();
+    void concurrentSetsLoseNothing();
+    void setWaitsForAFileLockedElsewhere();
 };
 
 void CliTest::defsPrintsTheSampleDefinitions() {
@@ -454,6 +460,75 @@ void CliTest::controlCharactersNeverReachTheTerminal() {
     QVERIFY2(run.err.contains("Cannot find following file. Cannot read data.\n\n"), run.err.constData());
     QVERIFY2(run.err.contains("X\\u001B]0;owned\\u0007.DSG"), run.err.constData());
     QVERIFY(!run.err.contains('\x1b') && !run.err.contains('\x07'));
+}
+
+namespace {
+
+QProcess* StartCli(const QStringList& arguments, QObject* parent) {
+    auto* process = new QProcess(parent);
+    process->start(QStringLiteral(VOKG_BINARY_DIR "/bin/vokg-cli"), arguments);
+    return process;
+}
+
+// AREAX and feed X_P1_A[3] of table 1, as dump shows them.
+std::pair<int, int> AreaAndFeed(const QString& dsg) {
+    const QJsonObject dump = QJsonDocument::fromJson(RunCli({QStringLiteral("dump"), dsg}).out).object();
+    return {
+        Digital(dump, QStringLiteral("MACHINE"), QStringLiteral("AREAX"))[QStringLiteral("value")].toInt(),
+        dump[QStringLiteral("feed")][QStringLiteral("X_P1_A")].toArray()[3].toInt()};
+}
+
+} // namespace
+
+// Two sets on one file at the same moment, again and again: each either wrote its change, which
+// is then in the file, or was refused with a clear message. None is lost while reporting success.
+void CliTest::concurrentSetsLoseNothing() {
+    // The refusals a set may give: the other one kept the file too long, or changed it first.
+    const QByteArray busy("This file is being saved by another program. Data is not saved.");
+    const QByteArray changed("This file was changed by another program after it was read.");
+    for (int pair = 0; pair < 12; ++pair) {
+        SampleCopy copy;
+        QObject owner;
+        QProcess* area =
+            StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAX=200")}, &owner);
+        QProcess* feed =
+            StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("feed.X_P1_A[3]=12")}, &owner);
+        QVERIFY(area->waitForFinished(60000) && feed->waitForFinished(60000));
+        const auto [areaValue, feedValue] = AreaAndFeed(copy.dsg);
+        const QString where = QStringLiteral("pair %1: AREAX %2 (exit %3), X_P1_A[3] %4 (exit %5)")
+                                  .arg(pair)
+                                  .arg(areaValue)
+                                  .arg(area->exitCode())
+                                  .arg(feedValue)
+                                  .arg(feed->exitCode());
+        for (QProcess* process : {area, feed}) {
+            QVERIFY2(process->exitCode() == 0 || process->exitCode() == 7, qPrintable(where));
+            if (process->exitCode() == 7) {
+                const QByteArray error = process->readAllStandardError();
+                QVERIFY2(error.contains(busy) || error.contains(changed), qPrintable(where + error));
+            }
+        }
+        if (area->exitCode() == 0)
+            QVERIFY2(areaValue == 200, qPrintable(where));
+        if (feed->exitCode() == 0)
+            QVERIFY2(feedValue == 12, qPrintable(where));
+    }
+}
+
+// While another program holds the design file, set waits, then reads what is there and writes.
+void CliTest::setWaitsForAFileLockedElsewhere() {
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    auto holder = std::make_unique<platform::FileLock>(copy.dsg);
+    QCOMPARE(holder->Lock(std::chrono::milliseconds(0)), platform::FileLock::State::Locked);
+    QObject owner;
+    QProcess* set = StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAX=200")}, &owner);
+    QVERIFY(!set->waitForFinished(2000)); // still waiting for the lock
+    QCOMPARE(copy.Bytes(), before);
+    holder.reset();
+    QVERIFY(set->waitForFinished(60000));
+    QVERIFY2(set->exitCode() == 0, set->readAllStandardError().constData());
+    QCOMPARE(AreaAndFeed(copy.dsg).first, 200);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
