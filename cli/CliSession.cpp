@@ -2,6 +2,7 @@
 #include "cli/TerminalText.h"
 
 #include "hlpkit/CFILE.h"
+#include "hlpkit/CMethod.h"
 #include "shell/Startup.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,13 @@
 namespace vokg::cli {
 
 CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move(definitionsFolder)) {
+    // The utility library's failure reports go to standard error, one line each as its own default
+    // does without a screen, with their control characters shown, never obeyed.
+    hlpkit::CMethod::SetErrorBox([](const QString& title, const QString& text) {
+        QString line = text;
+        line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        WriteLine(stderr, title + QStringLiteral(": ") + line);
+    });
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (definitionsFolder_.isEmpty())
         definitionsFolder_ = programFolder;

@@ -247,6 +247,16 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
     }
 
+    // A failure report that names a path with control characters shows them, never obeys them.
+    void failureReportsShowControlCharacters() {
+        const QString out = Out(QStringLiteral("no\x1b[2Jdir/out.xlsx"));
+        const Run run = RunCli({QStringLiteral("export-xlsx"), Sample(QStringLiteral("SAMPLE.DSG")), out});
+        QCOMPARE(run.status, 7);
+        QVERIFY2(run.err.contains("ERROR: PrintToExcel  The folder of the workbook"), run.err.constData());
+        QVERIFY2(run.err.contains("no\\u001B[2Jdir/out.xlsx"), run.err.constData());
+        QVERIFY(!run.err.contains('\x1b'));
+    }
+
     // A model name holding an escape sequence: the page header shows it, the workbook opens, and
     // the file gets the mode the user's umask gives (the command inherits it).
     void controlCharactersKeepTheWorkbookWhole() {
