@@ -1,4 +1,5 @@
 #include "cli/CliPrompter.h"
+#include "cli/TerminalText.h"
 
 #include <cstdio>
 
@@ -6,7 +7,8 @@ namespace vokg::cli {
 
 platform::Answer CliPrompter::Message(platform::BoxKind kind, const QString&, const QString& text) {
     shown_.append(text);
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    // A message may carry a header text or a path from a file: shown, never obeyed.
+    std::fprintf(stderr, "%s\n", TerminalText(text, true).toLocal8Bit().constData());
     std::fflush(stderr);
     // Nobody can answer a question here: a question counts as declined.
     return platform::BoxKindAsks(static_cast<int>(kind)) ? platform::Answer::No : platform::Answer::Ok;

@@ -1,6 +1,8 @@
 #include "cli/CliSession.h"
+#include "cli/TerminalText.h"
 
 #include "hlpkit/CFILE.h"
+#include "hlpkit/CMethod.h"
 #include "shell/Startup.h"
 
 #include <QCoreApplication>
@@ -12,6 +14,13 @@
 namespace vokg::cli {
 
 CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move(definitionsFolder)) {
+    // The utility library's failure reports go to standard error, one line each as its own default
+    // does without a screen, with their control characters shown, never obeyed.
+    hlpkit::CMethod::SetErrorBox([](const QString& title, const QString& text) {
+        QString line = text;
+        line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        WriteLine(stderr, title + QStringLiteral(": ") + line);
+    });
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (definitionsFolder_.isEmpty())
         definitionsFolder_ = programFolder;
@@ -23,7 +32,7 @@ CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move
 
 bool CliSession::LoadDefinitions() {
     if (!workFolder_.isValid()) {
-        std::fprintf(stderr, "Cannot create a temporary folder: %s\n", qPrintable(workFolder_.errorString()));
+        WriteLine(stderr, QStringLiteral("Cannot create a temporary folder: ") + workFolder_.errorString());
         return false;
     }
     if (!app_->CreateActiveX())
@@ -37,8 +46,8 @@ bool CliSession::LoadDefinitions() {
         extractFolder_ = std::make_unique<QTemporaryDir>(
             QDir(app_->File().TempPath()).filePath(QStringLiteral("defs-XXXXXX")));
         if (!extractFolder_->isValid()) {
-            std::fprintf(stderr, "Cannot create a temporary folder for the definitions: %s\n",
-                         qPrintable(extractFolder_->errorString()));
+            WriteLine(stderr, QStringLiteral("Cannot create a temporary folder for the definitions: ") +
+                                  extractFolder_->errorString());
             return false;
         }
         source = DefinitionSource{archive, extractFolder_->path(), false};

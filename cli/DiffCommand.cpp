@@ -3,6 +3,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/TableAccess.h"
 #include "cli/TableView.h"
+#include "cli/TerminalText.h"
 
 #include <cstdio>
 
@@ -89,7 +90,7 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
             const QString line = prefix + difference.field.name + QStringLiteral(": ") +
                                  difference.field.userText + QStringLiteral(" -> ") +
                                  difference.field.comparisonText;
-            std::printf("%s\n", line.toUtf8().constData());
+            WriteLine(stdout, line);
         }
     }
     return differences.isEmpty() ? kOk : kDifferent;

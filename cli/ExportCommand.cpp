@@ -1,11 +1,14 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TableAccess.h"
+#include "cli/TerminalText.h"
 
 #include "export/ParameterSheet.h"
+#include "export/WorkbookFile.h"
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "shell/FileOpen.h"
 #include "shell/messages/Messages.h"
 
 #include <QFileInfo>
@@ -88,16 +91,18 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
             const QString trimmed = name.trimmed();
             if (!listed.contains(trimmed)) {
                 const bool exists = app.Modes().Item(trimmed) != nullptr;
-                std::fprintf(stderr, "vokg-cli: %s '%s'%s\n", exists ? "locked mode" : "no mode named",
-                             trimmed.toUtf8().constData(),
-                             exists ? " (unlock it with --special or --manufacturer)" : "");
+                WriteLine(stderr,
+                          exists ? QStringLiteral("vokg-cli: locked mode '%1' (unlock it with --special or "
+                                                  "--manufacturer)")
+                                       .arg(trimmed)
+                                 : QStringLiteral("vokg-cli: no mode named '%1'").arg(trimmed));
                 return kInvalidValue;
             }
             if (!selected.contains(trimmed))
                 selected.append(trimmed);
         }
         if (selected.isEmpty()) {
-            std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(57).toUtf8().constData());
+            WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(57));
             return kUsage;
         }
     }
@@ -108,15 +113,24 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         if (const int status = OpenTable(session, 1, *comparison, access); status != kOk)
             return status;
 
+    // Never over the data it is made from (a typo such as OUT = the design file itself would
+    // turn the data into a workbook), nor over a file the user may not write.
+    const QString outputPath = QFileInfo(output).absoluteFilePath();
+    if (const WorkbookTarget target = CheckWorkbookTarget(outputPath, FileOpen::FilesInUse(app.State()));
+        target != WorkbookTarget::Allowed) {
+        app.Messages().ShowMsg(WorkbookTargetMessage(target), 2, outputPath);
+        return kRefusedFile;
+    }
+
     ParameterSheetRequest request;
-    request.fileName = QFileInfo(output).absoluteFilePath();
+    request.fileName = outputPath;
     request.selectedModes = selected;
     request.onlyDifferences = onlyDifferences;
     request.saveToFile = true;
     request.hasComparison = comparison.has_value();
     request.userTableNumber = app.State().userTable > 0 ? app.State().userTable : user->table;
     if (!PrintToExcel(app.Modes(), app.Method(), request, {})) {
-        std::fprintf(stderr, "vokg-cli: %s\n", ComposeMessage(55).toUtf8().constData());
+        WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(55));
         return kFailed;
     }
     return kOk;

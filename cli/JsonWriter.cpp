@@ -1,5 +1,7 @@
 #include "cli/JsonWriter.h"
 
+#include "cli/TerminalText.h"
+
 #include <cstdio>
 
 namespace vokg::cli {
@@ -75,32 +77,45 @@ void JsonWriter::Print() const {
 
 void JsonWriter::Escape(QByteArray& out, const QString& text) {
     out.append('"');
-    const QByteArray utf8 = text.toUtf8();
-    for (const char ch : utf8) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '"':
-            out.append("\\\"");
+    qsizetype plainFrom = 0;
+    auto flushPlain = [&](qsizetype upTo) {
+        if (upTo > plainFrom)
+            out.append(QStringView(text).mid(plainFrom, upTo - plainFrom).toUtf8());
+    };
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t code = text[at].unicode();
+        const char* escape = nullptr;
+        switch (code) {
+        case u'"':
+            escape = "\\\"";
             break;
-        case '\\':
-            out.append("\\\\");
+        case u'\\':
+            escape = "\\\\";
             break;
-        case '\n':
-            out.append("\\n");
+        case u'\n':
+            escape = "\\n";
             break;
-        case '\r':
-            out.append("\\r");
+        case u'\r':
+            escape = "\\r";
             break;
-        case '\t':
-            out.append("\\t");
+        case u'\t':
+            escape = "\\t";
             break;
         default:
-            if (byte < 0x20)
-                out.append(QByteArray("\\u00") + QByteArray::number(byte, 16).rightJustified(2, '0'));
-            else
-                out.append(ch);
+            break;
         }
+        if (escape == nullptr && !IsControlCharacter(code))
+            continue;
+        flushPlain(at);
+        plainFrom = at + 1;
+        // DEL and the C1 controls are escaped too: valid JSON either way, and a dump read on a
+        // terminal stays inert.
+        if (escape != nullptr)
+            out.append(escape);
+        else
+            out.append(QByteArray("\\u") + QByteArray::number(code, 16).toUpper().rightJustified(4, '0'));
     }
+    flushPlain(text.size());
     out.append('"');
 }
 

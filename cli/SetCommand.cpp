@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TableAccess.h"
+#include "cli/TerminalText.h"
 
 #include "model/AccessModes.h"
 #include "model/CCusSelections.h"
@@ -15,15 +16,17 @@
 #include "model/CSelections.h"
 #include "model/LenientNumber.h"
 #include "platform/AnsiCodec.h"
+#include "platform/FileLock.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
 
 #include <QRegularExpression>
 
-#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace vokg::cli {
 namespace {
@@ -90,8 +93,12 @@ bool Assignments::Apply(const QString& assignment) {
     if (const auto match = customize.match(target); match.hasMatch())
         return Customize(match.captured(1), match.captured(2), value);
     static const QRegularExpression feed(QStringLiteral("^feed\\.(pitch\\.)?([A-Za-z0-9_]+)\\[([0-9]+)\\]$"));
-    if (const auto match = feed.match(target); match.hasMatch())
-        return Feed(match.captured(2), match.captured(3).toInt(), value, !match.captured(1).isEmpty());
+    if (const auto match = feed.match(target); match.hasMatch()) {
+        // An index too large for a number is out of range like any other, never entry 0.
+        bool indexFits = false;
+        const int index = match.captured(3).toInt(&indexFits);
+        return Feed(match.captured(2), indexFits ? index : -1, value, !match.captured(1).isEmpty());
+    }
     return Digital(target, value);
 }
 
@@ -132,17 +139,18 @@ bool Assignments::Digital(const QString& target, const QString& value) {
         modes.UpdateMaxMin();
         return true;
     }
-    // The editor's rule: with a numeric MIN the value is a whole number (half to even) within
-    // MIN..MAX; without one any text is taken by the lenient conversion.
-    qint64 number = 0;
+    // The value is a whole number (half to even); a text that is no number, or a number no field
+    // can hold, is refused rather than read as 0. With a numeric MIN it lies within MIN..MAX.
+    const std::optional<qint32> typed = ExactInt32(value);
+    if (!typed)
+        return IsNumeric(value) ? Refuse(12)
+                                : RefuseText(QStringLiteral("vokg-cli: \"%1\" is not a number").arg(value));
+    const qint64 number = *typed;
     if (IsNumeric(digital->Min())) {
-        number = static_cast<qint64>(std::nearbyint(LenientValue(value)));
         const double low = LenientValue(digital->Min());
         const double high = LenientValue(digital->Max());
         if (number < low || number > high)
             return Refuse(12);
-    } else {
-        number = static_cast<qint64>(std::nearbyint(LenientValue(value)));
     }
     // And what the field in the file can hold.
     if (number < digital->FieldMinimum() || number > digital->FieldMaximum())
@@ -285,8 +293,9 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     if (!FileOpen::IsDSG(tableSpec->path)) {
         // Machine data files are read only, here as in the program.
         if (FileOpen::IsDAT(tableSpec->path))
-            std::fprintf(stderr, "vokg-cli: %s is a machine data file; it is read only\n",
-                         qPrintable(tableSpec->path));
+            WriteLine(
+                stderr,
+                QStringLiteral("vokg-cli: %1 is a machine data file; it is read only").arg(tableSpec->path));
         else
             app.Messages().ShowMsg(8, kExclamation);
         return kRefusedFile;
@@ -295,6 +304,19 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     bool manufacturer = false;
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
+    // From the read to the replace no other writer comes between: the design file and its
+    // companion stay locked, and a second set (or the program's save) waits until this one has
+    // written, then reads what it wrote.
+    std::vector<std::shared_ptr<platform::FileLock>> locks;
+    for (const QString& file : {tableSpec->path, FileSave::CompanionOf(tableSpec->path)}) {
+        if (file.isEmpty())
+            continue; // a missing companion is reported by the open
+        locks.push_back(app.LockFile(file, FileSave::kLockWait));
+        if (locks.back()->Current() == platform::FileLock::State::Busy) {
+            app.Messages().ShowMsg(104, kExclamation, file);
+            return kFailed;
+        }
+    }
     if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
         return status;
 

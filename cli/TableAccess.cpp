@@ -1,6 +1,7 @@
 #include "cli/TableAccess.h"
 
 #include "cli/CliSession.h"
+#include "cli/TerminalText.h"
 #include "model/CSelectTable.h"
 #include "model/TableFile.h"
 #include "shell/AccessLevels.h"
@@ -16,16 +17,21 @@ namespace vokg::cli {
 
 std::optional<TableSpec> ParseTableSpec(const QString& text) {
     TableSpec tableSpec;
-    static const QRegularExpression withTable(QStringLiteral("^(.*):([0-9]+)$"));
+    // A signed number after the last colon is a table number, in range or not: "S.DSG:-1" names
+    // table -1 of S.DSG (refused as out of range), not a file called "S.DSG:-1".
+    static const QRegularExpression withTable(QStringLiteral("^(.*):([-+]?[0-9]+)$"));
     const QRegularExpressionMatch match = withTable.match(text);
     if (match.hasMatch()) {
         tableSpec.path = match.captured(1);
-        tableSpec.table = match.captured(2).toInt();
+        tableSpec.tableText = match.captured(2);
+        bool fits = false;
+        const int table = tableSpec.tableText.toInt(&fits);
+        tableSpec.table = fits ? table : 0;
         tableSpec.tableGiven = true;
     } else {
         tableSpec.path = text;
     }
-    if (tableSpec.path.isEmpty() || tableSpec.table < 1)
+    if (tableSpec.path.isEmpty())
         return std::nullopt;
     return tableSpec;
 }
@@ -93,9 +99,12 @@ int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const A
     }
     if (!open.ExactFile(tableSpec.path))
         return kRefusedFile;
-    if (tableSpec.table > TableCount(tableSpec.path)) {
-        std::fprintf(stderr, "vokg-cli: %s has %d tables; there is no table %d\n", qPrintable(tableSpec.path),
-                     TableCount(tableSpec.path), tableSpec.table);
+    if (tableSpec.table < 1 || tableSpec.table > TableCount(tableSpec.path)) {
+        WriteLine(stderr,
+                  QStringLiteral("vokg-cli: the table number %1 is out of range: %2 has tables 1 to %3")
+                      .arg(tableSpec.tableGiven ? tableSpec.tableText : QString::number(tableSpec.table),
+                           tableSpec.path)
+                      .arg(TableCount(tableSpec.path)));
         return kUsage;
     }
     // The table password is asked once here: the one given, or an empty answer.

@@ -9,11 +9,14 @@ namespace vokg::cli {
 
 class CliSession;
 
-// FILE[:TABLE] as given on the command line; the table is 1-based, 1 when not given.
+// FILE[:TABLE] as given on the command line; the table is 1-based, 1 when not given. A table
+// number given is kept as typed for the messages; one that does not fit a number is 0. Whether it
+// is in range is decided when the file's kind is known (OpenTable).
 struct TableSpec {
     QString path;
     int table = 1;
     bool tableGiven = false;
+    QString tableText;
 };
 
 std::optional<TableSpec> ParseTableSpec(const QString& text);

@@ -1,9 +1,12 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/TerminalText.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +24,34 @@ constexpr const char* kUsage =
     "              [--password PW] [--special PW] [--manufacturer PW]\n"
     "                                         write the parameter sheet as a workbook\n";
 
+int RunCommand(vokg::cli::CliSession& session, const QString& command, const QStringList& arguments) {
+    if (command == QLatin1String("defs"))
+        return vokg::cli::DefsCommand(session, arguments);
+    if (command == QLatin1String("dump"))
+        return vokg::cli::DumpCommand(session, arguments);
+    if (command == QLatin1String("diff"))
+        return vokg::cli::DiffCommand(session, arguments);
+    if (command == QLatin1String("set"))
+        return vokg::cli::SetCommand(session, arguments);
+    if (command == QLatin1String("export-xlsx"))
+        return vokg::cli::ExportXlsxCommand(session, arguments);
+    vokg::cli::WriteLine(stderr, QStringLiteral("vokg-cli: unknown command '%1'").arg(command));
+    std::fputs(kUsage, stderr);
+    return vokg::cli::kUsage;
+}
+
+// A listing cut short by a full disk or a closed device is no listing: the output is flushed
+// here and any write error turns success into the save-failure status.
+int FinishOutput(int status) {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout))
+        return status;
+    vokg::cli::WriteLine(stderr, QStringLiteral("vokg-cli: the output could not be written: %1")
+                                     .arg(QString::fromLocal8Bit(std::strerror(flushed ? EIO : error))));
+    return status == vokg::cli::kOk || status == vokg::cli::kDifferent ? vokg::cli::kFailed : status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,16 +68,5 @@ int main(int argc, char* argv[]) {
     }
     const QString command = arguments.takeFirst();
     vokg::cli::CliSession session(definitions);
-    if (command == QLatin1String("defs"))
-        return vokg::cli::DefsCommand(session, arguments);
-    if (command == QLatin1String("dump"))
-        return vokg::cli::DumpCommand(session, arguments);
-    if (command == QLatin1String("diff"))
-        return vokg::cli::DiffCommand(session, arguments);
-    if (command == QLatin1String("set"))
-        return vokg::cli::SetCommand(session, arguments);
-    if (command == QLatin1String("export-xlsx"))
-        return vokg::cli::ExportXlsxCommand(session, arguments);
-    std::fprintf(stderr, "vokg-cli: unknown command '%s'\n%s", qPrintable(command), kUsage);
-    return vokg::cli::kUsage;
+    return FinishOutput(RunCommand(session, command, arguments));
 }

@@ -150,8 +150,16 @@ QString fPrint::ChooseExcelFile() {
         file = GetExcelFile(latest);
     if (file.isEmpty())
         return {};
-    while (!ProbeWorkbookFile(file)) {
-        messenger_.ShowMsg(kMsgFileOpen, kExclamation);
+    // The data files being printed and a file the user may not write are refused before the
+    // probe, which would otherwise replace them too.
+    for (;;) {
+        const WorkbookTarget target = CheckWorkbookTarget(file, filesInUse_);
+        if (target != WorkbookTarget::Allowed)
+            messenger_.ShowMsg(WorkbookTargetMessage(target), kExclamation, QDir::toNativeSeparators(file));
+        else if (!ProbeWorkbookFile(file))
+            messenger_.ShowMsg(kMsgFileOpen, kExclamation);
+        else
+            break;
         file = GetExcelFile(file);
         if (file.isEmpty())
             return {};

@@ -51,6 +51,8 @@ public:
     void SetPrintManufacturer(bool print) { printManufacturer_ = print; }
     // "TableNo" of the page header.
     void SetUserTableNumber(int table) { userTable_ = table; }
+    // The data files the sheet is made from: a workbook is never written over one of them.
+    void SetFilesInUse(QStringList files) { filesInUse_ = std::move(files); }
     // Where a print (not a save) goes; none: the default printer.
     void SetPrinter(platform::SheetPrintBackend* printer) { printer_ = printer; }
     // Column fitting; none: the screen fonts' metrics.
@@ -119,6 +121,7 @@ private:
     bool printTokushu_ = false;
     bool printManufacturer_ = false;
     int userTable_ = 1;
+    QStringList filesInUse_;
     platform::SheetPrintBackend* printer_ = nullptr;
     platform::SheetTextMeasure measure_;
     SheetProgress progress_;

@@ -5,11 +5,48 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vokg {
 
 QString DefaultWorkbookPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QString::fromLatin1(kWorkbookFileName));
+    // A desktop without a documents folder (or one the settings name but nobody created) gets
+    // the workbook in the home folder: never a name relative to wherever the program started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QFileInfo folder(documents);
+    const QString chosen =
+        !documents.isEmpty() && folder.isAbsolute() && folder.isDir() ? documents : QDir::homePath();
+    return QDir(QDir(chosen).absolutePath()).filePath(QString::fromLatin1(kWorkbookFileName));
+}
+
+WorkbookTarget CheckWorkbookTarget(const QString& path, const QStringList& filesInUse) {
+    struct stat target {};
+    // A file that is not there yet replaces nothing; its folder decides when it is written.
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &target) != 0)
+        return WorkbookTarget::Allowed;
+    for (const QString& used : filesInUse) {
+        struct stat file {};
+        if (!used.isEmpty() && ::stat(QFile::encodeName(used).constData(), &file) == 0 &&
+            file.st_dev == target.st_dev && file.st_ino == target.st_ino)
+            return WorkbookTarget::FileInUse;
+    }
+    // A file without any write permission is marked read-only, whoever may override that.
+    if ((target.st_mode & 0222) == 0 || ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return WorkbookTarget::NotWritable;
+    return WorkbookTarget::Allowed;
+}
+
+int WorkbookTargetMessage(WorkbookTarget target) {
+    switch (target) {
+    case WorkbookTarget::Allowed:
+        return 0;
+    case WorkbookTarget::FileInUse:
+        return 105;
+    case WorkbookTarget::NotWritable:
+        return 106;
+    }
+    return 0;
 }
 
 bool ProbeWorkbookFile(const QString& path) {

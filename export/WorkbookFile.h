@@ -1,16 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vokg {
 
 // The workbook file that the sheet exports write: Office Open XML, "VOKG_SET.xlsx" in the
-// documents folder unless the user chose another.
+// documents folder (the home folder when there is none) unless the user chose another.
 inline constexpr auto kWorkbookFileName = "VOKG_SET.xlsx";
 inline constexpr auto kWorkbookFilter = "Excel file (*.xlsx)|*.xlsx";
 inline constexpr auto kWorkbookDefaultExtension = "XLSX";
 
 QString DefaultWorkbookPath();
+
+// Whether a workbook may be written at a path. A workbook never replaces one of the data files
+// it is made from (the user file, the comparison file, their companions): they are compared by
+// device and inode, so another name or a link for the same file counts too. Nor does it replace
+// a file marked read-only (no write permission at all) or one the user may not write, which
+// renaming a new file over it would otherwise do.
+enum class WorkbookTarget { Allowed, FileInUse, NotWritable };
+WorkbookTarget CheckWorkbookTarget(const QString& path, const QStringList& filesInUse);
+// The message that tells the user why (shown with the path as its detail); 0 for Allowed.
+int WorkbookTargetMessage(WorkbookTarget target);
 
 // Whether an existing workbook may be replaced: it is copied to "bak_" + its name in the same
 // folder, deleted, copied back and the copy deleted. A missing file passes. Should any step

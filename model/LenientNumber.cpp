@@ -85,6 +85,10 @@ Scan ScanDecimal(QStringView text, qsizetype at) {
     }
     bool ok = false;
     const double value = text.mid(at, i - at).toDouble(&ok);
+    // A number too large for a double is still a number: it reads as an infinity, so that
+    // every rounding refuses it (overflow) instead of taking it as 0.
+    if (!ok && std::isinf(value))
+        return Scan{value, i};
     return ok ? Scan{value, i} : Scan{0, at};
 }
 
@@ -127,6 +131,16 @@ qint32 LenientInt32(const QString& text) {
 }
 qint16 LenientInt16(const QString& text) {
     return RoundToInt16(LenientValue(text));
+}
+
+std::optional<qint32> ExactInt32(const QString& text) {
+    if (!IsNumeric(text))
+        return std::nullopt;
+    try {
+        return RoundToInt32(LenientValue(text));
+    } catch (const hlpkit::RunError&) {
+        return std::nullopt;
+    }
 }
 
 bool IsNumeric(const QString& text) {

@@ -1,5 +1,7 @@
 #include "platform/Prompter.h"
 
+#include <QFileInfo>
+
 namespace platform {
 
 Prompter::~Prompter() = default;
@@ -18,6 +20,18 @@ std::optional<PasswordAuthor> Prompter::EditPasswordAuthor(const PasswordAuthor&
 
 bool BoxKindAsks(int kind) {
     return kind == 3 || kind == 5 || kind == 6 || kind == 7 || kind == 8;
+}
+
+QString SaveFileName(const FileDialogRequest& request, const QString& chosen) {
+    QString extension = request.defaultExtension;
+    while (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    if (extension.isEmpty() || chosen.isEmpty())
+        return chosen;
+    const QString ending = QLatin1Char('.') + extension;
+    const bool add = request.extensionAlways ? !chosen.endsWith(ending, Qt::CaseInsensitive)
+                                             : QFileInfo(chosen).suffix().isEmpty();
+    return add ? chosen + ending : chosen;
 }
 
 } // namespace platform

@@ -31,10 +31,19 @@ struct FileDialogRequest {
     QString fileName;
     QString filter; // "Text (*.dsg)|*.dsg|..." pairs separated by "|"
     int filterIndex = 1;
+    // Added to a name saved without an extension of its own; with `extensionAlways`, to every
+    // name that does not already end in it ("abc.x" becomes "abc.x.DSG").
     QString defaultExtension;
+    bool extensionAlways = false;
     bool mustExist = true;
+    // A save asks before replacing an existing file: the file of the name that will be written,
+    // the default extension included.
     bool confirmOverwrite = true;
 };
+
+// The name a save dialog returns for the name chosen in it: the request's default extension
+// added as the request says. Every prompter applies it before it asks about overwriting.
+QString SaveFileName(const FileDialogRequest& request, const QString& chosen);
 
 struct FileDialogResult {
     QString path;

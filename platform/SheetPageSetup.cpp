@@ -1,6 +1,7 @@
 #include "platform/SheetPageSetup.h"
 
 #include "platform/SheetArea.h"
+#include "platform/SheetControlText.h"
 #include "platform/SheetError.h"
 
 #include <cmath>
@@ -40,7 +41,7 @@ double SheetPageSetup::Checked(double points) {
 
 void SheetPageSetup::SetSection(QString& section, const QString& text, bool header) {
     const QString previous = section;
-    section = text;
+    section = SheetVisibleText(text);
     const qsizetype length = header ? HeaderText().size() : FooterText().size();
     if (length > kMaxHeaderLength) {
         section = previous;

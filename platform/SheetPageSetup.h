@@ -8,8 +8,9 @@ enum class SheetOrientation : int { Portrait, Landscape };
 
 // How a worksheet goes onto paper. Margins are in points; the header text uses the sheet's
 // header codes ("&10" font size, "&F" file, "&A" sheet, "&P" page, "&N" pages, "&D" date,
-// "&T" time, "&L"/"&C"/"&R" sections, "&&" an ampersand). A value the sheet cannot take throws
-// SheetError and leaves the setting as it was.
+// "&T" time, "&L"/"&C"/"&R" sections, "&&" an ampersand); control characters other than tab, line
+// feed and carriage return are kept visible as "\u001B" (SheetVisibleText). A value the sheet cannot take
+// throws SheetError and leaves the setting as it was.
 class SheetPageSetup {
 public:
     SheetOrientation Orientation() const { return orientation_; }

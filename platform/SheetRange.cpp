@@ -1,5 +1,6 @@
 #include "platform/SheetRange.h"
 
+#include "platform/SheetControlText.h"
 #include "platform/SheetError.h"
 #include "platform/SheetWorksheet.h"
 
@@ -41,7 +42,7 @@ void SheetRange::SetValue(const QVariant& value) {
     case QMetaType::UnknownType:
         break;
     case QMetaType::QString: {
-        QString text = value.toString();
+        QString text = SheetVisibleText(value.toString());
         if (text.startsWith(u'\''))
             text.remove(0, 1);
         if (text.size() > SheetWorksheet::kMaxTextLength)

@@ -26,8 +26,9 @@ public:
     QVariant Value() const;
     // Numbers stay numbers and texts stay texts exactly as given (no text is ever turned into a
     // number); a text that starts with an apostrophe is stored without it, as a typed entry would
-    // be. An empty QVariant empties the cells. Texts longer than 32767 characters, infinities and
-    // values of other kinds throw.
+    // be. Control characters other than tab, line feed and carriage return are kept visible as "\u001B"
+    // (SheetVisibleText). An empty QVariant empties the cells. Texts longer than 32767 characters,
+    // infinities and values of other kinds throw.
     void SetValue(const QVariant& value);
     QString Text() const;
 

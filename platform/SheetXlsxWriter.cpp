@@ -8,11 +8,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -223,6 +228,44 @@ void WritePageSetup(lxw_worksheet* out, const SheetWorksheet& sheet, const QStri
                             static_cast<lxw_col_t>(selection.lastColumn - 1));
 }
 
+// The new workbook is written under a name of its own beside the target and renamed over it
+// only when complete. The name is created here with the mode every new file of the user gets
+// (0666 less the umask): a workbook is an ordinary document, shared as the user's others are,
+// not a private temporary file. Removed again unless kept.
+class StagingFile {
+public:
+    StagingFile(const QString& prefix, const QString& target) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString candidate =
+                prefix + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
+                                                   QLatin1Char('0'));
+            const int descriptor = ::open(QFile::encodeName(candidate).constData(),
+                                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (descriptor >= 0) {
+                ::close(descriptor);
+                name_ = candidate;
+                return;
+            }
+            if (errno != EEXIST)
+                Fail(target, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+        }
+        Fail(target, QStringLiteral("no free name for the new file beside it."));
+    }
+    ~StagingFile() {
+        if (!kept_)
+            QFile::remove(name_);
+    }
+    StagingFile(const StagingFile&) = delete;
+    StagingFile& operator=(const StagingFile&) = delete;
+
+    const QString& Name() const { return name_; }
+    void Keep() { kept_ = true; }
+
+private:
+    QString name_;
+    bool kept_ = false;
+};
+
 // Frees a workbook the library never got to close (it is closed, and freed, only on success).
 struct BookGuard {
     lxw_workbook* book;
@@ -244,14 +287,8 @@ void SheetXlsxWriter::Write(const SheetWorkbook& workbook, const QString& path) 
     if (target.isDir())
         Fail(path, QStringLiteral("a folder of that name exists."));
 
-    QTemporaryFile staging(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                           QStringLiteral(".XXXXXX"));
-    if (!staging.open())
-        Fail(path, staging.errorString());
-    const QString stagingName = staging.fileName();
-    staging.close();
-
-    const QByteArray stagingPath = QFile::encodeName(stagingName);
+    StagingFile staging(target.absolutePath() + QStringLiteral("/.") + target.fileName(), path);
+    const QByteArray stagingPath = QFile::encodeName(staging.Name());
     lxw_workbook_options options = {};
     BookGuard guard{workbook_new_opt(stagingPath.constData(), &options)};
     if (guard.book == nullptr)
@@ -277,7 +314,7 @@ void SheetXlsxWriter::Write(const SheetWorkbook& workbook, const QString& path) 
                             error);
     if (error)
         Fail(path, QString::fromStdString(error.message()) + u'.');
-    staging.setAutoRemove(false);
+    staging.Keep();
 }
 
 } // namespace platform

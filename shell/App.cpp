@@ -9,6 +9,7 @@
 #include "model/CModes.h"
 #include "model/COkuris.h"
 #include "model/CSelectTable.h"
+#include "platform/FileLock.h"
 #include "shell/SettingKeys.h"
 
 #include <QDir>
@@ -68,6 +69,17 @@ void App::ReleaseActiveX() {
     selectTable_.reset();
     inputSelections_.reset();
     outputSelections_.reset();
+}
+
+std::shared_ptr<platform::FileLock> App::LockFile(const QString& path, std::chrono::milliseconds wait) {
+    std::erase_if(locks_, [](const std::weak_ptr<platform::FileLock>& lock) { return lock.expired(); });
+    for (const std::weak_ptr<platform::FileLock>& held : locks_)
+        if (std::shared_ptr<platform::FileLock> lock = held.lock(); lock && lock->Holds(path))
+            return lock;
+    auto lock = std::make_shared<platform::FileLock>(path);
+    if (lock->Lock(wait) == platform::FileLock::State::Locked)
+        locks_.push_back(lock);
+    return lock;
 }
 
 QString App::ReadReg(const QString& key) const {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "model/ModelContext.h"
+#include "shell/FileIdentity.h"
 #include "shell/messages/Messages.h"
 
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <memory>
+#include <vector>
 
 namespace hlpkit {
 class CFILE;
@@ -16,8 +19,9 @@ class CString;
 } // namespace hlpkit
 
 namespace platform {
+class FileLock;
 class Prompter;
-}
+} // namespace platform
 
 namespace vokg {
 
@@ -38,6 +42,7 @@ struct RunState {
     std::array<bool, 9> unlockedFlags{}; // indexed by table number 0..8
     OpeningState opening;
     QString lastChosenUserFile;
+    FileIdentity userFileRead;    // the user file as last opened or saved
     bool mainChanged = false;     // the main window's own changed flag (password, author)
     bool busy = false;            // windows closed by the program during an open ask nothing
     bool reopenAfterSave = false; // a save to other tables switches to the first table written
@@ -103,6 +108,12 @@ public:
     QString ReadReg(const QString& key) const;
     bool WriteReg(const QString& key, const QString& value) const;
 
+    // An exclusive lock on a data file for whoever is about to replace it, waiting up to `wait`
+    // for another program to let go. A lock this run already holds on that file is shared, so
+    // that the command line's set, which holds its file from the read to the save, and the save
+    // itself do not wait for each other. See platform::FileLock for the states.
+    std::shared_ptr<platform::FileLock> LockFile(const QString& path, std::chrono::milliseconds wait);
+
     // The working copy of the user file (kind 0) or the comparison file (kind 1).
     QString CreateParaTempName(int kind) const;
     // The folder of the working copies.
@@ -126,6 +137,7 @@ private:
     std::unique_ptr<CSelectTable> selectTable_;
     std::unique_ptr<CCusSelections> inputSelections_;
     std::unique_ptr<CCusSelections> outputSelections_;
+    std::vector<std::weak_ptr<platform::FileLock>> locks_;
 };
 
 } // namespace vokg

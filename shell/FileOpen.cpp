@@ -67,6 +67,21 @@ bool FileOpen::IsDAT(const QString& path) {
     return Extension(path).compare(QLatin1String("DAT"), Qt::CaseInsensitive) == 0;
 }
 
+QStringList FileOpen::FilesInUse(const RunState& state) {
+    QStringList files;
+    for (const QString& file : {state.userPath, state.comparisonPath}) {
+        if (file.isEmpty())
+            continue;
+        files.append(file);
+        if (IsDSG(file)) {
+            const QString companion = FileSave::CompanionOf(file);
+            if (!companion.isEmpty())
+                files.append(companion);
+        }
+    }
+    return files;
+}
+
 bool FileOpen::OpenUserFile() {
     RunState& state = app_.State();
     host_.CommitPendingEdits();
@@ -196,6 +211,7 @@ bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keep
     if (kind == 0) {
         state.userPath = path;
         state.userTable = table;
+        state.userFileRead = readIdentity_;
         if (!keepWindows) {
             const bool wasBusy = state.busy;
             state.busy = true;
@@ -330,9 +346,19 @@ void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int 
 }
 
 bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {
+    // Size and time before the copy, the hash of the bytes copied: a change in between makes them
+    // disagree, and the next save asks rather than overwriting what it never read.
+    const QFileInfo source(file);
+    const FileIdentity before{source.absoluteFilePath(), source.size(),
+                              source.lastModified().toMSecsSinceEpoch(), QByteArray()};
     const QString workingCopy = CopyFromFDToHD(kind, file);
     if (workingCopy.isEmpty())
         return false;
+    if (kind == 0) {
+        QFile copy(workingCopy);
+        readIdentity_ = before;
+        readIdentity_.hash = copy.open(QIODevice::ReadOnly) ? FileSave::HashOf(copy.readAll()) : QByteArray();
+    }
     if (!app_.Modes().ReadDataDigitals(kind, workingCopy, start, app_.State().opening))
         return false;
     CCustoms& customs = kind == 1 ? app_.ComparisonCustoms() : app_.UserCustoms();

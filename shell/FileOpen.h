@@ -1,11 +1,15 @@
 #pragma once
 
+#include "shell/FileIdentity.h"
+
 #include <QString>
+#include <QStringList>
 
 namespace vokg {
 
 class App;
 class EditorHost;
+struct RunState;
 
 // Opening a user file or a comparison (kind 0 user, kind 1 comparison): the checks, the working
 // copy, the password step and the reads of every part of the table. An open either succeeds as a
@@ -46,11 +50,16 @@ public:
     static bool IsDSG(const QString& path);
     static bool IsDAT(const QString& path);
 
+    // The data files the run has open: the user file, the comparison file and their companions
+    // (those that exist); what no export may write over.
+    static QStringList FilesInUse(const RunState& state);
+
 private:
     bool FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked);
 
     App& app_;
     EditorHost& host_;
+    FileIdentity readIdentity_; // the user file as ReadAllTables read it
 };
 
 } // namespace vokg

@@ -7,12 +7,14 @@
 #include "model/COkuris.h"
 #include "model/CSelectTable.h"
 #include "model/TableFile.h"
+#include "platform/FileLock.h"
 #include "shell/App.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/ModelSnapshot.h"
 #include "shell/messages/FormUnload.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,9 +31,12 @@ constexpr int kMessageNoSpace = 48;
 constexpr int kMessageDriveNotReady = 74;
 constexpr int kMessageDriveProtected = 75;
 constexpr int kMessageNameTooLong = 91;
+constexpr int kMessageChangedElsewhere = 103;
+constexpr int kMessageBeingSaved = 104;
 constexpr int kCritical = 1;
 constexpr int kExclamation = 2;
 constexpr int kYesNoCancel = 6;
+constexpr int kQuestionDefaultNo = 7;
 constexpr int kMaximumBaseName = 8;
 
 QByteArray ReadWhole(const QString& path) {
@@ -144,7 +149,8 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         }
         if (!CopySetFiles(workingCopy, state.userPath, target)) {
             before.Restore(app_);
-            app_.Messages().ShowMsg(kMessageCopyFailed, kCritical);
+            if (!replaceExplained_)
+                app_.Messages().ShowMsg(kMessageCopyFailed, kCritical);
             return false;
         }
         state.userPath = target;
@@ -169,13 +175,15 @@ QString FileSave::GetSavingFile(const QString& currentPath) {
             request.filter = QStringLiteral("dsg file|*.dsg");
             request.filterIndex = 1;
             request.mustExist = false;
+            // The dialog adds ".DSG" before it asks about replacing a file, so "abc" typed where
+            // "abc.DSG" exists asks about "abc.DSG", the file that is written.
+            request.defaultExtension = QStringLiteral("DSG");
+            request.extensionAlways = true;
             request.confirmOverwrite = true;
             const std::optional<platform::FileDialogResult> chosen = app_.Prompter().SaveFile(request);
             if (!chosen || chosen->path.isEmpty())
                 return QString();
-            QString name = chosen->path;
-            if (!name.endsWith(QLatin1String(".DSG"), Qt::CaseInsensitive))
-                name += QStringLiteral(".DSG");
+            const QString name = platform::SaveFileName(request, chosen->path);
             const QString base = QFileInfo(name).completeBaseName();
             if (base.size() <= kMaximumBaseName)
                 return name;
@@ -223,13 +231,19 @@ bool FileSave::SaveAllData(const QString& workingCopy, const QString& source,
 }
 
 bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, const QString& newPath) {
+    replaceExplained_ = false;
     return hlpkit::Guarded(app_.Method(), QStringLiteral("CopySetFiles"), false, [&] {
         const QByteArray image = ReadWhole(workingCopy);
         const QString oldCompanion = CompanionOf(oldPath);
         const QString newCompanion = NewCompanionOf(newPath);
         // File names are case-sensitive here: only the very same file needs no copy.
-        const bool copyCompanion = !oldCompanion.isEmpty() && QFileInfo(oldCompanion).absoluteFilePath() !=
-                                                                  QFileInfo(newCompanion).absoluteFilePath();
+        const QString sourceCompanion = oldCompanion.isEmpty() ? NewCompanionOf(oldPath) : oldCompanion;
+        const bool copyCompanion =
+            QFileInfo(sourceCompanion).absoluteFilePath() != QFileInfo(newCompanion).absoluteFilePath();
+        // A new design file without its companion could never be opened again: when the source
+        // companion has gone, nothing at all is written.
+        if (copyCompanion && oldCompanion.isEmpty())
+            return false;
         QByteArray companionBytes;
         if (copyCompanion)
             companionBytes = ReadWhole(oldCompanion);
@@ -239,12 +253,66 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
             app_.Messages().ShowMsg(kMessageNoSpace, kExclamation);
             return false;
         }
+        // Another writer (the command line's set, another copy of the program) takes the same
+        // locks: it waits while this save replaces the files, and this save waits for it. Under
+        // the lock the file must still be what this run read, or the user says to overwrite.
+        const std::shared_ptr<platform::FileLock> lock = LockForReplace(newPath);
+        if (!lock)
+            return false;
+        std::shared_ptr<platform::FileLock> companionLock;
+        if (copyCompanion && !(companionLock = LockForReplace(newCompanion)))
+            return false;
+        if (!StillAsRead(newPath))
+            return false;
         if (!ReplaceFile(image, newPath))
             return false;
+        // What the file holds now is what a later save compares with.
+        app_.State().userFileRead =
+            FileIdentity{QFileInfo(newPath).absoluteFilePath(), image.size(),
+                         QFileInfo(newPath).lastModified().toMSecsSinceEpoch(), HashOf(image)};
         if (copyCompanion && !ReplaceFile(companionBytes, newCompanion))
             return false;
         return true;
     });
+}
+
+std::shared_ptr<platform::FileLock> FileSave::LockForReplace(const QString& path) {
+    std::shared_ptr<platform::FileLock> lock = app_.LockFile(path, lockWait_);
+    if (lock->Current() != platform::FileLock::State::Busy)
+        return lock; // locked; or a new file, or a file system without locks: nobody to wait for
+    app_.Messages().ShowMsg(kMessageBeingSaved, kExclamation, QDir::toNativeSeparators(path));
+    replaceExplained_ = true;
+    return nullptr;
+}
+
+bool FileSave::StillAsRead(const QString& target) {
+    const FileIdentity& read = app_.State().userFileRead;
+    if (read.path.isEmpty() || read.path != QFileInfo(target).absoluteFilePath() ||
+        !QFileInfo::exists(target))
+        return true;
+    if (ReadIdentity(target) == read)
+        return true;
+    if (app_.Messages().ShowMsg(kMessageChangedElsewhere, kQuestionDefaultNo,
+                                QDir::toNativeSeparators(target)) == platform::Answer::Yes)
+        return true;
+    replaceExplained_ = true;
+    return false;
+}
+
+FileIdentity FileSave::ReadIdentity(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    return FileIdentity{info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch(),
+                        HashOf(bytes)};
+}
+
+QByteArray FileSave::HashOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 bool FileSave::ReplaceFile(const QByteArray& bytes, const QString& target) {

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "shell/FileIdentity.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <functional>
+#include <memory>
+
+namespace platform {
+class FileLock;
+}
 
 namespace vokg {
 
@@ -14,7 +22,9 @@ class EditorHost;
 // Saving the user file: into the table being edited (mode 0), into a new file (mode 1), into
 // other tables (mode 2), or into the model only (mode 3). The new file is built whole in memory,
 // flushed into a file in the target's own folder and renamed over the target, then the same for
-// the companion: a crash, a full disk or a pulled medium leaves the old file or the new one.
+// the companion: a crash, a full disk or a pulled medium leaves the old file or the new one. The
+// replace holds the lock every writer of data files takes (App::LockFile), and a file another
+// program changed since this run read it is overwritten only when the user says so.
 class FileSave {
 public:
     FileSave(App& app, EditorHost& host);
@@ -41,6 +51,14 @@ public:
     // The target's folder exists (message 74 otherwise) and is writable (75).
     bool DriveOK(const QString& path);
 
+    // What a file holds now (size, modification time, hash of its bytes); an empty path when
+    // it cannot be read.
+    static FileIdentity ReadIdentity(const QString& path);
+    static QByteArray HashOf(const QByteArray& bytes);
+
+    // How long a save waits while another program replaces the same file.
+    static constexpr std::chrono::milliseconds kLockWait{10000};
+
     // The existing companion of a design file (extension "DSK" in any letter case), or empty.
     static QString CompanionOf(const QString& designFile);
     // The companion a new design file gets: its extension replaced by "DSK".
@@ -55,13 +73,25 @@ public:
     using FreeSpaceProbe = std::function<qint64(const QString& folder)>;
     void SetFreeSpaceProbe(FreeSpaceProbe probe) { freeSpace_ = std::move(probe); }
 
+    // Test seam: the wait for another program's lock.
+    void SetLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
+
 private:
     bool ReplaceFile(const QByteArray& bytes, const QString& target);
+    // The lock on a file about to be replaced; empty after message 104 when another program
+    // keeps it.
+    std::shared_ptr<platform::FileLock> LockForReplace(const QString& path);
+    // True when `target` is not the user file as this run read it, or is unchanged since, or the
+    // user answers message 103 with Yes.
+    bool StillAsRead(const QString& target);
 
     App& app_;
     EditorHost& host_;
     ReplaceHook beforeReplace_;
     FreeSpaceProbe freeSpace_;
+    std::chrono::milliseconds lockWait_ = kLockWait;
+    // CopySetFiles has told the user why nothing was saved: no second message.
+    bool replaceExplained_ = false;
 };
 
 } // namespace vokg

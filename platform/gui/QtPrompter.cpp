@@ -62,6 +62,41 @@ QString QtPatterns(const QString& patterns) {
     return patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).trimmed();
 }
 
+// Qt's file dialog, whose save side asks about the name that will really be written: the
+// request's default extension is added first (by the same rule as the returned name), and only
+// then is an existing file of that name confirmed. Qt's own check would ask about "abc" while
+// "abc.DSG" is the file replaced.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
+        : QFileDialog(parent), request_(request), save_(save) {}
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!save_ || files.isEmpty() || QFileInfo(files.first()).isDir()) {
+            QFileDialog::accept(); // a folder is opened, not chosen
+            return;
+        }
+        const QString name = SaveFileName(request_, files.first());
+        if (request_.confirmOverwrite && QFileInfo::exists(name)) {
+            // Qt's own wording, translated as the dialog's own question would be.
+            const auto answer = QMessageBox::warning(
+                this, windowTitle(),
+                tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            if (answer != QMessageBox::Yes)
+                return; // the dialog stays open for another name
+        }
+        if (name != files.first())
+            selectFile(name);
+        QFileDialog::accept();
+    }
+
+private:
+    const FileDialogRequest& request_;
+    bool save_;
+};
+
 } // namespace
 
 QtPrompter::QtPrompter(QWidget* parent) : parent_(parent) {}
@@ -113,15 +148,6 @@ std::optional<QStringList> QtPrompter::ToQtFilters(const QString& pairs) {
     return filters;
 }
 
-QString QtPrompter::WithDefaultExtension(const QString& name, const QString& extension) {
-    QString bare = extension;
-    while (bare.startsWith(QLatin1Char('.')))
-        bare.remove(0, 1);
-    if (bare.isEmpty() || name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + QLatin1Char('.') + bare;
-}
-
 std::optional<FileDialogResult> QtPrompter::OpenFile(const FileDialogRequest& request) {
     return RunFileDialog(request, false);
 }
@@ -139,27 +165,22 @@ std::optional<FileDialogResult> QtPrompter::RunFileDialog(const FileDialogReques
                                  .arg(request.filter));
         filters = QStringList{QStringLiteral("All files (*)")};
     }
-    QFileDialog dialog(parent_, request.title, request.initialFolder);
+    FileDialog dialog(parent_, request, save);
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.initialFolder);
     // Qt's own dialog, so that it behaves the same on every desktop and offscreen in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile
                             : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && request.confirmOverwrite));
+    // The save dialog asks about overwriting itself (FileDialog::accept), after the extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!filters->isEmpty()) {
         dialog.setNameFilters(*filters);
         const int index =
             request.filterIndex >= 1 && request.filterIndex <= filters->size() ? request.filterIndex : 1;
         dialog.selectNameFilter(filters->at(index - 1));
     }
-    QString bare = request.defaultExtension;
-    while (bare.startsWith(QLatin1Char('.')))
-        bare.remove(0, 1);
-    // The dialog appends the extension before it checks for overwriting, so the check sees
-    // the name that will really be written. An open dialog takes the name as chosen: a file
-    // without an extension is still a file the user may mean.
-    if (save)
-        dialog.setDefaultSuffix(bare);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)
@@ -167,8 +188,10 @@ std::optional<FileDialogResult> QtPrompter::RunFileDialog(const FileDialogReques
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
+    // An open dialog takes the name as chosen: a file without an extension is still a file the
+    // user may mean.
     FileDialogResult result;
-    result.path = QDir::cleanPath(save ? WithDefaultExtension(chosen.first(), bare) : chosen.first());
+    result.path = QDir::cleanPath(save ? SaveFileName(request, chosen.first()) : chosen.first());
     const qsizetype selected = filters->indexOf(dialog.selectedNameFilter());
     result.filterIndex = selected >= 0 ? static_cast<int>(selected) + 1 : 1;
     return result;

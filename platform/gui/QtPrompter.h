@@ -25,9 +25,6 @@ public:
     // instead of turning into a dialog that shows the wrong files.
     static std::optional<QStringList> ToQtFilters(const QString& pairs);
 
-    // `name` with "." + `extension` appended when it has no extension of its own.
-    static QString WithDefaultExtension(const QString& name, const QString& extension);
-
 private:
     std::optional<FileDialogResult> RunFileDialog(const FileDialogRequest& request, bool save);
 

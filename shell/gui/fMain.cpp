@@ -214,6 +214,7 @@ bool fMain::PrintParameters(const ParamPrintRequest& request) {
     print.SetPrintTokushu(request.printTokushu);
     print.SetPrintManufacturer(request.printManufacturer);
     print.SetUserTableNumber(app_.State().userTable);
+    print.SetFilesInUse(FileOpen::FilesInUse(app_.State()));
     // The export's progress shows in the status bar while it runs.
     print.SetProgress([this](const QString& text) {
         statusBar()->showMessage(text);

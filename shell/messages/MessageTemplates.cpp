@@ -81,6 +81,10 @@ constexpr std::array kTemplates = std::to_array<MessageTemplate>({
     {100, u"{1577}"},
     {101, u"{1578}"},
     {102, u"{1589}"},
+    {103, u"{1593}\n\n{d1}\n\n{1594}"},
+    {104, u"{1595}\n\n{d1}"},
+    {105, u"{1596}\n\n{d1}"},
+    {106, u"{1597}\n\n{d1}"},
 });
 
 constexpr bool SortedByNumberOnce() {

@@ -263,6 +263,16 @@ constexpr std::array kStrings = std::to_array<ResourceString>({
     {590, u"メーカー Ver", u"MANUFACTURER Ver"},
     {591, u"バージョン情報", u"VersionInfo"},
     {592, u"バージョン情報ファイルを開く", u"Open versioninformation file"},
+    // Texts of our own: a save that finds its file changed by another program, a file another
+    // program is saving, and the files an excel file may not replace.
+    {593, u"このファイルは読み込んだ後に他のプログラムによって変更されています。",
+     u"This file was changed by another program after it was read."},
+    {594, u"上書きしますか？", u"Do you overwrite it ?"},
+    {595, u"このファイルは他のプログラムが保存中です。データは保存されていません。",
+     u"This file is being saved by another program. Data is not saved."},
+    {596, u"使用中のデータファイルにExcelファイルを上書きすることはできません。",
+     u"An excel file cannot be written over a data file in use."},
+    {597, u"このファイルへの書き込みは許可されていません。", u"You are not allowed to write this file."},
 });
 
 constexpr bool SortedByIdOnce() {

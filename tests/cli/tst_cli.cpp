@@ -1,3 +1,4 @@
+#include "platform/FileLock.h"
 #include "tests/support/DefinitionBuilder.h"
 
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <memory>
+
 namespace {
 
 struct Run {
@@ -18,8 +22,11 @@ struct Run {
     QByteArray err;
 };
 
-Run RunCli(const QStringList& arguments, const QString& workFolder = QString()) {
+Run RunCli(const QStringList& arguments, const QString& workFolder = QString(),
+           const QString& standardOutputFile = QString()) {
     QProcess process;
+    if (!standardOutputFile.isEmpty())
+        process.setStandardOutputFile(standardOutputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!workFolder.isEmpty())
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), workFolder);
@@ -71,6 +78,11 @@ private slots:
     void setRefusesInvalidValuesAndWritesNothing_data();
     void setRefusesInvalidValuesAndWritesNothing();
     void setIntoOtherTablesAndReadOnlyFiles();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
+    void controlCharactersNeverReachTheTerminal();
+    void concurrentSetsLoseNothing();
+    void setWaitsForAFileLockedElsewhere();
 };
 
 void CliTest::defsPrintsTheSampleDefinitions() {
@@ -202,7 +214,16 @@ void CliTest::dumpRefusesFilesAndUsage_data() {
         << "VOKG9.dat" << 65536 << "" << 4 << QByteArray("File size must be as follows.\n\n131072");
     QTest::newRow("other extension") << "DATA.BIN" << 65536 << "" << 4
                                      << QByteArray("Extension must be as follows\n\n*.dsg, VOKG*.dat");
-    QTest::newRow("table out of range") << "OK.DSG" << 65536 << ":9" << 2 << QByteArray("no table 9");
+    QTest::newRow("table 9 of a design file")
+        << "OK.DSG" << 65536 << ":9" << 2 << QByteArray("the table number 9 is out of range");
+    QTest::newRow("table 17 of a machine file")
+        << "VOKG1.dat" << 131072 << ":17" << 2 << QByteArray("VOKG1.dat has tables 1 to 16");
+    QTest::newRow("table 0") << "OK.DSG" << 65536 << ":0" << 2
+                             << QByteArray("the table number 0 is out of range");
+    QTest::newRow("table -1") << "OK.DSG" << 65536 << ":-1" << 2
+                              << QByteArray("the table number -1 is out of range");
+    QTest::newRow("table past 32 bits") << "OK.DSG" << 65536 << ":4294967297" << 2
+                                        << QByteArray("the table number 4294967297 is out of range");
 }
 
 void CliTest::dumpRefusesFilesAndUsage() {
@@ -346,6 +367,16 @@ void CliTest::setRefusesInvalidValuesAndWritesNothing_data() {
     QTest::newRow("axis over 99") << "feed.X_T2_B[30]=100" << QByteArray("Max = 99");
     QTest::newRow("other value 0") << "feed.other[0]=0" << QByteArray("Min = 1\nMax = 100");
     QTest::newRow("special without password") << "SPECIAL/DB5=ON" << QByteArray("no digital");
+    // Numbers and indexes that do not fit are refused, never wrapped to 0.
+    QTest::newRow("index past 32 bits") << "feed.X_P1_A[4294967296]=5" << QByteArray("entries 0 to 30");
+    QTest::newRow("pitch index past 32 bits")
+        << "feed.pitch.X_P1[4294967297]=5" << QByteArray("entries 0 to 49");
+    QTest::newRow("number past a double")
+        << "MACHINE/BUZVOL=1e400" << QByteArray("Input value is out of range.");
+    QTest::newRow("number past 32 bits")
+        << "MACHINE/BUZVOL=4294967296" << QByteArray("Input value is out of range.");
+    QTest::newRow("two equals signs") << "BUZVOL==5" << QByteArray("\"=5\" is not a number");
+    QTest::newRow("number then text") << "BUZVOL=5x" << QByteArray("\"5x\" is not a number");
 }
 
 void CliTest::setRefusesInvalidValuesAndWritesNothing() {
@@ -379,6 +410,125 @@ void CliTest::setIntoOtherTablesAndReadOnlyFiles() {
         RunCli({QStringLiteral("set"), copy.dsg + QStringLiteral(":3"), QStringLiteral("header.version=1")});
     QCOMPARE(run.status, 3);
     QCOMPARE(copy.Bytes(), after);
+}
+
+void CliTest::outputThatCannotBeWrittenFails_data() {
+    QTest::addColumn<QStringList>("arguments");
+    const QString sample = Sample(QStringLiteral("SAMPLE.DSG"));
+    QTest::newRow("defs") << QStringList{QStringLiteral("defs")};
+    QTest::newRow("dump") << QStringList{QStringLiteral("dump"), sample};
+    QTest::newRow("diff as text") << QStringList{QStringLiteral("diff"), sample,
+                                                 sample + QStringLiteral(":2")};
+    QTest::newRow("diff as JSON") << QStringList{QStringLiteral("diff"), sample,
+                                                 sample + QStringLiteral(":2"), QStringLiteral("--json")};
+}
+
+void CliTest::outputThatCannotBeWrittenFails() {
+    QFETCH(QStringList, arguments);
+    // A device that is always full: nothing of the listing arrives, as on a full disk.
+    const Run run = RunCli(arguments, QString(), QStringLiteral("/dev/full"));
+    QCOMPARE(run.status, 7);
+    QVERIFY2(run.err.contains("vokg-cli: the output could not be written: No space left on device"),
+             run.err.constData());
+}
+
+void CliTest::controlCharactersNeverReachTheTerminal() {
+    SampleCopy copy;
+    // A model name holding an escape sequence and a DEL, as a damaged or hostile file may.
+    QFile file(copy.dsg);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(0));
+    file.write(QByteArray("A\x1b[2J\x7fZ"));
+    file.close();
+    Run run = RunCli({QStringLiteral("diff"), copy.dsg, Sample(QStringLiteral("SAMPLE.DSG"))});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.out.startsWith("header.model: \"A\\u001B[2J\\u007FZ\" -> \"VK-2300\"\n"),
+             run.out.constData());
+    QVERIFY(!run.out.contains('\x1b') && !run.out.contains('\x7f'));
+
+    run = RunCli({QStringLiteral("dump"), copy.dsg});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("\"model\":\"A\\u001B[2J\\u007FZ\""));
+    QVERIFY(!run.out.contains('\x1b') && !run.out.contains('\x7f'));
+    const QJsonObject header = QJsonDocument::fromJson(run.out).object()[QStringLiteral("header")].toObject();
+    QCOMPARE(header[QStringLiteral("model")].toString(), QStringLiteral("A\x1b[2J\x7fZ"));
+
+    // A message that names a path shows the path's control characters too, and keeps its lines.
+    const QString hostile = QDir(copy.folder.path()).filePath(QStringLiteral("X\x1b]0;owned\x07.DSG"));
+    run = RunCli({QStringLiteral("dump"), hostile});
+    QCOMPARE(run.status, 4);
+    QVERIFY2(run.err.contains("Cannot find following file. Cannot read data.\n\n"), run.err.constData());
+    QVERIFY2(run.err.contains("X\\u001B]0;owned\\u0007.DSG"), run.err.constData());
+    QVERIFY(!run.err.contains('\x1b') && !run.err.contains('\x07'));
+}
+
+namespace {
+
+QProcess* StartCli(const QStringList& arguments, QObject* parent) {
+    auto* process = new QProcess(parent);
+    process->start(QStringLiteral(VOKG_BINARY_DIR "/bin/vokg-cli"), arguments);
+    return process;
+}
+
+// AREAX and feed X_P1_A[3] of table 1, as dump shows them.
+std::pair<int, int> AreaAndFeed(const QString& dsg) {
+    const QJsonObject dump = QJsonDocument::fromJson(RunCli({QStringLiteral("dump"), dsg}).out).object();
+    return {
+        Digital(dump, QStringLiteral("MACHINE"), QStringLiteral("AREAX"))[QStringLiteral("value")].toInt(),
+        dump[QStringLiteral("feed")][QStringLiteral("X_P1_A")].toArray()[3].toInt()};
+}
+
+} // namespace
+
+// Two sets on one file at the same moment, again and again: each either wrote its change, which
+// is then in the file, or was refused with a clear message. None is lost while reporting success.
+void CliTest::concurrentSetsLoseNothing() {
+    // The refusals a set may give: the other one kept the file too long, or changed it first.
+    const QByteArray busy("This file is being saved by another program. Data is not saved.");
+    const QByteArray changed("This file was changed by another program after it was read.");
+    for (int pair = 0; pair < 12; ++pair) {
+        SampleCopy copy;
+        QObject owner;
+        QProcess* area =
+            StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAX=200")}, &owner);
+        QProcess* feed =
+            StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("feed.X_P1_A[3]=12")}, &owner);
+        QVERIFY(area->waitForFinished(60000) && feed->waitForFinished(60000));
+        const auto [areaValue, feedValue] = AreaAndFeed(copy.dsg);
+        const QString where = QStringLiteral("pair %1: AREAX %2 (exit %3), X_P1_A[3] %4 (exit %5)")
+                                  .arg(pair)
+                                  .arg(areaValue)
+                                  .arg(area->exitCode())
+                                  .arg(feedValue)
+                                  .arg(feed->exitCode());
+        for (QProcess* process : {area, feed}) {
+            QVERIFY2(process->exitCode() == 0 || process->exitCode() == 7, qPrintable(where));
+            if (process->exitCode() == 7) {
+                const QByteArray error = process->readAllStandardError();
+                QVERIFY2(error.contains(busy) || error.contains(changed), qPrintable(where + error));
+            }
+        }
+        if (area->exitCode() == 0)
+            QVERIFY2(areaValue == 200, qPrintable(where));
+        if (feed->exitCode() == 0)
+            QVERIFY2(feedValue == 12, qPrintable(where));
+    }
+}
+
+// While another program holds the design file, set waits, then reads what is there and writes.
+void CliTest::setWaitsForAFileLockedElsewhere() {
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    auto holder = std::make_unique<platform::FileLock>(copy.dsg);
+    QCOMPARE(holder->Lock(std::chrono::milliseconds(0)), platform::FileLock::State::Locked);
+    QObject owner;
+    QProcess* set = StartCli({QStringLiteral("set"), copy.dsg, QStringLiteral("MACHINE/AREAX=200")}, &owner);
+    QVERIFY(!set->waitForFinished(2000)); // still waiting for the lock
+    QCOMPARE(copy.Bytes(), before);
+    holder.reset();
+    QVERIFY(set->waitForFinished(60000));
+    QVERIFY2(set->exitCode() == 0, set->readAllStandardError().constData());
+    QCOMPARE(AreaAndFeed(copy.dsg).first, 200);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 using namespace vokg;
 using platform::FileDialogResult;
 
@@ -344,6 +346,58 @@ private slots:
         QCOMPARE(print->DispExcel(), secondAnswer);
         QCOMPARE(services_.settings.contains(QStringLiteral("LatestExcelFile")), secondAnswer);
         QVERIFY(!QFileInfo::exists(Path(QStringLiteral("bak_busy.xlsx"))));
+    }
+
+    // The data files being printed (by any name for them) and a read-only file are never
+    // replaced by a workbook: the dialog says why and asks again.
+    void dataAndReadOnlyFilesAreRefused_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("message");
+        const QString inUse = QStringLiteral("An excel file cannot be written over a data file in use.");
+        QTest::newRow("the user file") << "S.DSG" << inUse;
+        QTest::newRow("its companion") << "S.DSK" << inUse;
+        QTest::newRow("the comparison file") << "C.DSG" << inUse;
+        QTest::newRow("a link to the user file") << "link.xlsx" << inUse;
+        QTest::newRow("another name of the companion") << "hard.xlsx" << inUse;
+        QTest::newRow("a read-only workbook")
+            << "locked.xlsx" << QStringLiteral("You are not allowed to write this file.");
+    }
+    void dataAndReadOnlyFilesAreRefused() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, message);
+        for (const char* name : {"S.DSG", "S.DSK", "C.DSG", "locked.xlsx"}) {
+            QFile file(Path(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        QVERIFY(QFile::link(Path(QStringLiteral("S.DSG")), Path(QStringLiteral("link.xlsx"))));
+        QVERIFY(::link(QFile::encodeName(Path(QStringLiteral("S.DSK"))).constData(),
+                       QFile::encodeName(Path(QStringLiteral("hard.xlsx"))).constData()) == 0);
+        QVERIFY(QFile::setPermissions(Path(QStringLiteral("locked.xlsx")), QFileDevice::ReadOwner |
+                                                                               QFileDevice::ReadGroup |
+                                                                               QFileDevice::ReadOther));
+        const QString target = Path(chosen);
+        QFile original(target);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+        original.close();
+
+        const auto print = MakePrint(QStringLiteral("BASIC"));
+        print->SetFilesInUse(
+            {Path(QStringLiteral("S.DSG")), Path(QStringLiteral("S.DSK")), Path(QStringLiteral("C.DSG"))});
+        // "Always overwrite" with the refused file stored asks as well.
+        services_.settings.insert(QStringLiteral("LatestExcelFile"), target);
+        print->SetDoesOverWrite(true);
+        prompter_.QueueFile(FileDialogResult{Path(QStringLiteral("ok.xlsx")), 1});
+
+        QVERIFY(print->StartPrinting(true));
+        QCOMPARE(PromptKinds(), (QStringList{"message", "save"}));
+        QCOMPARE(prompter_.MessageTexts(), QStringList{message + QStringLiteral("\n\n") + target});
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
+        QCOMPARE(print->ExcelFile(), Path(QStringLiteral("ok.xlsx")));
+        QCOMPARE(ModeColumn(workbookreadback::Read(print->ExcelFile())), (QStringList{"BASIC", "BASIC"}));
+        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("bak_") + QFileInfo(target).fileName())));
     }
 
     void failedSaveGivesMessage55() {

@@ -2,11 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using workbookreadback::Cell;
 
@@ -151,8 +155,8 @@ private slots:
         QTest::newRow("missing file")
             << QStringList{Sample(QStringLiteral("NONE.DSG")), QStringLiteral("OUT")} << 4
             << "Cannot find following file";
-        QTest::newRow("no such table")
-            << QStringList{user + QStringLiteral(":9"), QStringLiteral("OUT")} << 2 << "there is no table 9";
+        QTest::newRow("no such table") << QStringList{user + QStringLiteral(":9"), QStringLiteral("OUT")} << 2
+                                       << "the table number 9 is out of range";
         QTest::newRow("missing folder")
             << QStringList{user, QStringLiteral("missing/OUT")} << 7 << "Failed to create excel file.";
     }
@@ -192,6 +196,91 @@ private slots:
             QDir(dir_.path())
                 .entryList({QStringLiteral(".again*"), QStringLiteral("bak_*")}, QDir::Files | QDir::Hidden),
             QStringList());
+    }
+
+    // A workbook never replaces the data it is made from, by whatever name, nor a read-only file.
+    void neverWritesOverItsDataOrAReadOnlyFile_data() {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("message");
+        const QString inUse = QStringLiteral("An excel file cannot be written over a data file in use.");
+        QTest::newRow("the design file") << "S.DSG" << inUse;
+        QTest::newRow("its companion") << "S.DSK" << inUse;
+        QTest::newRow("the comparison file") << "C.DSG" << inUse;
+        QTest::newRow("the comparison's companion") << "C.DSK" << inUse;
+        QTest::newRow("a link to the design file") << "link.xlsx" << inUse;
+        QTest::newRow("another name of the companion") << "hard.xlsx" << inUse;
+        QTest::newRow("a read-only file")
+            << "locked.xlsx" << QStringLiteral("You are not allowed to write this file.");
+    }
+    void neverWritesOverItsDataOrAReadOnlyFile() {
+        QFETCH(QString, out);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const auto at = [&](const QString& name) { return QDir(folder.path()).filePath(name); };
+        for (const QString& name : {QStringLiteral("S"), QStringLiteral("C")}) {
+            QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), at(name + QStringLiteral(".DSG"))));
+            QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), at(name + QStringLiteral(".DSK"))));
+        }
+        {
+            QFile locked(at(QStringLiteral("locked.xlsx")));
+            QVERIFY(locked.open(QIODevice::WriteOnly));
+            locked.write("kept");
+        }
+        QVERIFY(QFile::setPermissions(at(QStringLiteral("locked.xlsx")), QFileDevice::ReadOwner));
+        QVERIFY(QFile::link(at(QStringLiteral("S.DSG")), at(QStringLiteral("link.xlsx"))));
+        QVERIFY(::link(QFile::encodeName(at(QStringLiteral("S.DSK"))).constData(),
+                       QFile::encodeName(at(QStringLiteral("hard.xlsx"))).constData()) == 0);
+        QFile target(at(out));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        const QByteArray before = target.readAll();
+        target.close();
+
+        const Run run =
+            RunCli({QStringLiteral("export-xlsx"), at(QStringLiteral("S.DSG")), at(out),
+                    QStringLiteral("--compare"), at(QStringLiteral("C.DSG")) + QStringLiteral(":2")});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(QString::fromUtf8(run.err).contains(message + QStringLiteral("\n\n") + at(out)),
+                 run.err.constData());
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), before);
+        QVERIFY(QFileInfo(at(QStringLiteral("link.xlsx"))).isSymLink());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
+    }
+
+    // A failure report that names a path with control characters shows them, never obeys them.
+    void failureReportsShowControlCharacters() {
+        const QString out = Out(QStringLiteral("no\x1b[2Jdir/out.xlsx"));
+        const Run run = RunCli({QStringLiteral("export-xlsx"), Sample(QStringLiteral("SAMPLE.DSG")), out});
+        QCOMPARE(run.status, 7);
+        QVERIFY2(run.err.contains("ERROR: PrintToExcel  The folder of the workbook"), run.err.constData());
+        QVERIFY2(run.err.contains("no\\u001B[2Jdir/out.xlsx"), run.err.constData());
+        QVERIFY(!run.err.contains('\x1b'));
+    }
+
+    // A model name holding an escape sequence: the page header shows it, the workbook opens, and
+    // the file gets the mode the user's umask gives (the command inherits it).
+    void controlCharactersKeepTheWorkbookWhole() {
+        const QString dsg = Out(QStringLiteral("ESC.DSG"));
+        QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSG")), dsg));
+        QVERIFY(QFile::copy(Sample(QStringLiteral("SAMPLE.DSK")), Out(QStringLiteral("ESC.DSK"))));
+        QFile::setPermissions(dsg, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile file(dsg);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.write(QByteArray("A\x1b[2JZ"));
+        file.close();
+        const QString out = Out(QStringLiteral("esc.xlsx"));
+        const mode_t previous = ::umask(0022);
+        const Run run = RunCli({QStringLiteral("export-xlsx"), dsg, out});
+        ::umask(previous);
+        QVERIFY2(run.status == 0, run.err.constData());
+        QString error;
+        const QJsonObject book = workbookreadback::Read(out, &error);
+        QVERIFY2(!book.isEmpty(), qPrintable(error));
+        QVERIFY2(book[QStringLiteral("headerCenter")].toString().contains(QStringLiteral("=[A\\u001B[2JZ")),
+                 qPrintable(book[QStringLiteral("headerCenter")].toString()));
+        QCOMPARE(QFileInfo(out).permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
 };
 

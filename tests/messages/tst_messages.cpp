@@ -82,7 +82,11 @@ void MessagesTest::composesTextWithDetails_data() {
                                            "Number of character must be less than as follows.\n\nTrue");
     QTest::newRow("whole double detail")
         << 9 << QVariantList{131072.0} << QStringLiteral("File size must be as follows.\n\n131072");
-    QTest::newRow("number past the table") << 103 << QVariantList{} << QString();
+    QTest::newRow("changed by another program")
+        << 103 << QVariantList{QStringLiteral("/d/S.DSG")}
+        << QStringLiteral("This file was changed by another program after it was read.\n\n/d/S.DSG\n\n"
+                          "Do you overwrite it ?");
+    QTest::newRow("number past the table") << 200 << QVariantList{} << QString();
 }
 
 void MessagesTest::composesTextWithDetails() {

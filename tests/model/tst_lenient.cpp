@@ -43,6 +43,8 @@ private slots:
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("second number ignored") << "4 5" << 4.0;
+        QTest::newRow("past a double") << "1e400" << qInf();
+        QTest::newRow("past a double, negative") << "-1e400x" << -qInf();
     }
     void leadingNumber() {
         QFETCH(QString, text);
@@ -95,6 +97,34 @@ private slots:
         QCOMPARE(LenientInt16(QStringLiteral("&H7FFF")), qint16(32767));
         QVERIFY(!Rounded([] { return qint64(LenientInt16(QStringLiteral("&H8000"))); }));
         QVERIFY(!Rounded([] { return qint64(LenientInt32(QStringLiteral("99999999999"))); }));
+        QVERIFY(!Rounded([] { return qint64(LenientInt32(QStringLiteral("1e400"))); }));
+    }
+
+    // A whole typed value: the whole text is the number, and it fits; nothing becomes 0.
+    void exactWholeNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint32>("value");
+        QTest::newRow("plain") << "7" << true << 7;
+        QTest::newRow("blanks around") << " -12 " << true << -12;
+        QTest::newRow("tie to even") << "2.5" << true << 2;
+        QTest::newRow("hex") << "&HFF" << true << 255;
+        QTest::newRow("exponent") << "1.5e2" << true << 150;
+        QTest::newRow("32-bit top") << "2147483647" << true << 2147483647;
+        QTest::newRow("past 32 bits") << "4294967296" << false << 0;
+        QTest::newRow("past a double") << "1e400" << false << 0;
+        QTest::newRow("an equals sign first") << "=5" << false << 0;
+        QTest::newRow("number then text") << "5x" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+    }
+    void exactWholeNumber() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(qint32, value);
+        const std::optional<qint32> number = ExactInt32(text);
+        QCOMPARE(number.has_value(), valid);
+        if (valid)
+            QCOMPARE(*number, value);
     }
 
     void numericTest_data() {
@@ -113,6 +143,7 @@ private slots:
         QTest::newRow("point alone") << "." << false;
         QTest::newRow("sign alone") << "+" << false;
         QTest::newRow("two numbers") << "1 2" << false;
+        QTest::newRow("past a double") << "1e400" << true;
     }
     void numericTest() {
         QFETCH(QString, text);

@@ -224,28 +224,34 @@ private slots:
     void defaultExtension_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("always");
         QTest::addColumn<QString>("result");
         QTest::newRow("none typed") << "/d/out"
-                                    << "dsg"
-                                    << "/d/out.dsg";
+                                    << "dsg" << false << "/d/out.dsg";
         QTest::newRow("with dot") << "/d/out"
-                                  << ".xls"
-                                  << "/d/out.xls";
+                                  << ".xls" << false << "/d/out.xls";
         QTest::newRow("own extension kept") << "/d/out.txt"
-                                            << "dsg"
-                                            << "/d/out.txt";
+                                            << "dsg" << false << "/d/out.txt";
         QTest::newRow("dot in folder only") << "/d.v2/out"
-                                            << "dsg"
-                                            << "/d.v2/out.dsg";
+                                            << "dsg" << false << "/d.v2/out.dsg";
         QTest::newRow("no default") << "/d/out"
-                                    << ""
-                                    << "/d/out";
+                                    << "" << false << "/d/out";
+        QTest::newRow("always, none typed") << "/d/abc"
+                                            << "DSG" << true << "/d/abc.DSG";
+        QTest::newRow("always, another extension") << "/d/abc.x"
+                                                   << "DSG" << true << "/d/abc.x.DSG";
+        QTest::newRow("always, in another case") << "/d/abc.dsg"
+                                                 << "DSG" << true << "/d/abc.dsg";
     }
     void defaultExtension() {
         QFETCH(QString, name);
         QFETCH(QString, extension);
+        QFETCH(bool, always);
         QFETCH(QString, result);
-        QCOMPARE(QtPrompter::WithDefaultExtension(name, extension), result);
+        FileDialogRequest request;
+        request.defaultExtension = extension;
+        request.extensionAlways = always;
+        QCOMPARE(platform::SaveFileName(request, name), result);
     }
 
     void openDialogUsesFiltersAndIndex() {
@@ -345,6 +351,73 @@ private slots:
         QCOMPARE(result.has_value(), !confirm);
         if (result)
             QCOMPARE(result->path, dir.filePath("old.dsg"));
+    }
+
+    // The overwrite question is about the name that will be written, extension included:
+    // "abc" typed where "abc.dsg" exists asks about "abc.dsg".
+    void saveAsksAboutTheNameItWrites_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("always");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension typed, replaced") << "abc"
+                                                      << "DSG" << true << "abc.DSG" << true << "abc.DSG";
+        QTest::newRow("no extension typed, kept") << "abc"
+                                                  << "DSG" << true << "abc.DSG" << false << "";
+        QTest::newRow("another extension typed") << "abc.x"
+                                                 << "DSG" << true << "abc.x.DSG" << false << "";
+        QTest::newRow("extension typed in another case") << "abc.dsg"
+                                                         << "DSG" << true << "abc.dsg" << true << "abc.dsg";
+        QTest::newRow("own extension kept") << "book"
+                                            << "xlsx" << false << "book.xlsx" << false << "";
+        QTest::newRow("only the bare name exists") << "abc"
+                                                   << "DSG" << true << "abc" << true << "abc.DSG";
+    }
+    void saveAsksAboutTheNameItWrites() {
+        QFETCH(QString, typed);
+        QFETCH(QString, extension);
+        QFETCH(bool, always);
+        QFETCH(QString, existing);
+        QFETCH(bool, replace);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const bool asks = existing != typed || existing == written;
+        QString question;
+        QFileDialog* fileDialog = nullptr;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            fileDialog = dialog;
+            // Only where a question is due: a watcher left waiting would answer a later test's box.
+            if (asks) {
+                WhenShown<QMessageBox>(
+                    [&](QMessageBox* box) {
+                        question = box->text();
+                        box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                        if (!replace) // still open after No: the user gives up
+                            QTimer::singleShot(10, fileDialog, [&] { fileDialog->reject(); });
+                    },
+                    dialog);
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+            static_cast<QDialog*>(dialog)->accept(); // virtual: the dialog's own checks run
+        });
+        FileDialogRequest request;
+        request.initialFolder = dir.path();
+        request.filter = "Design file|*.dsg";
+        request.defaultExtension = extension;
+        request.extensionAlways = always;
+        QtPrompter prompter;
+        const auto result = prompter.SaveFile(request);
+        if (asks)
+            QCOMPARE(question,
+                     QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(existing));
+        QCOMPARE(result.has_value(), !written.isEmpty());
+        if (result)
+            QCOMPARE(result->path, dir.filePath(written));
     }
 };
 

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace platform;
 using workbookreadback::Cell;
 
@@ -516,6 +518,79 @@ private slots:
         QCOMPARE(application.WorkbookCount(), 1);
         application.Quit();
         QCOMPARE(application.WorkbookCount(), 0);
+    }
+
+    // Texts from data files may hold control characters: they stay visible, the workbook stays
+    // well-formed (another reader opens it) and a tab or line break in a cell stays what it is.
+    void controlCharactersStayVisible_data() {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("cellShown");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("headerShown");
+        QTest::newRow("escape sequence") << "A\x1b[2JZ"
+                                         << "A\\u001B[2JZ"
+                                         << "M=[\x1b]0;x\x07]"
+                                         << "M=[\\u001B]0;x\\u0007]";
+        QTest::newRow("NUL, DEL and C1")
+            << QString::fromUtf16(u"a\u0000b\u007Fc\u009Bd", 7) << "a\\u0000b\\u007Fc\\u009Bd"
+            << QString::fromUtf16(u"h\u0085i") << "h\\u0085i";
+        QTest::newRow("tab and line break") << "one\ttwo\nthree"
+                                            << "one\ttwo\nthree"
+                                            << "tab\there"
+                                            << "tab\there";
+        QTest::newRow("form feed and vertical tab") << "x\fy\vz"
+                                                    << "x\\u000Cy\\u000Bz"
+                                                    << "p\fq"
+                                                    << "p\\u000Cq";
+    }
+    void controlCharactersStayVisible() {
+        QFETCH(QString, cell);
+        QFETCH(QString, cellShown);
+        QFETCH(QString, header);
+        QFETCH(QString, headerShown);
+        QTemporaryDir folder;
+        SheetApplication application;
+        SheetWorkbook& book = application.AddWorkbook();
+        SheetWorksheet& sheet = book.Worksheets(1);
+        sheet.Cells(1, 1).SetValue(cell);
+        sheet.PageSetup().SetCenterHeader(QStringLiteral("&10") + header);
+        sheet.PageSetup().SetCenterFooter(header);
+        QCOMPARE(sheet.Cells(1, 1).Value().toString(), cellShown);
+        QCOMPARE(sheet.PageSetup().CenterHeader(), QStringLiteral("&10") + headerShown);
+        QCOMPARE(sheet.PageSetup().CenterFooter(), headerShown);
+
+        const QString path = folder.filePath(QStringLiteral("control.xlsx"));
+        book.SaveAs(path);
+        QString error;
+        const QJsonObject read = workbookreadback::Read(path, &error);
+        QVERIFY2(!read.isEmpty(), qPrintable(error));
+        QCOMPARE(Cell(read, QStringLiteral("A1"))[QStringLiteral("value")].toString(), cellShown);
+        QCOMPARE(read[QStringLiteral("headerCenter")].toString(), headerShown);
+    }
+
+    // A workbook is an ordinary document: it gets the mode the user's umask gives every new file.
+    void workbooksGetTheUsersFileMode_data() {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("022") << 0022 << 0644;
+        QTest::newRow("027") << 0027 << 0640;
+        QTest::newRow("002") << 0002 << 0664;
+    }
+    void workbooksGetTheUsersFileMode() {
+        QFETCH(int, mask);
+        QFETCH(int, mode);
+        QTemporaryDir folder;
+        SheetApplication application;
+        SheetWorkbook& book = application.AddWorkbook();
+        book.Worksheets(1).Cells(1, 1).SetValue(QStringLiteral("shared"));
+        const mode_t previous = ::umask(static_cast<mode_t>(mask));
+        const QString path = folder.filePath(QStringLiteral("mode.xlsx"));
+        const int code = ErrorCode([&] { book.SaveAs(path); });
+        ::umask(previous);
+        QCOMPARE(code, 0);
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QCOMPARE(static_cast<int>(status.st_mode & 07777), mode);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "model/COkuris.h"
 #include "model/CSelectTable.h"
 #include "model/TableFile.h"
+#include "platform/FileLock.h"
 #include "shell/AccessLevels.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
@@ -13,10 +14,13 @@
 #include "shell/Startup.h"
 #include "tests/shell/ShellFixture.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
+#include <chrono>
 #include <functional>
 
 using vokg::FileOpen;
@@ -104,10 +108,16 @@ private slots:
     void failedReadLeavesTheModelAsItWas();
     void missingCompanionIsReported();
     void saveAsWritesTheFileAndItsCompanion();
+    void saveAsAsksAboutTheNameItWrites();
+    void saveAsWithoutTheSourceCompanionWritesNothing();
     void longBaseNameAsksAgain();
     void saveToOtherTablesKeepsTheOtherTables();
     void spaceCheckRefusesBeforeWriting();
     void interruptedReplaceLeavesTheTarget();
+    void saveAsksWhenAnotherProgramChangedTheFile_data();
+    void saveAsksWhenAnotherProgramChangedTheFile();
+    void saveHoldsTheLockWhileItReplaces();
+    void saveWaitsForAnotherProgramsLock();
     void tablePasswordAsksUntilRightOrCancelled();
     void modePasswordsAreExact();
     void cancelledOpenKeepsTheAuthorAndPassword();
@@ -292,6 +302,47 @@ void OpenSaveTest::saveAsWritesTheFileAndItsCompanion() {
     QCOMPARE(after.mid(4 * vokg::kTableSize), before.mid(4 * vokg::kTableSize));
 }
 
+void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
+    const QString existing = session.fixture.PathOf(QStringLiteral("abc.DSG"));
+    QVERIFY(QFile::copy(session.dsg, existing));
+    QVERIFY(QFile::copy(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK")),
+                        session.fixture.PathOf(QStringLiteral("abc.DSK"))));
+    const QByteArray before = ReadFile(existing);
+    auto& prompter = session.fixture.Prompter();
+    // "abc" typed: the question is about abc.DSG; No keeps the dialog, which is then cancelled.
+    prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    prompter.QueueAnswer(platform::Answer::No);
+    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QCOMPARE(prompter.Prompts().last().what, QStringLiteral("overwrite"));
+    QCOMPARE(prompter.Prompts().last().text, existing);
+    QCOMPARE(ReadFile(existing), before);
+    QCOMPARE(session.App().State().userPath, session.dsg);
+    // Yes replaces it.
+    prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    prompter.QueueAnswer(platform::Answer::Yes);
+    QVERIFY(session.Save().SaveAllFiles(1, false));
+    QVERIFY(ReadFile(existing) != before);
+    QCOMPARE(session.App().State().userPath, existing);
+}
+
+void OpenSaveTest::saveAsWithoutTheSourceCompanionWritesNothing() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(QFile::remove(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK"))));
+    session.fixture.Prompter().QueueFile(
+        platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
+    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QCOMPARE(session.fixture.Prompter().MessageTexts(),
+             QStringList{QStringLiteral(
+                 "Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")});
+    QVERIFY(!QFileInfo::exists(session.fixture.PathOf(QStringLiteral("abc.DSG"))));
+    QVERIFY(!QFileInfo::exists(session.fixture.PathOf(QStringLiteral("abc.DSK"))));
+    QCOMPARE(session.App().State().userPath, session.dsg);
+}
+
 void OpenSaveTest::longBaseNameAsksAgain() {
     Session session;
     QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
@@ -373,6 +424,129 @@ void OpenSaveTest::interruptedReplaceLeavesTheTarget() {
     QDir folder(session.fixture.Folder());
     QCOMPARE(folder.entryList(QStringList{QStringLiteral("SAMPLE.DSG*")}, QDir::Files),
              QStringList{QStringLiteral("SAMPLE.DSG")});
+}
+
+namespace {
+
+const QString kChangedElsewhere =
+    QStringLiteral("This file was changed by another program after it was read.");
+
+// Runs the command-line companion and returns its exit status.
+int RunCli(const QStringList& arguments, QByteArray* error = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral(VOKG_BINARY_DIR "/bin/vokg-cli"), arguments);
+    if (!process.waitForFinished(60000))
+        return -1;
+    if (error != nullptr)
+        *error = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+// Between the open and the save another program changes the file: the save asks, No keeps the
+// other program's bytes, Yes writes. The time and size alone do not decide: a change that keeps
+// both is seen by its bytes.
+void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile_data() {
+    QTest::addColumn<bool>("sameSizeAndTime");
+    QTest::newRow("a set in another process") << false;
+    QTest::newRow("same size and time, other bytes") << true;
+}
+
+void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile() {
+    QFETCH(bool, sameSizeAndTime);
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
+    const QByteArray opened = ReadFile(session.dsg);
+    if (sameSizeAndTime) {
+        const QDateTime modified = QFileInfo(session.dsg).lastModified();
+        QFile file(session.dsg);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(vokg::kTableSize + 10));
+        file.write("7.77");
+        QVERIFY(file.flush()); // the bytes reach the file before its time is put back
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
+    } else {
+        QByteArray error;
+        QVERIFY2(RunCli({QStringLiteral("set"), session.dsg + QStringLiteral(":2"),
+                         QStringLiteral("header.version=7.77")},
+                        &error) == 0,
+                 error.constData());
+    }
+    const QByteArray changed = ReadFile(session.dsg);
+    if (sameSizeAndTime)
+        QCOMPARE(QFileInfo(session.dsg).lastModified().toMSecsSinceEpoch(),
+                 session.App().State().userFileRead.modifiedMs);
+    QCOMPARE(changed.mid(vokg::kTableSize + 10, 4), QByteArray("7.77"));
+    auto& prompter = session.fixture.Prompter();
+    prompter.Clear();
+    prompter.QueueAnswer(platform::Answer::No);
+    QVERIFY(!session.Save().SaveAllFiles(0, true));
+    QCOMPARE(prompter.MessageTexts(), QStringList{kChangedElsewhere + QStringLiteral("\n\n") + session.dsg +
+                                                  QStringLiteral("\n\nDo you overwrite it ?")});
+    QCOMPARE(prompter.Prompts().last().kind, 7); // No is the default answer
+    QCOMPARE(ReadFile(session.dsg), changed);
+    // Yes writes; the file then is what this run wrote, and the next save asks nothing.
+    prompter.Clear();
+    prompter.QueueAnswer(platform::Answer::Yes);
+    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QCOMPARE(prompter.MessageTexts().size(), 1);
+    const QByteArray saved = ReadFile(session.dsg);
+    QVERIFY(saved.left(vokg::kTableSize) != opened.left(vokg::kTableSize));
+    prompter.Clear();
+    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QVERIFY(prompter.Prompts().isEmpty());
+}
+
+// The program's save holds the lock while it replaces the file: a set started in that moment
+// waits for it, then reads the saved file and adds its own change. Both changes are in the file.
+void OpenSaveTest::saveHoldsTheLockWhileItReplaces() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
+    const qint32 edited = FirstDigital(session.App()).UserValue();
+    FileSave save = session.Save();
+    QProcess set;
+    bool setWaited = false;
+    save.SetBeforeReplaceHook([&](const QString&) {
+        set.start(QStringLiteral(VOKG_BINARY_DIR "/bin/vokg-cli"),
+                  {QStringLiteral("set"), session.dsg + QStringLiteral(":2"),
+                   QStringLiteral("header.version=7.77")});
+        setWaited = !set.waitForFinished(2000);
+        return true;
+    });
+    QVERIFY(save.SaveAllFiles(0, true));
+    QVERIFY(setWaited);
+    QVERIFY(set.waitForFinished(60000));
+    QVERIFY2(set.exitCode() == 0, set.readAllStandardError().constData());
+    const QByteArray bytes = ReadFile(session.dsg);
+    QCOMPARE(bytes.mid(vokg::kTableSize + 10, 4), QByteArray("7.77"));
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, true));
+    QCOMPARE(FirstDigital(session.App()).UserValue(), edited);
+}
+
+// Another program keeps the file locked past the wait: nothing is written, and the message
+// says why (no second message about temporary files).
+void OpenSaveTest::saveWaitsForAnotherProgramsLock() {
+    Session session;
+    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
+    const QByteArray before = ReadFile(session.dsg);
+    platform::FileLock other(session.dsg);
+    QCOMPARE(other.Lock(std::chrono::milliseconds(0)), platform::FileLock::State::Locked);
+    FileSave save = session.Save();
+    save.SetLockWait(std::chrono::milliseconds(200));
+    QVERIFY(!save.SaveAllFiles(0, true));
+    QCOMPARE(
+        session.fixture.Prompter().MessageTexts(),
+        QStringList{QStringLiteral("This file is being saved by another program. Data is not saved.\n\n") +
+                    session.dsg});
+    QCOMPARE(ReadFile(session.dsg), before);
+    other.Unlock();
+    QVERIFY(save.SaveAllFiles(0, true));
+    QVERIFY(ReadFile(session.dsg) != before);
 }
 
 void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {

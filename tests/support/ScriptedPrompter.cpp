@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedPrompter.h"
 
+#include <QFileInfo>
+
 namespace testsupport {
 
 platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title,
@@ -37,11 +39,26 @@ ScriptedPrompter::OpenFile(const platform::FileDialogRequest& request) {
 std::optional<platform::FileDialogResult>
 ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
     prompts_.append({QStringLiteral("save"), 0, request.title, request.fileName});
-    if (files_.empty())
-        return std::nullopt;
-    auto file = files_.front();
-    files_.pop_front();
-    return file;
+    // As the real dialog does: the default extension is added first, then replacing an existing
+    // file of that name is asked (an "overwrite" prompt answered from the answer queue); any
+    // answer but Yes keeps the dialog open for the next queued file.
+    for (;;) {
+        if (files_.empty())
+            return std::nullopt;
+        auto file = files_.front();
+        files_.pop_front();
+        if (!file)
+            return file;
+        file->path = platform::SaveFileName(request, file->path);
+        if (!request.confirmOverwrite || !QFileInfo(file->path).isFile())
+            return file;
+        prompts_.append({QStringLiteral("overwrite"), 0, request.title, file->path});
+        const platform::Answer answer = answers_.empty() ? platform::Answer::Cancel : answers_.front();
+        if (!answers_.empty())
+            answers_.pop_front();
+        if (answer == platform::Answer::Yes)
+            return file;
+    }
 }
 
 int ScriptedPrompter::ChooseTable(const platform::TableChoiceRequest& request) {

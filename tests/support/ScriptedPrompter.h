@@ -16,7 +16,7 @@ namespace testsupport {
 class ScriptedPrompter : public platform::Prompter {
 public:
     struct Prompt {
-        QString what; // "message", "input", "open", "save"
+        QString what; // "message", "input", "open", "save", "overwrite" (text: the file replaced)
         int kind = 0; // box kind for messages
         QString title;
         QString text;
