@@ -37,8 +37,7 @@ ModelSnapshot::ModelSnapshot(const App& app) {
     };
     takeCustoms(app.UserCustoms(), userCustoms_);
     takeCustoms(app.ComparisonCustoms(), comparisonCustoms_);
-    kishuName_ = modes.KishuName();
-    dataVersion_ = modes.DataVersion();
+    userHeader_ = modes.UserHeader();
     kishuName2_ = modes.KishuName2();
     dataVersion2_ = modes.DataVersion2();
     const CSelectTable& record = app.SelectTable();
@@ -78,8 +77,7 @@ void ModelSnapshot::Restore(App& app) const {
     };
     putCustoms(app.UserCustoms(), userCustoms_);
     putCustoms(app.ComparisonCustoms(), comparisonCustoms_);
-    modes.SetKishuName(kishuName_);
-    modes.SetDataVersion(dataVersion_);
+    modes.SetUserHeader(userHeader_);
     modes.SetKishuName2(kishuName2_);
     modes.SetDataVersion2(dataVersion2_);
     CSelectTable& record = app.SelectTable();

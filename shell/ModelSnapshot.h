@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CModes.h"
+
 #include <QString>
 
 #include <vector>
@@ -28,7 +30,8 @@ private:
     std::vector<DigitalValues> digitals_;
     std::vector<CustomValues> userCustoms_;
     std::vector<CustomValues> comparisonCustoms_;
-    QString kishuName_, dataVersion_, kishuName2_, dataVersion2_;
+    CModes::Header userHeader_;
+    QString kishuName2_, dataVersion2_;
     QString author_, password_, author2_, password2_;
 };
 

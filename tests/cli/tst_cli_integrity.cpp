@@ -29,6 +29,9 @@ private:
 
 private slots:
     void pitchViewSetBackToTheByteAsRead();
+    void headerFieldsThatDoNotDecodeSurviveASave();
+    void headerAssignmentsThatWouldNotComeBackAreRefused_data();
+    void headerAssignmentsThatWouldNotComeBackAreRefused();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -45,6 +48,52 @@ void CliIntegrityTest::pitchViewSetBackToTheByteAsRead() {
     const QJsonObject feed = QJsonDocument::fromJson(dump.out).object()[QStringLiteral("feed")].toObject();
     QCOMPARE(feed[QStringLiteral("X_P1_A")].toArray()[0].toInt(), 95);
     QCOMPARE(feed[QStringLiteral("pitch")].toObject()[QStringLiteral("X_P1")].toArray()[0].toInt(), 95);
+}
+
+// Another program wrote a model name that ends in half a double-byte character and a data
+// version holding a byte code page 932 cannot map. A save that does not touch the header keeps
+// both fields byte for byte; it used to fail with "Failed to save data.".
+void CliIntegrityTest::headerFieldsThatDoNotDecodeSurviveASave() {
+    SampleCopy copy;
+    const QByteArray header("ABCDEFGHI\x82V\xFD\0\0\0\0\0\0\0\0", 20);
+    QVERIFY(copy.Patch(1, 0, header));
+    const QByteArray before = copy.Bytes();
+    Run run =
+        Cli({QStringLiteral("set"), copy.dsg + QStringLiteral(":1"), QStringLiteral("MACHINE/AREAX=200")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QCOMPARE(copy.Bytes().left(20), header);
+    QVERIFY(copy.Bytes() != before);
+    // Assigning one header text encodes that one; the other stays as it was.
+    run =
+        Cli({QStringLiteral("set"), copy.dsg + QStringLiteral(":1"), QStringLiteral("header.version=2.00")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QCOMPARE(copy.Bytes().left(20), header.left(10) + QByteArray("2.00").leftJustified(10, '\0'));
+}
+
+void CliIntegrityTest::headerAssignmentsThatWouldNotComeBackAreRefused_data() {
+    QTest::addColumn<QString>("assignment");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("escape sequence") << QStringLiteral(u"header.model=A\u001B[2J")
+                                     << QStringLiteral("\"U+001B\" cannot be stored in the data file.");
+    QTest::newRow("line feed") << QStringLiteral(u"header.version=1\n2")
+                               << QStringLiteral("\"U+000A\" cannot be stored in the data file.");
+    QTest::newRow("yen sign") << QStringLiteral(u"header.version=\u00A5100")
+                              << QStringLiteral(u"\"\u00A5\" cannot be stored in the data file.");
+    QTest::newRow("overline") << QStringLiteral(u"header.model=VK\u203E1")
+                              << QStringLiteral(u"\"\u203E\" cannot be stored in the data file.");
+    QTest::newRow("eleven bytes") << QStringLiteral(u"header.model=ミシンミシンA")
+                                  << QStringLiteral(
+                                         "Number of character must be less than as follows.\n\n10");
+}
+void CliIntegrityTest::headerAssignmentsThatWouldNotComeBackAreRefused() {
+    QFETCH(QString, assignment);
+    QFETCH(QString, message);
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    const Run run = Cli({QStringLiteral("set"), copy.dsg, assignment});
+    QCOMPARE(run.status, 6);
+    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    QCOMPARE(copy.Bytes(), before);
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
