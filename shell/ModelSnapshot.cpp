@@ -41,8 +41,7 @@ ModelSnapshot::ModelSnapshot(const App& app) {
     kishuName2_ = modes.KishuName2();
     dataVersion2_ = modes.DataVersion2();
     const CSelectTable& record = app.SelectTable();
-    author_ = record.Author();
-    password_ = record.Password();
+    userRecord_ = record.UserRecord();
     author2_ = record.Author2();
     password2_ = record.Password2();
 }
@@ -81,8 +80,7 @@ void ModelSnapshot::Restore(App& app) const {
     modes.SetKishuName2(kishuName2_);
     modes.SetDataVersion2(dataVersion2_);
     CSelectTable& record = app.SelectTable();
-    record.SetAuthor(author_);
-    record.SetPassword(password_);
+    record.SetUserRecord(userRecord_);
     record.SetAuthor2(author2_);
     record.SetPassword2(password2_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CModes.h"
+#include "model/CSelectTable.h"
 
 #include <QString>
 
@@ -32,7 +33,8 @@ private:
     std::vector<CustomValues> comparisonCustoms_;
     CModes::Header userHeader_;
     QString kishuName2_, dataVersion2_;
-    QString author_, password_, author2_, password2_;
+    CSelectTable::Record userRecord_;
+    QString author2_, password2_;
 };
 
 } // namespace vokg

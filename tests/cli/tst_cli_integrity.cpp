@@ -32,6 +32,7 @@ private slots:
     void headerFieldsThatDoNotDecodeSurviveASave();
     void headerAssignmentsThatWouldNotComeBackAreRefused_data();
     void headerAssignmentsThatWouldNotComeBackAreRefused();
+    void aDamagedPasswordFieldIsKept();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -94,6 +95,28 @@ void CliIntegrityTest::headerAssignmentsThatWouldNotComeBackAreRefused() {
     QCOMPARE(run.status, 6);
     QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
     QCOMPARE(copy.Bytes(), before);
+}
+
+// Table 3 of the sample carries a password. With one stamp byte of its field damaged the field
+// cannot be decoded: the table opens (no answer could be checked), the damage is reported once,
+// and the save writes the field back as it was; the table stays protected. The save used to
+// write sixteen zero bytes, leaving the table without a password.
+void CliIntegrityTest::aDamagedPasswordFieldIsKept() {
+    constexpr int kPassword = 4051;
+    SampleCopy copy;
+    QVERIFY(copy.Patch(3, kPassword + 15, QByteArray(1, char(0xFF))));
+    const QByteArray field = copy.Bytes().mid(2 * 8192 + kPassword, 16);
+    const Run run =
+        Cli({QStringLiteral("set"), copy.dsg + QStringLiteral(":3"), QStringLiteral("MACHINE/AREAX=200")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QCOMPARE(run.err.count("cannot be decoded"), 1);
+    QVERIFY2(run.err.contains("table 3 of") && run.err.contains("the password field"), run.err.constData());
+    QCOMPARE(copy.Bytes().mid(2 * 8192 + kPassword, 16).toHex(), field.toHex());
+    const Run dump = Cli({QStringLiteral("dump"), copy.dsg + QStringLiteral(":3")});
+    QVERIFY2(dump.status == 0, dump.err.constData());
+    const QJsonObject header =
+        QJsonDocument::fromJson(dump.out).object()[QStringLiteral("header")].toObject();
+    QCOMPARE(header[QStringLiteral("protected")].toBool(), true);
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
