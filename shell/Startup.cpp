@@ -7,6 +7,7 @@
 #include "model/CCusSelections.h"
 #include "model/CCustoms.h"
 #include "model/CModes.h"
+#include "model/TableLayout.h"
 #include "platform/ArchiveExtractor.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
@@ -171,6 +172,15 @@ bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
     }
     if (!app_.UserCustoms().ReadSet05e(folder) || !app_.ComparisonCustoms().ReadSet05e(folder)) {
         messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set05.e"));
+        return false;
+    }
+    // Two fields on one byte would make a save drop a value while it reports success.
+    if (const std::optional<LayoutClash> clash = TableLayout::FindClash(app_.Modes(), app_.UserCustoms())) {
+        app_.Method().ErrReg(hlpkit::InvalidCall,
+                             hlpkit::StandardErrorText(hlpkit::InvalidCall) + QStringLiteral(": ") +
+                                 clash->description,
+                             QStringLiteral("LoadDefinitionTables"));
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, clash->definitionFile);
         return false;
     }
     if (!app_.InputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set06.e")))) {

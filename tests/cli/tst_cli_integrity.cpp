@@ -14,6 +14,27 @@ namespace {
 
 constexpr int kFeed = 4096;
 
+// The sample machine's definition tables, extracted into `folder`, with `from` replaced by `to`
+// in Set02.e.
+bool DefinitionsWith(const QString& folder, const QByteArray& from, const QByteArray& to) {
+    for (int n = 1; n <= 7; ++n) {
+        const QString name = QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
+        QFile source(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/") + name);
+        if (!source.open(QIODevice::ReadOnly))
+            return false;
+        QByteArray text = source.readAll();
+        if (n == 2) {
+            if (!text.contains(from))
+                return false;
+            text.replace(from, to);
+        }
+        QFile target(QDir(folder).filePath(name));
+        if (!target.open(QIODevice::WriteOnly) || target.write(text) != text.size())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class CliIntegrityTest : public QObject {
@@ -33,6 +54,8 @@ private slots:
     void headerAssignmentsThatWouldNotComeBackAreRefused_data();
     void headerAssignmentsThatWouldNotComeBackAreRefused();
     void aDamagedPasswordFieldIsKept();
+    void overlappingDefinitionsAreRefused_data();
+    void overlappingDefinitionsAreRefused();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -117,6 +140,40 @@ void CliIntegrityTest::aDamagedPasswordFieldIsKept() {
     const QJsonObject header =
         QJsonDocument::fromJson(dump.out).object()[QStringLiteral("header")].toObject();
     QCOMPARE(header[QStringLiteral("protected")].toBool(), true);
+}
+
+// A package that puts two fields on one byte is refused when it is loaded, naming both rows.
+// With such a package "set MACHTYP=H" used to exit 0 and leave the file as it was: the later
+// writer of the byte dropped the value.
+void CliIntegrityTest::overlappingDefinitionsAreRefused_data() {
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("a digital on the password")
+        << QByteArray("\t32\t1\r\n") << QByteArray("\t4051\t1\r\n")
+        << "Set02.e digital \"MACHINE/MACHTYP\" (byte 4051) overlaps the "
+           "password field (bytes 4051-4066)";
+    QTest::newRow("two digitals on one byte")
+        << QByteArray("\t33\t1\r\n") << QByteArray("\t32\t1\r\n")
+        << "Set02.e digital \"MACHINE/HEADTYP\" (byte 32) overlaps Set02.e "
+           "digital \"MACHINE/MACHTYP\" (byte 32)";
+}
+void CliIntegrityTest::overlappingDefinitionsAreRefused() {
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, report);
+    QTemporaryDir definitions;
+    QVERIFY(DefinitionsWith(definitions.path(), from, to));
+    SampleCopy copy;
+    const QByteArray before = copy.Bytes();
+    const Run run = Cli({QStringLiteral("--defs"), definitions.path(), QStringLiteral("set"), copy.dsg,
+                         QStringLiteral("MACHTYP=H")});
+    QCOMPARE(run.status, 5);
+    const QString err = QString::fromUtf8(run.err);
+    QVERIFY2(err.contains(report), run.err.constData());
+    QVERIFY2(err.contains(QStringLiteral("Failed to initialize address. Cannot load.\n\nSet02.e")),
+             run.err.constData());
+    QCOMPARE(copy.Bytes(), before);
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
