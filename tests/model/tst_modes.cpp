@@ -279,6 +279,18 @@ private slots:
         QTest::newRow("Set03 duplicate selection")
             << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tON\t1", "A\tD1\tOF\t2"} << 3 << 2
             << 457 << "Set03.e line 3";
+        QTest::newRow("Set01 a mode named by NUL characters")
+            << QStringList{"A", QString(100, QChar(u'\0')), "B"} << none << none << 1 << 1 << 5
+            << "Set01.e line 2: field 0 holds the control character U+0000";
+        QTest::newRow("Set02 an escape sequence in a detail")
+            << modes
+            << QStringList{row("A", "D1", "10"), QStringList{"B", "D2", "NUM", "", "0", "9", "",
+                                                             QStringLiteral(u"\u001B[2Jgone"), "11", "1"}
+                                                     .join(u'\t')}
+            << none << 2 << 1 << 5 << "Set02.e line 2: field 7 holds the control character U+001B";
+        QTest::newRow("Set03 a lone carriage return in a choice")
+            << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tO\rN\t1"} << 3 << 1 << 5
+            << "Set03.e line 2: field 2 holds the control character U+000D";
         QTest::newRow("Set03 too few fields") << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tON"}
                                               << 3 << 1 << 9 << "Set03.e line 2";
     }
