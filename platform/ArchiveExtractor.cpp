@@ -8,6 +8,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -75,20 +76,33 @@ ExtractResult Failure(const QString& archivePath, const QString& why) {
     return result;
 }
 
-// Copies one member's data; the reader checks the member's CRC as its last block is read.
-std::optional<QString> CopyData(archive* reader, archive* writer) {
+// Copies one member's data; the reader checks the member's CRC as its last block is read. The
+// data must be as long as the member's header says: for a stored member the reader gives what
+// the archive holds, and the disk writer would pad a short member with NUL bytes up to the size
+// in the header (or cut a long one) without a word.
+std::optional<QString> CopyData(archive* reader, archive* writer, archive_entry* entry) {
+    const bool sized = archive_entry_size_is_set(entry);
+    const la_int64_t declared = archive_entry_size(entry);
+    la_int64_t end = 0;
     for (;;) {
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
         const int status = archive_read_data_block(reader, &block, &size, &offset);
         if (status == ARCHIVE_EOF)
-            return std::nullopt;
+            break;
         if (status != ARCHIVE_OK)
             return QStringLiteral("damaged data: %1").arg(ErrorOf(reader));
+        end = std::max(end, offset + la_int64_t(size));
+        // Data past the declared size is only counted, so that the report can say how much.
+        if (sized && end > declared)
+            continue;
         if (archive_write_data_block(writer, block, size, offset) != ARCHIVE_OK)
             return QStringLiteral("cannot write: %1").arg(ErrorOf(writer));
     }
+    if (sized && declared != end)
+        return QStringLiteral("%1 bytes where the header says %2").arg(end).arg(declared);
+    return std::nullopt;
 }
 
 } // namespace
@@ -162,7 +176,7 @@ ExtractResult ArchiveExtractor::ExtractAll(const QString& archivePath, const QSt
                 archivePath,
                 QStringLiteral("member \"%1\": cannot write: %2").arg(shownName, ErrorOf(writer.get())));
         if (archive_entry_filetype(entry) == AE_IFREG) {
-            if (const auto error = CopyData(reader.get(), writer.get()))
+            if (const auto error = CopyData(reader.get(), writer.get(), entry))
                 return Failure(archivePath, QStringLiteral("member \"%1\": %2").arg(shownName, *error));
             if (!stagedFiles.contains(name))
                 stagedFiles.append(name);

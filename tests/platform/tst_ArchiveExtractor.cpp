@@ -117,6 +117,12 @@ private slots:
         const QByteArray good = ReadAll(DataFile("good.e"));
         QTest::newRow("checksum of the last member fails") << ReadAll(DataFile("damaged.e")) << "readme.txt";
         QTest::newRow("cut inside the second member") << good.left(good.indexOf("Set02.e") + 20) << "Set02.e";
+        // Stored members whose size field does not match their data: trusting the field would pad
+        // the table with NUL bytes, or cut it.
+        QTest::newRow("size field past the data")
+            << ReadAll(DataFile("padded.e")) << "\"Set01.e\": 18 bytes where the header says 118";
+        QTest::newRow("size field short of the data")
+            << ReadAll(DataFile("shortened.e")) << "\"Set01.e\": 18 bytes where the header says 15";
         QTest::newRow("not an archive") << QByteArray("NO\tNAME\r\n1\tSpeed\r\n") << "good.e";
         QTest::newRow("empty file") << QByteArray() << "good.e";
     }
