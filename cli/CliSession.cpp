@@ -29,6 +29,8 @@ bool CliSession::LoadDefinitions() {
     if (!app_->CreateActiveX())
         return false;
     Startup startup(*app_);
+    if (!startup.CheckCodePage())
+        return false;
     DefinitionSource source;
     const QDir folder(definitionsFolder_);
     const QString archive = folder.filePath(QString::fromLatin1(Startup::kArchiveName));

@@ -8,6 +8,7 @@
 #include "model/CCustoms.h"
 #include "model/CModes.h"
 #include "model/TableLayout.h"
+#include "platform/AnsiCodec.h"
 #include "platform/ArchiveExtractor.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
@@ -78,7 +79,17 @@ bool Startup::CheckSiblingTool(const platform::ProcessList& processes) {
     return false;
 }
 
+bool Startup::CheckCodePage() {
+    if (platform::AnsiCodec::Available())
+        return true;
+    app_.Messages().ShowMsg(kMessageFileMissing, kExclamation,
+                            QStringLiteral("CP932 (the code page 932 converter of the C library, gconv)"));
+    return false;
+}
+
 bool Startup::CheckRequiredFiles() {
+    if (!CheckCodePage())
+        return false;
     // The archive reader is linked in; what must hold is that it reads LHA archives.
     if (!platform::ArchiveExtractor::SupportsLha()) {
         app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QStringLiteral("libarchive (LHA reader)"));

@@ -28,8 +28,13 @@ public:
     bool CheckSingleInstance(platform::SingleInstanceLock& lock);
     bool CheckSiblingTool(const platform::ProcessList& processes);
 
-    // The archive reader must read LHA archives and the archive must lie in the program folder.
+    // The code page 932 converter must exist (CheckCodePage), the archive reader must read LHA
+    // archives and the archive must lie in the program folder.
     bool CheckRequiredFiles();
+
+    // The system's code page 932 converter is a required component: without it message 1 names
+    // it and the start ends.
+    bool CheckCodePage();
 
     // Registers the defaults, records MYPATH and loads the options into the run state.
     bool ApplyRegData();

@@ -56,6 +56,7 @@ private slots:
     void aDamagedPasswordFieldIsKept();
     void overlappingDefinitionsAreRefused_data();
     void overlappingDefinitionsAreRefused();
+    void aMissingCodePageConverterEndsTheStart();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -174,6 +175,38 @@ void CliIntegrityTest::overlappingDefinitionsAreRefused() {
     QVERIFY2(err.contains(QStringLiteral("Failed to initialize address. Cannot load.\n\nSet02.e")),
              run.err.constData());
     QCOMPARE(copy.Bytes(), before);
+}
+
+// Without the code page 932 converter every byte above 0x7F decoded as U+FFFD: the special and
+// manufacturer modes of a package with Japanese mode names were no longer recognised and were
+// shown without their passwords. The converter is a required component now.
+void CliIntegrityTest::aMissingCodePageConverterEndsTheStart() {
+    QProcessEnvironment environment = Environment(settings_.path(), temporary_.path());
+    environment.insert(QStringLiteral("LD_PRELOAD"),
+                       QStringLiteral(VOKG_BINARY_DIR "/bin/libvokg_no_codepage932.so"));
+    // A sanitized companion wants its runtime first; the preloaded library comes before it.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                                                           QStringLiteral(":verify_asan_link_order=0"));
+    const Run run =
+        RunCli({QStringLiteral("--defs"), QStringLiteral(VOKG_SOURCE_DIR "/tests/data/definitions_ja"),
+                QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG"))},
+               environment);
+    QCOMPARE(run.status, 5);
+    QVERIFY2(run.err.contains("Cannot find following file. Cannot load.\n\nCP932"), run.err.constData());
+    QVERIFY2(run.out.isEmpty(), run.out.constData());
+    // With the converter the same dump hides the special and manufacturer modes, as it must
+    // without their passwords.
+    const Run normal =
+        Cli({QStringLiteral("--defs"), QStringLiteral(VOKG_SOURCE_DIR "/tests/data/definitions_ja"),
+             QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG"))});
+    QVERIFY2(normal.status == 0, normal.err.constData());
+    for (const QJsonValue& digital :
+         QJsonDocument::fromJson(normal.out).object()[QStringLiteral("digitals")].toArray()) {
+        const QString mode = digital[QStringLiteral("mode")].toString();
+        QVERIFY2(mode != QStringLiteral(u"特殊") && mode != QStringLiteral(u"メーカー") &&
+                     !mode.contains(QChar(QChar::ReplacementCharacter)),
+                 qPrintable(mode));
+    }
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
