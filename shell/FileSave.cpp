@@ -10,6 +10,7 @@
 #include "shell/App.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
+#include "shell/WriteAll.h"
 
 #include <QDir>
 #include <QFile>
@@ -191,8 +192,11 @@ bool FileSave::SaveAllData(const QString& workingCopy, const QString& source,
         }
         QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QSaveFile file(workingCopy);
-        if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit())
-            hlpkit::Raise(hlpkit::PathFileAccessError);
+        if (!file.open(QIODevice::WriteOnly) || !WriteAll(file, image) || !file.commit())
+            throw hlpkit::RunError(hlpkit::PathFileAccessError,
+                                   QStringLiteral("%1: the working copy %2 cannot be written: %3")
+                                       .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError),
+                                            workingCopy, file.errorString()));
         return true;
     });
 }

@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -35,6 +36,9 @@ constexpr int kMessageRunsAlready = 46;
 constexpr int kMessageSiblingRuns = 102;
 
 constexpr int kCritical = 1;
+
+// The classic code of a full disk.
+constexpr int kDiskFull = 61;
 constexpr int kExclamation = 2;
 
 // The documents folder's number among the shell's special folders.
@@ -217,12 +221,20 @@ bool Startup::MeltSettingFiles(const DefinitionSource& source) {
     if (!DeleteMeltedFiles(source))
         return false;
     // A damaged or hostile archive extracts nothing at all; the missing tables are then
-    // reported one by one and the read of the first one stops the start.
+    // reported one by one and the read of the first one stops the start. A folder that cannot
+    // take the tables (full, read-only) is the reason itself: it is reported, and the start ends
+    // without a list of tables that were never missing from the archive.
     const platform::ExtractResult result =
         platform::ArchiveExtractor::ExtractAll(source.archivePath, source.tableFolder);
-    if (!result.ok)
-        app_.Method().ErrReg(hlpkit::PathFileAccessError, result.message, QStringLiteral("MeltSettingFiles"));
-    return true;
+    if (result.ok)
+        return true;
+    int code = hlpkit::PathFileAccessError;
+    if (result.folderError == ENOSPC || result.folderError == EDQUOT || result.folderError == EFBIG)
+        code = kDiskFull;
+    else if (result.folderError == EACCES || result.folderError == EPERM || result.folderError == EROFS)
+        code = hlpkit::PermissionDenied;
+    app_.Method().ErrReg(code, result.message, QStringLiteral("MeltSettingFiles"));
+    return result.folderError == 0;
 }
 
 bool Startup::DeleteMeltedFiles(const DefinitionSource& source) {

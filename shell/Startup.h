@@ -45,6 +45,8 @@ public:
     bool LoadDefinitionTables();
     bool LoadDefinitionTables(const DefinitionSource& source);
 
+    // MeltSettingFiles fails (reported) when the table folder cannot take the tables; a damaged
+    // archive is reported and left to the reads that follow.
     bool PrepareSetFiles(const DefinitionSource& source);
     bool MeltSettingFiles(const DefinitionSource& source);
     bool DeleteMeltedFiles(const DefinitionSource& source);

@@ -48,6 +48,26 @@ inline Run RunCli(const QStringList& arguments, const QProcessEnvironment& envir
     return run;
 }
 
+// The same under a file-size limit of `blocks` 512-byte blocks: a file that would grow past it
+// cannot be written, as on a full disk (the signal the limit sends is ignored, so the write
+// fails instead).
+inline Run RunCliLimited(const QStringList& arguments, const QProcessEnvironment& environment, int blocks) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks),
+                              Program()} +
+                      arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
 inline QString Sample(const QString& name) {
     return QStringLiteral(VOKG_SOURCE_DIR "/samples/") + name;
 }

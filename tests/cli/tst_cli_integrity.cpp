@@ -8,6 +8,9 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace clirun;
 
 namespace {
@@ -57,6 +60,7 @@ private slots:
     void overlappingDefinitionsAreRefused_data();
     void overlappingDefinitionsAreRefused();
     void aMissingCodePageConverterEndsTheStart();
+    void aTemporaryFolderThatCannotTakeTheFilesIsNamed();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -207,6 +211,31 @@ void CliIntegrityTest::aMissingCodePageConverterEndsTheStart() {
                      !mode.contains(QChar(QChar::ReplacementCharacter)),
                  qPrintable(mode));
     }
+}
+
+// Files past 4 KiB cannot be written, as in a full temporary folder. The extraction of the tables
+// says so with the system's reason, instead of "Failed to read setting files" after a list of
+// tables "not found"; so does the working copy of an open, once.
+void CliIntegrityTest::aTemporaryFolderThatCannotTakeTheFilesIsNamed() {
+    const QProcessEnvironment environment = Environment(settings_.path(), temporary_.path());
+    const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+    Run run = RunCliLimited({QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG"))}, environment, 8);
+    QCOMPARE(run.status, 5);
+    QString err = QString::fromLocal8Bit(run.err);
+    QVERIFY2(err.contains(QStringLiteral("MeltSettingFiles")) &&
+                 err.contains(QStringLiteral("cannot be written: ") + tooLarge),
+             run.err.constData());
+    QVERIFY2(!err.contains(QStringLiteral("Cannot find following file")), run.err.constData());
+
+    QTemporaryDir definitions;
+    QVERIFY(DefinitionsWith(definitions.path(), "\tMACHTYP\t", "\tMACHTYP\t"));
+    run = RunCliLimited({QStringLiteral("--defs"), definitions.path(), QStringLiteral("dump"),
+                         Sample(QStringLiteral("SAMPLE.DSG"))},
+                        environment, 8);
+    QCOMPARE(run.status, 7);
+    err = QString::fromLocal8Bit(run.err);
+    QCOMPARE(err.count(QStringLiteral("the working copy")), 1);
+    QVERIFY2(err.contains(QStringLiteral("cannot be written: ") + tooLarge), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
