@@ -93,6 +93,9 @@ bool FileOpen::OpenUserFile() {
 
 bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepWindows) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGData"), false, [&] {
+        // No private working folder (reported): nothing is asked and nothing is opened.
+        if (app_.WorkFolder().isEmpty())
+            return false;
         const QString path = file.isEmpty() ? GetSettingFile(kind) : file;
         if (path.isEmpty())
             return false;

@@ -114,7 +114,10 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         host_.SaveAllVariables();
         if (mode == 3)
             return true;
+        // No private working folder (reported): nothing is written.
         const QString workingCopy = app_.CreateParaTempName(0);
+        if (workingCopy.isEmpty())
+            return false;
         if (!SaveAllData(workingCopy, state.userPath, positions)) {
             app_.Messages().ShowMsg(kMessageSaveFailed, kCritical);
             return false;

@@ -12,6 +12,7 @@
 #include "platform/ArchiveExtractor.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
+#include "platform/WorkFolder.h"
 #include "shell/App.h"
 #include "shell/SettingKeys.h"
 #include "shell/messages/SharedProcedures.h"
@@ -259,9 +260,23 @@ bool Startup::ExistSetFiles(const DefinitionSource& source) {
 }
 
 void Startup::DeleteTempFiles() {
+    // A run that never had a working folder has nothing to delete, and must not ask for one now.
+    if (!app_.HasWorkFolder())
+        return;
     df(app_.Method(), app_.CreateParaTempName(0));
     df(app_.Method(), app_.CreateParaTempName(1));
     df(app_.Method(), Join(app_.WorkFolder(), QStringLiteral("gsetdsk.tmp")));
+}
+
+QStringList Startup::SweepWorkFolders() {
+    if (!app_.Identity().workFolder.isEmpty())
+        return {}; // a folder given to this run is its owner's to clean
+    // The run's own folder is made first: the others lie beside it, in the private folder it
+    // was made in. Without one (reported) there is nothing safe to sweep.
+    const QString workFolder = app_.WorkFolder();
+    if (workFolder.isEmpty())
+        return {};
+    return platform::WorkFolder::SweepLeftovers(QFileInfo(workFolder).path());
 }
 
 QString Startup::FindFileNameFromCommand(const QString& commandLine) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 class ProcessList;
@@ -57,6 +58,12 @@ public:
 
     // Deletes the working copies of the run.
     void DeleteTempFiles();
+
+    // Makes this run's working folder and removes the working folders that runs of the program
+    // or the companion left behind beside it when they were killed (their processes no longer
+    // exist); returns the names removed. Nothing when this run was given a working folder of its
+    // own, or when no private folder can be had (reported).
+    QStringList SweepWorkFolders();
 
     // The first comma-separated item of the command line that names an existing file.
     static QString FindFileNameFromCommand(const QString& commandLine);

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <sys/stat.h>
 
 // Runs the command-line companion as a separate process, the way a user does.
 namespace clirun {
@@ -92,6 +95,55 @@ struct SampleCopy {
         return file.open(QIODevice::ReadWrite) && file.seek(qint64(table - 1) * 8192 + offset) &&
                file.write(bytes) == bytes.size();
     }
+};
+
+// Definition tables whose first one is a pipe nobody writes to: a companion given them stops
+// while it loads, after it has made its working folder.
+inline bool BlockingDefinitions(const QString& folder) {
+    for (int n = 2; n <= 7; ++n) {
+        const QString name = QStringLiteral("Set%1.e").arg(n, 2, 10, QLatin1Char('0'));
+        if (!QFile::copy(QStringLiteral(VOKG_SOURCE_DIR "/data/definitions/") + name,
+                         QDir(folder).filePath(name)))
+            return false;
+    }
+    return ::mkfifo(QFile::encodeName(QDir(folder).filePath(QStringLiteral("Set01.e"))).constData(), 0600) ==
+           0;
+}
+
+// A companion stopped while it loads the blocking definitions, with the user's temporary folder
+// `temporary`; it is killed when the object goes.
+class BlockedCompanion {
+public:
+    BlockedCompanion(const QString& definitions, const QString& temporary) {
+        process_.setProcessEnvironment(Environment(QString(), temporary));
+        process_.start(Program(), {QStringLiteral("--defs"), definitions, QStringLiteral("defs")});
+    }
+    ~BlockedCompanion() { Kill(); }
+    BlockedCompanion(const BlockedCompanion&) = delete;
+    BlockedCompanion& operator=(const BlockedCompanion&) = delete;
+
+    // The name of the companion's working folder in `privateBase`, once it has made it; empty
+    // when it did not within ten seconds.
+    QString WaitForFolder(const QString& privateBase) {
+        const QString prefix = QStringLiteral("run-%1-").arg(process_.processId());
+        for (int tries = 0; tries < 200; ++tries) {
+            for (const QString& name : QDir(privateBase).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (name.startsWith(prefix))
+                    return name;
+            QThread::msleep(50);
+        }
+        return {};
+    }
+    // Ends it the hard way: nothing of its own clean-up runs.
+    void Kill() {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        process_.kill();
+        process_.waitForFinished(10000);
+    }
+
+private:
+    QProcess process_;
 };
 
 } // namespace clirun

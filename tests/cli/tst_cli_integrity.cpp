@@ -3,6 +3,7 @@
 // data behind in a folder others could read.
 #include "tests/cli/CliRun.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +11,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace clirun;
 
@@ -61,6 +64,8 @@ private slots:
     void overlappingDefinitionsAreRefused();
     void aMissingCodePageConverterEndsTheStart();
     void aTemporaryFolderThatCannotTakeTheFilesIsNamed();
+    void noPrivateFolderNoRun();
+    void aKilledRunsFolderIsSweptByTheNext();
 };
 
 // X_P1_A entry 0 is stored as 01 5F: its pitch twin X_P1 row 0 reads 95. Setting the axis entry
@@ -236,6 +241,52 @@ void CliIntegrityTest::aTemporaryFolderThatCannotTakeTheFilesIsNamed() {
     err = QString::fromLocal8Bit(run.err);
     QCOMPARE(err.count(QStringLiteral("the working copy")), 1);
     QVERIFY2(err.contains(QStringLiteral("cannot be written: ") + tooLarge), run.err.constData());
+}
+
+// A folder someone else made under the private folder's name: the companion refuses to run
+// instead of extracting the tables and copying the user's file into the current folder.
+void CliIntegrityTest::noPrivateFolderNoRun() {
+    QTemporaryDir temporary;
+    const QString planted = QDir(temporary.path()).filePath(QStringLiteral("vokg-%1").arg(::geteuid()));
+    QVERIFY(QDir().mkdir(planted));
+    QVERIFY(::chmod(QFile::encodeName(planted).constData(), 0777) == 0);
+    QTemporaryDir current;
+    QProcess process;
+    process.setProcessEnvironment(Environment(settings_.path(), temporary.path()));
+    process.setWorkingDirectory(current.path());
+    process.start(Program(), {QStringLiteral("dump"), Sample(QStringLiteral("SAMPLE.DSG"))});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), 5);
+    QVERIFY2(err.contains("not a private folder of this user: " + QFile::encodeName(planted)),
+             err.constData());
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    QCOMPARE(
+        QDir(current.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
+    QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+// A real run killed while it works leaves its working folder (where the copy of the user's data
+// lies); the next run of the companion sweeps it away.
+void CliIntegrityTest::aKilledRunsFolderIsSweptByTheNext() {
+    QTemporaryDir definitions;
+    QVERIFY(BlockingDefinitions(definitions.path()));
+    const QString privateBase = QDir(temporary_.path()).filePath(QStringLiteral("vokg-%1").arg(::geteuid()));
+    BlockedCompanion killed(definitions.path(), temporary_.path());
+    const QString folder = killed.WaitForFolder(privateBase);
+    QVERIFY(!folder.isEmpty());
+    killed.Kill();
+    QVERIFY(QFileInfo(QDir(privateBase).filePath(folder)).isDir());
+
+    const Run next = Cli({QStringLiteral("defs")});
+    QVERIFY2(next.status == 0, next.err.constData());
+    QVERIFY(!QFileInfo::exists(QDir(privateBase).filePath(folder)));
+    // And the next run took its own folder with it.
+    QCOMPARE(
+        QDir(privateBase).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 QTEST_GUILESS_MAIN(CliIntegrityTest)
