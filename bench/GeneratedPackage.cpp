@@ -15,6 +15,29 @@ void WriteLines(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
+// Hands out table bytes no other field uses: a loadable package gives every field bytes of its
+// own, outside the header record and the feed table.
+class FreeBytes {
+public:
+    int Take(int size) {
+        static constexpr int kRanges[][2] = {{20, 4031}, {4067, 4096}, {6864, 8192}};
+        while (range_ < 3) {
+            if (next_ < kRanges[range_][0])
+                next_ = kRanges[range_][0];
+            if (next_ + size <= kRanges[range_][1]) {
+                next_ += size;
+                return next_ - size;
+            }
+            ++range_;
+        }
+        qFatal("the generated package does not fit in one table");
+    }
+
+private:
+    int range_ = 0;
+    int next_ = 0;
+};
+
 } // namespace
 
 platform::Answer SilentPrompter::Message(platform::BoxKind, const QString&, const QString& text) {
@@ -29,6 +52,7 @@ void WritePackage(const QString& folder, int digitals, int signalCount, int func
         modes += "MODE" + QByteArray::number(m) + "\r\n";
     WriteLines(dir.filePath("Set01.e"), modes);
 
+    FreeBytes bytes;
     QByteArray digitalLines;
     QByteArray selectionLines;
     for (int d = 0; d < digitals; ++d) {
@@ -36,8 +60,7 @@ void WritePackage(const QString& folder, int digitals, int signalCount, int func
         const QByteArray name = "D" + QByteArray::number(d);
         const bool selection = d % 5 == 0;
         const int size = d % 3 == 0 ? 2 : 1;
-        // Addresses overlap freely: only reading speed is measured here.
-        const int address = 20 + (d * 2) % 4000;
+        const int address = bytes.Take(size);
         digitalLines += mode + '\t' + name + '\t' + (selection ? "SEL" : "NUM") + "\tmm\t0\t" +
                         (size == 2 ? "60000" : "250") + "\tAdvice of " + name +
                         "\tFirst line<RETURN>second line\t" + QByteArray::number(address) + '\t' +
@@ -53,15 +76,17 @@ void WritePackage(const QString& folder, int digitals, int signalCount, int func
     QByteArray inputs;
     QByteArray outputs;
     for (int s = 0; s < signalCount; ++s) {
-        const int base = 100 + s * 13;
         if (s % 2 == 0) {
-            inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input\t" + QByteArray::number(base) +
-                      '\t' + QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2) + "\r\n";
+            inputs += "I" + QByteArray::number(s) + "\tIN\tStandard input";
+            for (int field = 0; field < 3; ++field)
+                inputs += '\t' + QByteArray::number(bytes.Take(1));
+            inputs += "\r\n";
         } else {
-            outputs += "O" + QByteArray::number(s) + "\tOUT\tStandard output\t" + QByteArray::number(base) +
-                       '\t' + QByteArray::number(base + 1) + '\t' + QByteArray::number(base + 2);
+            outputs += "O" + QByteArray::number(s) + "\tOUT\tStandard output";
+            for (int field = 0; field < 3; ++field)
+                outputs += '\t' + QByteArray::number(bytes.Take(1));
             for (int word = 0; word < 5; ++word)
-                outputs += '\t' + QByteArray::number(base + 3 + word * 2);
+                outputs += '\t' + QByteArray::number(bytes.Take(2));
             outputs += "\r\n";
         }
     }

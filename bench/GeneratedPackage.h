@@ -22,6 +22,7 @@ public:
 // Writes a large definition package (Set01.e ... Set07.e, code page 932, TAB-separated) into
 // `folder`: `digitals` digitals over 10 modes (every fifth one a selection digital with three
 // choices), `signalCount` signals (half inputs, half outputs) and `functions` functions per table.
+// Every field gets table bytes of its own; a package that does not fit in one table ends the run.
 void WritePackage(const QString& folder, int digitals, int signalCount, int functions);
 
 // Packs the Set*.e files of `folder` into `archive` with the lha tool (a -lh5- archive);

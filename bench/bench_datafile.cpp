@@ -1,4 +1,4 @@
-// Reading and decoding all 16 tables of a machine data file with a 5,000-digital package,
+// Reading and decoding all 16 tables of a machine data file with a 3,000-digital package,
 // against a bare loop that reads the same bytes at the same offsets.
 #include "bench/GeneratedPackage.h"
 
@@ -33,7 +33,7 @@ struct Fixture {
     QString dataFile;
 
     Fixture() {
-        bench::WritePackage(folder.path(), 5000, 500, 255);
+        bench::WritePackage(folder.path(), 3000, 100, 255);
         app.CreateActiveX();
         if (!vokg::Startup(app).LoadDefinitionTables(vokg::DefinitionSource{QString(), folder.path(), false}))
             qFatal("the generated package did not load");

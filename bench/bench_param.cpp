@@ -1,4 +1,4 @@
-// The all-modes parameter window over a 5,000-digital package: opening it (fill, marks and the
+// The all-modes parameter window over a 3,000-digital package: opening it (fill, marks and the
 // first paint, offscreen) and switching the "Different" row filter on and off again.
 #include "bench/GeneratedPackage.h"
 
@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr int kDigitals = 5000;
-constexpr int kSignals = 500;
+constexpr int kDigitals = 3000;
+constexpr int kSignals = 100;
 constexpr int kFunctions = 255;
 
 class BenchServices : public vokg::EditorServices {

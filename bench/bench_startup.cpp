@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr int kDigitals = 5000;
-constexpr int kSignals = 500;
+constexpr int kDigitals = 3000;
+constexpr int kSignals = 100;
 constexpr int kFunctions = 255;
 
 struct Package {

@@ -24,33 +24,33 @@ CliSession::CliSession(QString definitionsFolder) : definitionsFolder_(std::move
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (definitionsFolder_.isEmpty())
         definitionsFolder_ = programFolder;
-    // The companion reports as the program does, under the program's name.
-    // Working copies of its own: a run never touches those of a running program.
-    app_ = std::make_unique<App>(
-        prompter_, ProgramIdentity{programFolder, QStringLiteral("VOKG_SET"), workFolder_.path()});
+    // The companion reports as the program does, under the program's name. Its working folder
+    // is a run's own, so it never touches the working copies of a running program.
+    app_ = std::make_unique<App>(prompter_, ProgramIdentity{programFolder, QStringLiteral("VOKG_SET")});
 }
 
 bool CliSession::LoadDefinitions() {
-    if (!workFolder_.isValid()) {
-        WriteLine(stderr, QStringLiteral("Cannot create a temporary folder: ") + workFolder_.errorString());
-        return false;
-    }
     if (!app_->CreateActiveX())
         return false;
     Startup startup(*app_);
+    if (!startup.CheckCodePage())
+        return false;
+    startup.SweepWorkFolders();
+    // Fails closed: without a private folder nothing is extracted, copied or saved (reported).
+    if (!app_->HasWorkFolder())
+        return false;
+    const QString workFolder = app_->WorkFolder();
     DefinitionSource source;
     const QDir folder(definitionsFolder_);
     const QString archive = folder.filePath(QString::fromLatin1(Startup::kArchiveName));
     if (QFileInfo::exists(archive)) {
-        // Never extract into the user's folder: a private folder that goes away with the run.
-        extractFolder_ = std::make_unique<QTemporaryDir>(
-            QDir(app_->File().TempPath()).filePath(QStringLiteral("defs-XXXXXX")));
-        if (!extractFolder_->isValid()) {
-            WriteLine(stderr, QStringLiteral("Cannot create a temporary folder for the definitions: ") +
-                                  extractFolder_->errorString());
+        // Never extract into the user's folder: the run's working folder goes away with the run.
+        const QString tables = QDir(workFolder).filePath(QStringLiteral("defs"));
+        if (!QDir().mkdir(tables)) {
+            WriteLine(stderr, QStringLiteral("Cannot create a folder for the definitions: ") + tables);
             return false;
         }
-        source = DefinitionSource{archive, extractFolder_->path(), false};
+        source = DefinitionSource{archive, tables, false};
     } else {
         source = DefinitionSource{QString(), folder.absolutePath(), false};
     }

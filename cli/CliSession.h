@@ -4,7 +4,6 @@
 #include "shell/App.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -28,9 +27,11 @@ class CliSession {
 public:
     explicit CliSession(QString definitionsFolder);
 
-    // Loads the definitions from the folder: VOKG_SET.e there is extracted into a private
-    // temporary folder; without it the extracted Set01.e ... are read where they are.
-    // Shows the program's messages on standard error when that fails.
+    // Sweeps the working folders of killed runs, makes this run's own (inside the user's private
+    // temporary folder; without one nothing goes on) and loads the definitions from the folder:
+    // VOKG_SET.e there is extracted into this run's working folder; without it the extracted
+    // Set01.e ... are read where they are. Shows the program's messages on standard error when
+    // that fails.
     bool LoadDefinitions();
 
     App& Application() { return *app_; }
@@ -38,10 +39,8 @@ public:
 
 private:
     QString definitionsFolder_;
-    QTemporaryDir workFolder_;
     CliPrompter prompter_;
     std::unique_ptr<App> app_;
-    std::unique_ptr<QTemporaryDir> extractFolder_;
 };
 
 } // namespace vokg::cli

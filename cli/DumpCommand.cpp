@@ -135,7 +135,7 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
         .Field(QStringLiteral("model"), app.Modes().KishuName())
         .Field(QStringLiteral("version"), app.Modes().DataVersion())
         .Field(QStringLiteral("author"), design ? app.SelectTable().Author() : QString())
-        .Field(QStringLiteral("protected"), design && !app.SelectTable().Password().isEmpty())
+        .Field(QStringLiteral("protected"), design && app.SelectTable().IsProtected())
         .EndObject();
     WriteDigitals(json, app.Modes(), special, manufacturer);
     WriteCustomize(json, app.UserCustoms());

@@ -14,8 +14,8 @@
 #include "model/COkuris.h"
 #include "model/CSelection.h"
 #include "model/CSelections.h"
+#include "model/HeaderField.h"
 #include "model/LenientNumber.h"
-#include "platform/AnsiCodec.h"
 #include "platform/FileLock.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
@@ -39,7 +39,6 @@ constexpr const char* kSetUsage =
     "  feed.KEY[I]=N, feed.other[I]=N, feed.pitch.KEY[I]=N\n";
 
 constexpr int kExclamation = 2;
-constexpr int kHeaderLimit = 10;
 
 // One validated change, applied to the model only when every assignment was valid.
 using Change = std::function<void()>;
@@ -161,12 +160,9 @@ bool Assignments::Digital(const QString& target, const QString& value) {
 }
 
 bool Assignments::Header(const QString& field, const QString& value) {
-    const std::optional<QByteArray> bytes = platform::AnsiCodec::EncodeStrict(value);
-    if (!bytes)
-        return RefuseText(QStringLiteral("\"%1\" cannot be stored in the data file.").arg(value));
-    // The field holds 10 bytes: a double-byte character counts twice.
-    if (value.size() > kHeaderLimit || bytes->size() > kHeaderLimit)
-        return Refuse(39, kHeaderLimit);
+    // The header editor's rule and message.
+    if (!HeaderField::AcceptText(value, app_.Messages()))
+        return false;
     if (field == QLatin1String("model"))
         app_.Modes().SetKishuName(value);
     else

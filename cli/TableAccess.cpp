@@ -109,10 +109,8 @@ int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const A
     }
     // The table password is asked once here: the one given, or an empty answer.
     if (FileOpen::IsDSG(tableSpec.path)) {
-        CSelectTable probe(app.Context());
-        if (probe.ReadData(tableSpec.path, TablePosition(tableSpec.table), tableSpec.table) &&
-            !probe.Password().isEmpty() &&
-            options.password.value_or(QString()).toUpper() != probe.Password()) {
+        const std::optional<QString> password = CSelectTable::PeekPassword(tableSpec.path, tableSpec.table);
+        if (password && !password->isEmpty() && options.password.value_or(QString()).toUpper() != *password) {
             app.Messages().ShowMsg(99, 2);
             return kPassword;
         }

@@ -1,8 +1,7 @@
 #include "editors/HeaderText.h"
 
 #include "hlpkit/RunError.h"
-#include "model/DefinitionFile.h"
-#include "platform/AnsiCodec.h"
+#include "model/HeaderField.h"
 
 namespace vokg {
 
@@ -29,9 +28,7 @@ HeaderText::Header HeaderText::Read(int tableNumber) {
 }
 
 QString HeaderText::Decode(QByteArrayView field) {
-    QString text = platform::AnsiCodec::Decode(field);
-    text.replace(QChar(u'\0'), QChar(u' '));
-    return DefinitionFile::TrimSpaces(text);
+    return HeaderField::Decode(field);
 }
 
 } // namespace vokg

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/HeaderField.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
@@ -10,7 +12,7 @@ namespace vokg {
 // touching the model: the table-choice dialogs show them before any table is opened.
 class HeaderText {
 public:
-    static constexpr int kFieldSize = 10; // model name at 0, data version at 10
+    static constexpr int kFieldSize = HeaderField::kSize; // model name at 0, data version at 10
     static constexpr int kTableSize = 8192;
 
     struct Header {

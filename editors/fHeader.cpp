@@ -3,7 +3,7 @@
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
 #include "model/CModes.h"
-#include "platform/AnsiCodec.h"
+#include "model/HeaderField.h"
 #include "shell/messages/Messages.h"
 
 #include <QCoreApplication>
@@ -26,8 +26,6 @@ constexpr int kCancel = 1092;
 constexpr int kDataVersionLabel = 1094;
 constexpr int kKishuNameLabel = 1095;
 constexpr int kCharacters = 1449;
-constexpr int kTooManyCharacters = 39;
-constexpr int kExclamation = 2;
 
 } // namespace
 
@@ -100,42 +98,18 @@ fHeader::fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess acc
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool fHeader::FitsField(const QString& text) {
-    return platform::AnsiCodec::Encode(text).size() <= kMaxLength;
-}
-
-std::optional<QString> fHeader::UnstorableCharacter(const QString& text) {
-    qsizetype position = 0;
-    while (position < text.size()) {
-        // A character outside the basic plane is two UTF-16 units and must be tested whole.
-        const qsizetype length = text.at(position).isHighSurrogate() && position + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(position, length);
-        if (!platform::AnsiCodec::EncodeStrict(character))
-            return character;
-        position += length;
-    }
-    return std::nullopt;
-}
-
 bool fHeader::CheckData() {
-    return hlpkit::Guarded(method_, QStringLiteral("CheckData"), false,
-                           [&] { return CheckBox(txtKishuName_) && CheckBox(txtDataVersion_); });
+    return hlpkit::Guarded(method_, QStringLiteral("CheckData"), false, [&] {
+        return CheckBox(txtKishuName_, access_.kishuName()) &&
+               CheckBox(txtDataVersion_, access_.dataVersion());
+    });
 }
 
-bool fHeader::CheckBox(QLineEdit* box) {
-    const QString text = box->text();
-    if (const std::optional<QString> character = UnstorableCharacter(text)) {
-        messenger_.ShowText(QStringLiteral("\"%1\" cannot be stored in the data file.").arg(*character),
-                            kExclamation);
-        box->setFocus();
-        return false;
-    }
-    if (!FitsField(text)) {
-        messenger_.ShowMsg(kTooManyCharacters, kExclamation, kMaxLength);
-        box->setFocus();
-        return false;
-    }
-    return true;
+bool fHeader::CheckBox(QLineEdit* box, const QString& held) {
+    if (box->text() == held || HeaderField::AcceptText(box->text(), messenger_))
+        return true;
+    box->setFocus();
+    return false;
 }
 
 void fHeader::TextChanged() {

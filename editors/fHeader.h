@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -45,15 +44,10 @@ public:
     fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess access,
             std::function<bool()> saveAllFiles, bool userFileIsDsg, QWidget* parent = nullptr);
 
-    // Whether a header text fits its field. It is measured in code page 932 bytes, as it is
-    // written: a double-byte character counts twice, so nothing is cut off when the file is saved.
-    static bool FitsField(const QString& text);
-
-    // The first character of `text` that code page 932 cannot hold; nothing when all can.
-    static std::optional<QString> UnstorableCharacter(const QString& text);
-
-    // Checks the two boxes; on failure shows message 39 (or, for a character the file cannot
-    // hold, a message naming it), puts the focus in the offending box and returns false.
+    // Checks the two boxes by the header text rule (HeaderField::AcceptText): on failure the
+    // rule's message is shown (message 39 for a text past 10 bytes, a message naming a character
+    // the file cannot hold as it is), the focus goes to the offending box and the result is false.
+    // A text left as the table holds it is not checked: it is saved back byte for byte.
     // A failure of the check itself is logged under "CheckData" and counts as failed.
     bool CheckData();
 
@@ -71,7 +65,7 @@ protected:
 private:
     void TextChanged();
     void Save();
-    bool CheckBox(QLineEdit* box);
+    bool CheckBox(QLineEdit* box, const QString& held);
 
     Messenger& messenger_;
     hlpkit::CMethod& method_;

@@ -93,10 +93,20 @@ void CheckPrivateFolder(const QString& folder) {
     QByteArray name = QFile::encodeName(folder);
     if (::lstat(name.constData(), &status) != 0)
         RaiseErrno(folder);
-    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid() || (status.st_mode & 077) != 0)
+    QString why;
+    if (S_ISLNK(status.st_mode))
+        why = QStringLiteral("it is a link");
+    else if (!S_ISDIR(status.st_mode))
+        why = QStringLiteral("it is not a folder");
+    else if (status.st_uid != ::geteuid())
+        why = QStringLiteral("it belongs to user %1").arg(status.st_uid);
+    else if ((status.st_mode & 077) != 0)
+        why =
+            QStringLiteral("others may use it: mode %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    if (!why.isEmpty())
         throw RunError(PermissionDenied, StandardErrorText(PermissionDenied) +
                                              QStringLiteral(": not a private folder of this user: ") +
-                                             folder);
+                                             folder + QStringLiteral(" (") + why + QStringLiteral(")"));
 }
 
 bool IsPrivateFolder(const QString& folder) {
@@ -180,31 +190,30 @@ bool CFILE::IsWritable(const QString& path) {
             if (path.isEmpty())
                 throw RunError(BadFileName);
             QString folder = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-            QString name = MyFName(folder, QStringLiteral("tmp"), QStringLiteral("000"));
-            if (name.isEmpty())
-                return false; // MyFName has reported why
-            QString probe = folder + name;
-            QByteArray probeName = QFile::encodeName(probe);
-            FileDescriptor file(::open(probeName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-            if (file.get() < 0)
+            QByteArray folderName = QFile::encodeName(folder);
+            // A file without a name: nothing can be left behind in the user's folder, not even
+            // when the program is killed between creating the probe and deleting it.
+            FileDescriptor file(::open(folderName.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+            if (file.get() < 0) {
+                // File systems without unnamed files: the system's own check of the folder.
+                if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+                    RaiseErrno(folder);
+                struct stat status {};
+                if (::stat(folderName.constData(), &status) != 0)
+                    RaiseErrno(folder);
+                if (!S_ISDIR(status.st_mode)) {
+                    errno = ENOTDIR;
+                    RaiseErrno(folder);
+                }
+                if (::faccessat(AT_FDCWD, folderName.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+                    RaiseErrno(folder);
+                return true;
+            }
+            const unsigned char two[2] = {0x01, 0x00};
+            if (::write(file.get(), two, sizeof two) != ssize_t(sizeof two))
                 RaiseErrno(folder);
-            const unsigned char one[2] = {0x01, 0x00};
-            bool written = ::write(file.get(), one, sizeof one) == ssize_t(sizeof one);
-            int writeError = errno;
-            bool closed = file.close() == 0;
-            int closeError = errno;
-            // The probe goes whatever happened above: it must never be left behind.
-            bool removed = ::unlink(probeName.constData()) == 0;
-            if (!written) {
-                errno = writeError;
-                RaiseErrno(probe);
-            }
-            if (!closed) {
-                errno = closeError;
-                RaiseErrno(probe);
-            }
-            if (!removed)
-                RaiseErrno(probe);
+            if (file.close() != 0)
+                RaiseErrno(folder);
             return true;
         } catch (const RunError& error) {
             if (error.code == DeviceUnavailable || error.code == PermissionDenied ||

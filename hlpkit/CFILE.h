@@ -41,9 +41,11 @@ public:
     // "" (reported) when no safe folder can be had.
     QString TempPath();
 
-    // Whether a file can be created in `path` (a folder): creates a free-named file there,
-    // writes two bytes and deletes it. A refused or unavailable folder gives false silently;
-    // any other failure is reported.
+    // Whether a file can be created in `path` (a folder): creates a file without a name there
+    // (it vanishes when closed, so no probe is ever left behind) and writes two bytes; where the
+    // file system has no unnamed files, asks the system whether this user may create files
+    // there. A refused or unavailable folder gives false silently; any other failure (a missing
+    // folder, a full disk) is reported.
     bool IsWritable(const QString& path);
 
     // The first free name Head + five-digit counter + "." + Ext in `folder`, which must end

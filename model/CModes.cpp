@@ -5,7 +5,6 @@
 #include "model/AccessModes.h"
 #include "model/DefinitionFile.h"
 #include "model/TableFile.h"
-#include "platform/AnsiCodec.h"
 
 #include <QDir>
 #include <QHash>
@@ -18,28 +17,8 @@
 namespace vokg {
 namespace {
 
-constexpr int kHeaderFieldSize = 10;
 constexpr int kKishuNameOffset = 0;
-constexpr int kDataVersionOffset = 10;
-
-QString DecodeHeaderText(const QByteArray& table, int offset) {
-    QString text = platform::AnsiCodec::Decode(QByteArrayView(table).sliced(offset, kHeaderFieldSize));
-    text.replace(QChar(u'\0'), QChar(u' '));
-    return DefinitionFile::TrimSpaces(text);
-}
-
-// A text longer than its field in code page 932 is cut at a character boundary: the field
-// never spills into the next one and never ends in half a double-byte character.
-void PutHeaderText(QByteArray& table, int offset, const QString& text, const QString& what) {
-    const std::optional<QByteArray> bytes = platform::AnsiCodec::EncodeStrict(text);
-    if (!bytes)
-        throw hlpkit::RunError(
-            hlpkit::InvalidCall,
-            QStringLiteral("%1: the %2 \"%3\" has a character that the data file cannot hold")
-                .arg(hlpkit::StandardErrorText(hlpkit::InvalidCall), what, text));
-    const QByteArray cut = platform::AnsiCodec::CutAtCharBoundary(*bytes, kHeaderFieldSize);
-    table.replace(offset, cut.size(), cut);
-}
+constexpr int kDataVersionOffset = HeaderField::kSize;
 
 // The table at `position` of a whole file image, checked to lie inside it.
 QByteArray TableOf(const QByteArray& fileImage, qint64 position) {
@@ -214,16 +193,16 @@ bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, co
         side = kind == 0 ? HeaderSide::User : HeaderSide::None;
     else if (opening.openingComparison)
         side = HeaderSide::Comparison;
-    using Header = std::pair<QString, QString>;
     std::optional<Header> header;
     if (side != HeaderSide::None) {
-        header = hlpkit::Guarded(context_.method,
-                                 side == HeaderSide::User ? QStringLiteral("ReadHeader")
-                                                          : QStringLiteral("ReadHeader2"),
-                                 std::optional<Header>{}, [&]() -> std::optional<Header> {
-                                     return Header{DecodeHeaderText(table, kKishuNameOffset),
-                                                   DecodeHeaderText(table, kDataVersionOffset)};
-                                 });
+        header = hlpkit::Guarded(
+            context_.method,
+            side == HeaderSide::User ? QStringLiteral("ReadHeader") : QStringLiteral("ReadHeader2"),
+            std::optional<Header>{}, [&]() -> std::optional<Header> {
+                const QByteArrayView bytes(table);
+                return Header{HeaderField::FromStored(bytes.sliced(kKishuNameOffset, HeaderField::kSize)),
+                              HeaderField::FromStored(bytes.sliced(kDataVersionOffset, HeaderField::kSize))};
+            });
         if (!header)
             return false;
     }
@@ -253,11 +232,10 @@ bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, co
         }
     }
     if (side == HeaderSide::User) {
-        kishuName_ = header->first;
-        dataVersion_ = header->second;
+        userHeader_ = *header;
     } else if (side == HeaderSide::Comparison) {
-        kishuName2_ = header->first;
-        dataVersion2_ = header->second;
+        kishuName2_ = header->kishuName.Text();
+        dataVersion2_ = header->dataVersion.Text();
     }
     UpdateMaxMin();
     return true;
@@ -271,9 +249,11 @@ bool CModes::SaveOneTable(QByteArray& fileImage, qint64 position) {
         }))
         return false;
     if (!hlpkit::Guarded(context_.method, QStringLiteral("SaveHedder"), false, [&] {
-            table.replace(0, 2 * kHeaderFieldSize, QByteArray(2 * kHeaderFieldSize, '\0'));
-            PutHeaderText(table, kKishuNameOffset, kishuName_, QStringLiteral("machine model name"));
-            PutHeaderText(table, kDataVersionOffset, dataVersion_, QStringLiteral("data version"));
+            // Both fields are made before either is written, so a refused text changes nothing.
+            const QByteArray kishuName = userHeader_.kishuName.Stored(QStringLiteral("machine model name"));
+            const QByteArray dataVersion = userHeader_.dataVersion.Stored(QStringLiteral("data version"));
+            table.replace(kKishuNameOffset, HeaderField::kSize, kishuName);
+            table.replace(kDataVersionOffset, HeaderField::kSize, dataVersion);
             return true;
         }))
         return false;

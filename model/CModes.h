@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CMode.h"
+#include "model/HeaderField.h"
 #include "model/KeyedCollection.h"
 #include "model/ModelContext.h"
 
@@ -16,15 +17,24 @@ public:
     explicit CModes(ModelContext context) : context_(context) {}
 
     // Header texts of the user table (editable) and of the comparison table.
-    const QString& KishuName() const { return kishuName_; }
-    void SetKishuName(const QString& name) { kishuName_ = name; }
-    const QString& DataVersion() const { return dataVersion_; }
-    void SetDataVersion(const QString& version) { dataVersion_ = version; }
+    const QString& KishuName() const { return userHeader_.kishuName.Text(); }
+    void SetKishuName(const QString& name) { userHeader_.kishuName.SetText(name); }
+    const QString& DataVersion() const { return userHeader_.dataVersion.Text(); }
+    void SetDataVersion(const QString& version) { userHeader_.dataVersion.SetText(version); }
     const QString& KishuName2() const { return kishuName2_; }
     const QString& DataVersion2() const { return dataVersion2_; }
     // Only an open that failed half-way puts the comparison header back with these.
     void SetKishuName2(const QString& name) { kishuName2_ = name; }
     void SetDataVersion2(const QString& version) { dataVersion2_ = version; }
+
+    // The user table's two header fields with the bytes they were read from; an open that
+    // failed half-way puts them back whole.
+    struct Header {
+        HeaderField kishuName;
+        HeaderField dataVersion;
+    };
+    const Header& UserHeader() const { return userHeader_; }
+    void SetUserHeader(const Header& header) { userHeader_ = header; }
 
     qsizetype AllDititalCount() const;
     // Kind 0: digitals of the special modes; kind 1: of the manufacturer modes; otherwise 0.
@@ -57,8 +67,9 @@ public:
     bool ReadDataDigitals(int kind, const QString& path, qint64 position, const OpeningState& opening);
 
     // Writes the header and every digital's user value into the table at `position` of
-    // `fileImage` (the whole new file). Bytes no definition names are left as they are. A value
-    // outside its field's range fails (overflow, reported under "SaveOneTable"; the header under
+    // `fileImage` (the whole new file). Bytes no definition names are left as they are. A header
+    // text nobody changed is written back as the bytes it was read from. A value outside its
+    // field's range fails (overflow, reported under "SaveOneTable"; the header under
     // "SaveHedder") and leaves `fileImage` exactly as it was.
     bool SaveOneTable(QByteArray& fileImage, qint64 position);
 
@@ -73,8 +84,7 @@ public:
 private:
     ModelContext context_;
     KeyedCollection<CMode> items_;
-    QString kishuName_;
-    QString dataVersion_;
+    Header userHeader_;
     QString kishuName2_;
     QString dataVersion2_;
 };

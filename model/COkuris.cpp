@@ -202,11 +202,12 @@ bool COkuris::SetArray(const QString& key, int index, int value) {
             break;
         case Group::Pitch: {
             checkIndex(feed::kPitchEntries);
-            QList<int>& pitch = arrays_.pitch[std::size_t(target->index)];
-            // Writing back the value this view already holds is no edit; only a change claims
-            // the byte from the axis array.
-            if (pitch[index] != value) {
-                pitch[index] = value;
+            // Writing back the value this view shows now is no edit; only a change claims the
+            // byte from the axis array. "Now" includes an edit made through the axis array: a
+            // value equal to the byte as first read, set after the axis entry changed, is a
+            // change back and must reach the file.
+            if (PitchEntry(target->index, index) != value) {
+                arrays_.pitch[std::size_t(target->index)][index] = value;
                 arrays_.pitchChanged[std::size_t(target->index)].set(std::size_t(index));
             }
             break;

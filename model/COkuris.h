@@ -26,8 +26,10 @@ namespace vokg {
 // a caller set through either view is what GetArray of either view returns and what SaveData
 // writes. When a byte was changed through both views since the last read, the pitch view wins,
 // as the pitch view is the later writer of the stored layout. Setting a pitch entry to the value
-// that view already holds is not a change, so a pitch editor writing back its untouched cells
-// cannot undo an edit made through the axis array.
+// GetArray of that view gives now is not a change, so a pitch editor writing back what it shows
+// cannot undo an edit made through the axis array; any other value, the byte as first read
+// included, is a change. (A pitch editor must therefore show the pitch view as it is when it
+// writes back, not as it was when the editor opened.)
 class COkuris {
 public:
     explicit COkuris(ModelContext context);

@@ -78,70 +78,134 @@ std::optional<QByteArray> CSelectTable::EncodeWord(const QString& text, bool aut
     return EncodeWord(text, authorFlag, QDateTime::currentDateTime());
 }
 
+void CSelectTable::SetAuthor(const QString& author) {
+    if (author != user_.author)
+        user_.storedAuthor.reset();
+    user_.author = author;
+}
+
+void CSelectTable::SetPassword(const QString& password) {
+    if (password != user_.password)
+        user_.storedPassword.reset();
+    user_.password = password;
+}
+
+std::optional<QString> CSelectTable::TryDecode(QByteArrayView field, bool authorFlag) {
+    if (field.size() != FieldLength(authorFlag))
+        return std::nullopt;
+    const auto byteAt = [&](qsizetype i) { return static_cast<unsigned char>(field.at(i)); };
+    const int textLength = TextLength(authorFlag);
+    qsizetype length = 0;
+    while (length < textLength && byteAt(length) != 0)
+        ++length;
+    if (length == 0)
+        return QString();
+
+    // Only the stamp's digits give the key; the password's year digits are not part of it.
+    const qsizetype firstKeyByte = authorFlag ? textLength : FieldLength(authorFlag) - 4;
+    int key = 0;
+    for (qsizetype i = firstKeyByte; i < field.size(); ++i) {
+        const int digit = kStampMirror - byteAt(i) - '0';
+        if (digit < 0 || digit > 9)
+            return std::nullopt;
+        key += digit;
+    }
+
+    QByteArray text;
+    for (qsizetype i = 0; i < length; ++i) {
+        const int byte = byteAt(i);
+        const int plain = kTextMirror - (byte - key);
+        if (byte < key || plain < 0 || plain > 255)
+            return std::nullopt;
+        text.append(static_cast<char>(plain));
+    }
+    // Bytes that are no code page 932 text would come back as other bytes, or not at all.
+    const QString decoded = platform::AnsiCodec::Decode(text);
+    if (platform::AnsiCodec::EncodeStrict(decoded) != text)
+        return std::nullopt;
+    return decoded;
+}
+
 QString CSelectTable::DecodeWord(QByteArrayView field, bool authorFlag) {
     return hlpkit::Guarded(context_.method, QStringLiteral("DecodeWord"), QString(), [&] {
         if (field.size() != FieldLength(authorFlag))
             hlpkit::Raise(hlpkit::SubscriptOutOfRange);
-        const auto byteAt = [&](qsizetype i) { return static_cast<unsigned char>(field.at(i)); };
-        const int textLength = TextLength(authorFlag);
-        qsizetype length = 0;
-        while (length < textLength && byteAt(length) != 0)
-            ++length;
-        if (length == 0)
-            return QString();
-
-        // Only the stamp's digits give the key; the password's year digits are not part of it.
-        const qsizetype firstKeyByte = authorFlag ? textLength : FieldLength(authorFlag) - 4;
-        int key = 0;
-        for (qsizetype i = firstKeyByte; i < field.size(); ++i) {
-            const int digit = kStampMirror - byteAt(i) - '0';
-            if (digit < 0 || digit > 9)
-                hlpkit::Raise(hlpkit::InvalidCall);
-            key += digit;
-        }
-
-        QByteArray text;
-        for (qsizetype i = 0; i < length; ++i) {
-            const int byte = byteAt(i);
-            const int plain = kTextMirror - (byte - key);
-            if (byte < key || plain < 0 || plain > 255)
-                hlpkit::Raise(hlpkit::InvalidCall);
-            text.append(static_cast<char>(plain));
-        }
-        return platform::AnsiCodec::Decode(text);
+        const std::optional<QString> text = TryDecode(field, authorFlag);
+        if (!text)
+            hlpkit::Raise(hlpkit::InvalidCall);
+        return *text;
     });
 }
 
-std::optional<CSelectTable::Fields> CSelectTable::ReadFields(const QString& path, int tableNumber,
+std::optional<CSelectTable::Record> CSelectTable::ReadFields(const QString& path, int tableNumber,
                                                              const QString& procName) {
-    return hlpkit::Guarded(context_.method, procName, std::optional<Fields>(), [&] {
+    std::optional<Record> record = hlpkit::Guarded(context_.method, procName, std::optional<Record>(), [&] {
         if (tableNumber < 1)
             hlpkit::Raise(hlpkit::SubscriptOutOfRange);
         const QByteArray table = ReadTableBytes(path, TablePosition(tableNumber));
-        Fields fields;
-        fields.author = DecodeWord(QByteArrayView(table).sliced(kAuthorOffset, kAuthorFieldLength), true);
-        fields.password =
-            DecodeWord(QByteArrayView(table).sliced(kPasswordOffset, kPasswordFieldLength), false);
-        return std::optional<Fields>(fields);
+        const QByteArrayView author = QByteArrayView(table).sliced(kAuthorOffset, kAuthorFieldLength);
+        const QByteArrayView password = QByteArrayView(table).sliced(kPasswordOffset, kPasswordFieldLength);
+        Record fields;
+        if (const std::optional<QString> text = TryDecode(author, true))
+            fields.author = *text;
+        else
+            fields.storedAuthor = author.toByteArray();
+        if (const std::optional<QString> text = TryDecode(password, false))
+            fields.password = *text;
+        else
+            fields.storedPassword = password.toByteArray();
+        return std::optional<Record>(fields);
     });
+    if (record && (record->storedAuthor || record->storedPassword)) {
+        // Reported once for the open, however many fields are damaged.
+        QStringList damaged;
+        if (record->storedAuthor)
+            damaged << QStringLiteral("author");
+        if (record->storedPassword)
+            damaged << QStringLiteral("password");
+        const QString text =
+            damaged.size() == 1
+                ? QStringLiteral("the %1 field cannot be decoded. It reads as empty and is saved "
+                                 "back as stored until a new one is set.")
+                : QStringLiteral("the %1 fields cannot be decoded. They read as empty and are "
+                                 "saved back as stored until new ones are set.");
+        context_.method.ErrReg(hlpkit::InvalidCall,
+                               QStringLiteral("%1: table %2 of %3: ")
+                                       .arg(hlpkit::StandardErrorText(hlpkit::InvalidCall))
+                                       .arg(tableNumber)
+                                       .arg(path) +
+                                   text.arg(damaged.join(QStringLiteral(" and "))),
+                               procName);
+    }
+    return record;
 }
 
 bool CSelectTable::ReadData(const QString& path, qint64 /*position*/, int tableNumber) {
-    const std::optional<Fields> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData"));
+    const std::optional<Record> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData"));
     if (!fields)
         return false;
-    author_ = fields->author;
-    password_ = fields->password;
+    user_ = *fields;
     return true;
 }
 
 bool CSelectTable::ReadData2(const QString& path, qint64 /*position*/, int tableNumber) {
-    const std::optional<Fields> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData2"));
+    const std::optional<Record> fields = ReadFields(path, tableNumber, QStringLiteral("ReadData2"));
     if (!fields)
         return false;
     author2_ = fields->author;
     password2_ = fields->password;
     return true;
+}
+
+std::optional<QString> CSelectTable::PeekPassword(const QString& path, int tableNumber) {
+    try {
+        if (tableNumber < 1)
+            return std::nullopt;
+        const QByteArray table = ReadTableBytes(path, TablePosition(tableNumber));
+        return TryDecode(QByteArrayView(table).sliced(kPasswordOffset, kPasswordFieldLength), false);
+    } catch (const hlpkit::RunError&) {
+        return std::nullopt;
+    }
 }
 
 bool CSelectTable::SaveHeader(QByteArray& fileImage, bool write, qint64 position) {
@@ -156,6 +220,9 @@ bool CSelectTable::SaveHeader(QByteArray& fileImage, bool write, qint64 position
         if (position < 1 || start + kHeaderLength > fileImage.size())
             hlpkit::Raise(hlpkit::SubscriptOutOfRange);
         const auto encode = [&](const QString& text, bool authorFlag, const char* what) {
+            const std::optional<QByteArray>& stored = authorFlag ? user_.storedAuthor : user_.storedPassword;
+            if (stored)
+                return *stored;
             if (text.isEmpty())
                 return QByteArray(FieldLength(authorFlag), '\0');
             const std::optional<QByteArray> field = EncodeWord(text, authorFlag, now);
@@ -165,7 +232,8 @@ bool CSelectTable::SaveHeader(QByteArray& fileImage, bool write, qint64 position
                                            QStringLiteral(" (%1)").arg(QLatin1String(what)));
             return *field;
         };
-        const QByteArray header = encode(author_, true, "author") + encode(password_, false, "password");
+        const QByteArray header =
+            encode(user_.author, true, "author") + encode(user_.password, false, "password");
         fileImage.replace(start, kHeaderLength, header);
         return true;
     });

@@ -40,6 +40,16 @@ QStringList DefinitionFile::Fields(qsizetype index, int minFields) const {
     const QStringView line = lines_.at(index);
     if (std::all_of(line.cbegin(), line.cend(), [](QChar ch) { return ch.isSpace(); }))
         throw LineError(hlpkit::SubscriptOutOfRange, index, QStringLiteral("the line is blank"));
+    // A name of NUL characters or a text with an escape sequence would reach the windows, the
+    // terminal and the workbooks as it is; no definition holds such a thing on purpose.
+    for (qsizetype column = 0; column < line.size(); ++column) {
+        const QChar ch = line.at(column);
+        if (ch != u'\t' && ch.category() == QChar::Other_Control)
+            throw LineError(hlpkit::InvalidCall, index,
+                            QStringLiteral("field %1 holds the control character U+%2")
+                                .arg(line.first(column).count(u'\t'))
+                                .arg(QString::number(ch.unicode(), 16).toUpper().rightJustified(4, u'0')));
+    }
     QStringList fields;
     for (const QStringView field : line.split(u'\t'))
         fields.append(field.toString());

@@ -20,6 +20,8 @@ public:
 
     // The fields of line `index` (0-based). A blank line or one with fewer than `minFields`
     // fields throws RunError 9 naming the file and line: a definition table has no empty records.
+    // A control character other than the TAB between fields (a NUL, an escape, a lone CR) throws
+    // RunError 5 naming the field.
     QStringList Fields(qsizetype index, int minFields) const;
 
     // Field `field` of a line read as a number (LenientInt32 / LenientInt16); a number that does

@@ -143,6 +143,12 @@ void AppendBytes(QByteArray& out, std::uint16_t bytes) {
 
 } // namespace
 
+bool AnsiCodec::Available() {
+    const Iconv toUnicode("UTF-16LE", kCodePage);
+    const Iconv fromUnicode(kCodePage, "UTF-16LE");
+    return toUnicode.valid() && fromUnicode.valid();
+}
+
 bool AnsiCodec::IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }

@@ -12,6 +12,12 @@ namespace platform {
 // author and password fields, C templates, version files, the error log).
 class AnsiCodec {
 public:
+    // True when the system's code page 932 converter can be had in both directions. Without it
+    // every byte above 0x7F would decode as U+FFFD: mode names would no longer be recognised
+    // (the special and manufacturer modes would open without their passwords) and no text of
+    // ours could be written. The program and the companion refuse to start without it.
+    static bool Available();
+
     // Bytes to text. Bytes that are not valid code page 932 become U+FFFD, never lost silently
     // for round trips: callers that must keep bytes keep the bytes, not the text.
     static QString Decode(QByteArrayView bytes);

@@ -8,6 +8,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -75,20 +76,51 @@ ExtractResult Failure(const QString& archivePath, const QString& why) {
     return result;
 }
 
-// Copies one member's data; the reader checks the member's CRC as its last block is read.
-std::optional<QString> CopyData(archive* reader, archive* writer) {
+// The folder could not take what was extracted (full, read-only, over quota): the system's reason
+// is what the user needs to hear.
+ExtractResult FolderFailure(const QString& archivePath, const QString& folder, const QString& what,
+                            int error) {
+    ExtractResult result;
+    result.folderError = error != 0 ? error : EIO;
+    result.message = QStringLiteral("Cannot extract \"%1\" into \"%2\": %3: %4")
+                         .arg(QDir::toNativeSeparators(archivePath), QDir::toNativeSeparators(folder), what,
+                              QString::fromLocal8Bit(std::strerror(result.folderError)));
+    return result;
+}
+
+// What went wrong with one member: its data (the archive's fault) or the folder.
+struct MemberFault {
+    QString why;
+    int folderError = 0;
+};
+
+// Copies one member's data; the reader checks the member's CRC as its last block is read. The
+// data must be as long as the member's header says: for a stored member the reader gives what
+// the archive holds, and the disk writer would pad a short member with NUL bytes up to the size
+// in the header (or cut a long one) without a word.
+std::optional<MemberFault> CopyData(archive* reader, archive* writer, archive_entry* entry) {
+    const bool sized = archive_entry_size_is_set(entry);
+    const la_int64_t declared = archive_entry_size(entry);
+    la_int64_t end = 0;
     for (;;) {
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
         const int status = archive_read_data_block(reader, &block, &size, &offset);
         if (status == ARCHIVE_EOF)
-            return std::nullopt;
+            break;
         if (status != ARCHIVE_OK)
-            return QStringLiteral("damaged data: %1").arg(ErrorOf(reader));
+            return MemberFault{QStringLiteral("damaged data: %1").arg(ErrorOf(reader))};
+        end = std::max(end, offset + la_int64_t(size));
+        // Data past the declared size is only counted, so that the report can say how much.
+        if (sized && end > declared)
+            continue;
         if (archive_write_data_block(writer, block, size, offset) != ARCHIVE_OK)
-            return QStringLiteral("cannot write: %1").arg(ErrorOf(writer));
+            return MemberFault{QString(), archive_errno(writer)};
     }
+    if (sized && declared != end)
+        return MemberFault{QStringLiteral("%1 bytes where the header says %2").arg(end).arg(declared)};
+    return std::nullopt;
 }
 
 } // namespace
@@ -107,10 +139,11 @@ ExtractResult ArchiveExtractor::ExtractAll(const QString& archivePath, const QSt
         return Failure(archivePath, QStringLiteral("the archive does not exist"));
 
     // Staging inside the target keeps the final move a rename on one file system.
+    errno = 0;
     QTemporaryDir staging(QDir(targetFolder).filePath(QStringLiteral(".extract-XXXXXX")));
     if (!staging.isValid())
-        return Failure(archivePath,
-                       QStringLiteral("cannot create a staging folder: %1").arg(staging.errorString()));
+        return FolderFailure(archivePath, targetFolder, QStringLiteral("cannot create a staging folder"),
+                             errno);
     // The writer refuses to pass through a symbolic link anywhere on the path, so the
     // staging path must be free of them itself (a linked home or temporary folder).
     const QString stagingPath = QFileInfo(staging.path()).canonicalFilePath();
@@ -157,22 +190,22 @@ ExtractResult ArchiveExtractor::ExtractAll(const QString& archivePath, const QSt
             continue;
         }
         archive_entry_set_pathname(entry, QByteArray(stagingBytes + '/' + name).constData());
+        const QString cannotWrite = QStringLiteral("member \"%1\" cannot be written").arg(shownName);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
-            return Failure(
-                archivePath,
-                QStringLiteral("member \"%1\": cannot write: %2").arg(shownName, ErrorOf(writer.get())));
+            return FolderFailure(archivePath, targetFolder, cannotWrite, archive_errno(writer.get()));
         if (archive_entry_filetype(entry) == AE_IFREG) {
-            if (const auto error = CopyData(reader.get(), writer.get()))
-                return Failure(archivePath, QStringLiteral("member \"%1\": %2").arg(shownName, *error));
+            if (const auto fault = CopyData(reader.get(), writer.get(), entry))
+                return fault->why.isEmpty()
+                           ? FolderFailure(archivePath, targetFolder, cannotWrite, fault->folderError)
+                           : Failure(archivePath,
+                                     QStringLiteral("member \"%1\": %2").arg(shownName, fault->why));
             if (!stagedFiles.contains(name))
                 stagedFiles.append(name);
         } else if (!stagedFolders.contains(name)) {
             stagedFolders.append(name);
         }
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
-            return Failure(
-                archivePath,
-                QStringLiteral("member \"%1\": cannot write: %2").arg(shownName, ErrorOf(writer.get())));
+            return FolderFailure(archivePath, targetFolder, cannotWrite, archive_errno(writer.get()));
     }
     if (!result.refused.isEmpty()) {
         ExtractResult refused =
@@ -186,22 +219,26 @@ ExtractResult ArchiveExtractor::ExtractAll(const QString& archivePath, const QSt
     const QByteArray targetBytes = QFile::encodeName(QFileInfo(targetFolder).absoluteFilePath());
     QDir target(targetFolder);
     for (const QByteArray& folder : stagedFolders) {
+        errno = 0;
         if (!target.mkpath(QFile::decodeName(folder)))
-            return Failure(archivePath,
-                           QStringLiteral("cannot create the folder \"%1\"").arg(QFile::decodeName(folder)));
+            return FolderFailure(
+                archivePath, targetFolder,
+                QStringLiteral("the folder \"%1\" cannot be created").arg(QFile::decodeName(folder)), errno);
     }
     for (const QByteArray& file : stagedFiles) {
         const QString shownName = QFile::decodeName(file);
         const QString parent = QFileInfo(shownName).path();
+        errno = 0;
         if (parent != QStringLiteral(".") && !target.mkpath(parent))
-            return Failure(archivePath, QStringLiteral("cannot create the folder \"%1\"").arg(parent));
+            return FolderFailure(archivePath, targetFolder,
+                                 QStringLiteral("the folder \"%1\" cannot be created").arg(parent), errno);
         // rename(2) replaces an existing file in one step, so a reader never sees half a table.
         const QByteArray from = stagingBytes + '/' + file;
         const QByteArray to = targetBytes + '/' + file;
         if (std::rename(from.constData(), to.constData()) != 0) {
             ExtractResult partial =
-                Failure(archivePath, QStringLiteral("cannot put \"%1\" in place: %2")
-                                         .arg(shownName, QString::fromLocal8Bit(std::strerror(errno))));
+                FolderFailure(archivePath, targetFolder,
+                              QStringLiteral("\"%1\" cannot be put in place").arg(shownName), errno);
             partial.extracted = result.extracted;
             return partial;
         }

@@ -17,6 +17,9 @@ struct ExtractResult {
     QString message;       // empty on success; otherwise what went wrong, member names included
     QStringList extracted; // member names now in the target folder, in archive order
     QList<RefusedMember> refused;
+    // The system's error number when the folder could not take the files (full, read-only, over
+    // quota); 0 when all went well or the archive itself was at fault.
+    int folderError = 0;
 };
 
 // Unpacks the definition archive (LHA, "-lh5-" and the other LHA methods).

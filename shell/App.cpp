@@ -4,12 +4,14 @@
 #include "hlpkit/CMethod.h"
 #include "hlpkit/CProperty.h"
 #include "hlpkit/CString.h"
+#include "hlpkit/RunError.h"
 #include "model/CCusSelections.h"
 #include "model/CCustoms.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
 #include "model/CSelectTable.h"
 #include "platform/FileLock.h"
+#include "platform/WorkFolder.h"
 #include "shell/SettingKeys.h"
 
 #include <QDir>
@@ -34,6 +36,7 @@ App::App(platform::Prompter& prompter, ProgramIdentity identity)
 
 App::~App() {
     ReleaseActiveX();
+    runFolder_.reset();
 }
 
 bool App::CreateActiveX() {
@@ -95,13 +98,35 @@ bool App::WriteReg(const QString& key, const QString& value) const {
 }
 
 QString App::WorkFolder() const {
-    return QFileInfo(CreateParaTempName(0)).absolutePath();
+    if (!identity_.workFolder.isEmpty())
+        return identity_.workFolder;
+    if (runFolder_)
+        return runFolder_->Path();
+    if (!file_ || !method_)
+        return {};
+    // TempPath reports a folder that is not private to this user itself.
+    const QString privateBase = file_->TempPath();
+    if (privateBase.isEmpty())
+        return {};
+    QString error;
+    runFolder_ = platform::WorkFolder::Create(privateBase, error);
+    if (!runFolder_) {
+        method_->ErrReg(hlpkit::PathFileAccessError,
+                        hlpkit::StandardErrorText(hlpkit::PathFileAccessError) + QStringLiteral(": ") + error,
+                        QStringLiteral("WorkFolder"));
+        return {};
+    }
+    return runFolder_->Path();
+}
+
+bool App::HasWorkFolder() const {
+    return !identity_.workFolder.isEmpty() || runFolder_ != nullptr;
 }
 
 QString App::CreateParaTempName(int kind) const {
-    const QString folder = !identity_.workFolder.isEmpty() ? identity_.workFolder
-                           : file_                         ? file_->TempPath()
-                                                           : QDir::tempPath();
+    const QString folder = WorkFolder();
+    if (folder.isEmpty())
+        return {};
     return QDir(folder).filePath(kind == 1 ? QStringLiteral("gsetcmp.tmp") : QStringLiteral("gsetusr.tmp"));
 }
 

@@ -21,6 +21,7 @@ class CString;
 namespace platform {
 class FileLock;
 class Prompter;
+class WorkFolder;
 } // namespace platform
 
 namespace vokg {
@@ -62,9 +63,9 @@ struct RunState {
 struct ProgramIdentity {
     QString folder;   // the program folder: executables, the utility library, the definition archive
     QString baseName; // the executable's base name, "VOKG_SET" as shipped
-    // Where the working copies of this run live; empty: the user's private temporary folder.
-    // The command-line companion and the tests give each run a folder of its own, so that they
-    // never share a working copy with the running program.
+    // Where the working copies of this run live; empty: a working folder of this run's own inside
+    // the user's private temporary folder (the program and the companion). Tests give a folder of
+    // their own here.
     QString workFolder = {};
 };
 
@@ -114,10 +115,16 @@ public:
     // itself do not wait for each other. See platform::FileLock for the states.
     std::shared_ptr<platform::FileLock> LockFile(const QString& path, std::chrono::milliseconds wait);
 
-    // The working copy of the user file (kind 0) or the comparison file (kind 1).
+    // The working copy of the user file (kind 0) or the comparison file (kind 1); "" when there
+    // is no working folder.
     QString CreateParaTempName(int kind) const;
-    // The folder of the working copies.
+    // The folder of the working copies: the identity's folder when one is given, else this run's
+    // own folder inside the user's private temporary folder, made on first need and removed with
+    // the App. "" (reported) when no private folder can be had: nothing may then be opened or
+    // saved, and nothing is ever put in the current folder instead.
     QString WorkFolder() const;
+    // Whether the working folder is there (given, or made already); asks and reports nothing.
+    bool HasWorkFolder() const;
 
 private:
     platform::Prompter& prompter_;
@@ -138,6 +145,7 @@ private:
     std::unique_ptr<CCusSelections> inputSelections_;
     std::unique_ptr<CCusSelections> outputSelections_;
     std::vector<std::weak_ptr<platform::FileLock>> locks_;
+    mutable std::unique_ptr<platform::WorkFolder> runFolder_;
 };
 
 } // namespace vokg

@@ -14,6 +14,7 @@
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
 #include "shell/SettingKeys.h"
+#include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 
 #include <QDir>
@@ -124,6 +125,9 @@ void FileOpen::DiscardUnsavedChanges() {
 
 bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepWindows) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGData"), false, [&] {
+        // No private working folder (reported): nothing is asked and nothing is opened.
+        if (app_.WorkFolder().isEmpty())
+            return false;
         const QString path = file.isEmpty() ? GetSettingFile(kind) : file;
         if (path.isEmpty())
             return false;
@@ -168,7 +172,12 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
             return false;
         }
 
-        ReadTableHeader(kind, path, start, table);
+        // Without a working copy the table's own author and password were never read: the
+        // password check would ask for the previous table's password.
+        if (!ReadTableHeader(kind, path, start, table)) {
+            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            return giveUp();
+        }
         if (IsDSG(path) && !AccessLevels(app_).ExactTablePassword(kind, table, path))
             return giveUp();
         if (IsDSG(path) && kind == 0 && MakeDSKfile(path).isEmpty())
@@ -315,15 +324,33 @@ QString FileOpen::CopyFromFDToHD(int kind, const QString& file) {
             if (!QFile::remove(workingCopy))
                 hlpkit::Raise(hlpkit::PermissionDenied);
         }
-        if (!QFile::copy(file, workingCopy))
-            hlpkit::Raise(hlpkit::PathFileAccessError);
+        // Copied by hand, so that a full or broken temporary folder is reported with its reason.
+        QFile source(file);
+        QFile copy(workingCopy);
+        QByteArray bytes;
+        if (!source.open(QIODevice::ReadOnly) || (bytes = source.readAll()).size() != source.size())
+            throw hlpkit::RunError(
+                hlpkit::PathFileAccessError,
+                QStringLiteral("%1: %2 cannot be read: %3")
+                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), file, source.errorString()));
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteAll(copy, bytes) ||
+            !copy.flush()) {
+            const QString reason = copy.errorString();
+            copy.remove();
+            throw hlpkit::RunError(
+                hlpkit::PathFileAccessError,
+                QStringLiteral("%1: the working copy %2 cannot be written: %3")
+                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), workingCopy, reason));
+        }
         QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return workingCopy;
     });
 }
 
-void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int table) {
+bool FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int table) {
     const QString workingCopy = CopyFromFDToHD(kind, file);
+    if (workingCopy.isEmpty())
+        return false;
     if (!IsDSG(file)) {
         // A machine data file has no author and password: what the last design table left in
         // the record must not pass for this table's.
@@ -335,14 +362,13 @@ void FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int 
             record.SetAuthor2(QString());
             record.SetPassword2(QString());
         }
-        return;
+        return true;
     }
-    if (workingCopy.isEmpty())
-        return;
     if (kind == 0)
         app_.SelectTable().ReadData(workingCopy, start, table);
     else if (kind == 1)
         app_.SelectTable().ReadData2(workingCopy, start, table);
+    return true;
 }
 
 bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {

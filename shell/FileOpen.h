@@ -44,7 +44,9 @@ public:
     // Copies the file to the working copy of the kind; its path, or empty when the file is gone.
     QString CopyFromFDToHD(int kind, const QString& file);
 
-    void ReadTableHeader(int kind, const QString& file, qint64 start, int table);
+    // Makes the working copy and, for a design file, reads the table's author and password;
+    // false when no working copy could be made (reported).
+    bool ReadTableHeader(int kind, const QString& file, qint64 start, int table);
     bool ReadAllTables(int kind, const QString& file, qint64 start);
 
     static bool IsDSG(const QString& path);

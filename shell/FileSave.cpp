@@ -12,6 +12,7 @@
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/ModelSnapshot.h"
+#include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 
 #include <QCryptographicHash>
@@ -141,7 +142,12 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         }
         if (mode == 3)
             return true;
+        // No private working folder (reported): nothing is written.
         const QString workingCopy = app_.CreateParaTempName(0);
+        if (workingCopy.isEmpty()) {
+            before.Restore(app_);
+            return false;
+        }
         if (!SaveAllData(workingCopy, state.userPath, positions)) {
             before.Restore(app_);
             app_.Messages().ShowMsg(kMessageSaveFailed, kCritical);
@@ -224,8 +230,11 @@ bool FileSave::SaveAllData(const QString& workingCopy, const QString& source,
         }
         QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QSaveFile file(workingCopy);
-        if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit())
-            hlpkit::Raise(hlpkit::PathFileAccessError);
+        if (!file.open(QIODevice::WriteOnly) || !WriteAll(file, image) || !file.commit())
+            throw hlpkit::RunError(hlpkit::PathFileAccessError,
+                                   QStringLiteral("%1: the working copy %2 cannot be written: %3")
+                                       .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError),
+                                            workingCopy, file.errorString()));
         return true;
     });
 }

@@ -37,13 +37,11 @@ ModelSnapshot::ModelSnapshot(const App& app) {
     };
     takeCustoms(app.UserCustoms(), userCustoms_);
     takeCustoms(app.ComparisonCustoms(), comparisonCustoms_);
-    kishuName_ = modes.KishuName();
-    dataVersion_ = modes.DataVersion();
+    userHeader_ = modes.UserHeader();
     kishuName2_ = modes.KishuName2();
     dataVersion2_ = modes.DataVersion2();
     const CSelectTable& record = app.SelectTable();
-    author_ = record.Author();
-    password_ = record.Password();
+    userRecord_ = record.UserRecord();
     author2_ = record.Author2();
     password2_ = record.Password2();
 }
@@ -78,13 +76,11 @@ void ModelSnapshot::Restore(App& app) const {
     };
     putCustoms(app.UserCustoms(), userCustoms_);
     putCustoms(app.ComparisonCustoms(), comparisonCustoms_);
-    modes.SetKishuName(kishuName_);
-    modes.SetDataVersion(dataVersion_);
+    modes.SetUserHeader(userHeader_);
     modes.SetKishuName2(kishuName2_);
     modes.SetDataVersion2(dataVersion2_);
     CSelectTable& record = app.SelectTable();
-    record.SetAuthor(author_);
-    record.SetPassword(password_);
+    record.SetUserRecord(userRecord_);
     record.SetAuthor2(author2_);
     record.SetPassword2(password2_);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/CModes.h"
+#include "model/CSelectTable.h"
+
 #include <QString>
 
 #include <vector>
@@ -28,8 +31,10 @@ private:
     std::vector<DigitalValues> digitals_;
     std::vector<CustomValues> userCustoms_;
     std::vector<CustomValues> comparisonCustoms_;
-    QString kishuName_, dataVersion_, kishuName2_, dataVersion2_;
-    QString author_, password_, author2_, password2_;
+    CModes::Header userHeader_;
+    QString kishuName2_, dataVersion2_;
+    CSelectTable::Record userRecord_;
+    QString author2_, password2_;
 };
 
 } // namespace vokg

@@ -7,9 +7,12 @@
 #include "model/CCusSelections.h"
 #include "model/CCustoms.h"
 #include "model/CModes.h"
+#include "model/TableLayout.h"
+#include "platform/AnsiCodec.h"
 #include "platform/ArchiveExtractor.h"
 #include "platform/ProcessList.h"
 #include "platform/SingleInstanceLock.h"
+#include "platform/WorkFolder.h"
 #include "shell/App.h"
 #include "shell/SettingKeys.h"
 #include "shell/messages/SharedProcedures.h"
@@ -18,6 +21,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -33,6 +37,9 @@ constexpr int kMessageRunsAlready = 46;
 constexpr int kMessageSiblingRuns = 102;
 
 constexpr int kCritical = 1;
+
+// The classic code of a full disk.
+constexpr int kDiskFull = 61;
 constexpr int kExclamation = 2;
 
 // The documents folder's number among the shell's special folders.
@@ -77,7 +84,17 @@ bool Startup::CheckSiblingTool(const platform::ProcessList& processes) {
     return false;
 }
 
+bool Startup::CheckCodePage() {
+    if (platform::AnsiCodec::Available())
+        return true;
+    app_.Messages().ShowMsg(kMessageFileMissing, kExclamation,
+                            QStringLiteral("CP932 (the code page 932 converter of the C library, gconv)"));
+    return false;
+}
+
 bool Startup::CheckRequiredFiles() {
+    if (!CheckCodePage())
+        return false;
     // The archive reader is linked in; what must hold is that it reads LHA archives.
     if (!platform::ArchiveExtractor::SupportsLha()) {
         app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QStringLiteral("libarchive (LHA reader)"));
@@ -173,6 +190,15 @@ bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
         messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set05.e"));
         return false;
     }
+    // Two fields on one byte would make a save drop a value while it reports success.
+    if (const std::optional<LayoutClash> clash = TableLayout::FindClash(app_.Modes(), app_.UserCustoms())) {
+        app_.Method().ErrReg(hlpkit::InvalidCall,
+                             hlpkit::StandardErrorText(hlpkit::InvalidCall) + QStringLiteral(": ") +
+                                 clash->description,
+                             QStringLiteral("LoadDefinitionTables"));
+        messages.ShowMsg(kMessageDefinitionTable, kCritical, clash->definitionFile);
+        return false;
+    }
     if (!app_.InputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set06.e")))) {
         messages.ShowMsg(kMessageInputFunctions, kCritical);
         return false;
@@ -196,12 +222,20 @@ bool Startup::MeltSettingFiles(const DefinitionSource& source) {
     if (!DeleteMeltedFiles(source))
         return false;
     // A damaged or hostile archive extracts nothing at all; the missing tables are then
-    // reported one by one and the read of the first one stops the start.
+    // reported one by one and the read of the first one stops the start. A folder that cannot
+    // take the tables (full, read-only) is the reason itself: it is reported, and the start ends
+    // without a list of tables that were never missing from the archive.
     const platform::ExtractResult result =
         platform::ArchiveExtractor::ExtractAll(source.archivePath, source.tableFolder);
-    if (!result.ok)
-        app_.Method().ErrReg(hlpkit::PathFileAccessError, result.message, QStringLiteral("MeltSettingFiles"));
-    return true;
+    if (result.ok)
+        return true;
+    int code = hlpkit::PathFileAccessError;
+    if (result.folderError == ENOSPC || result.folderError == EDQUOT || result.folderError == EFBIG)
+        code = kDiskFull;
+    else if (result.folderError == EACCES || result.folderError == EPERM || result.folderError == EROFS)
+        code = hlpkit::PermissionDenied;
+    app_.Method().ErrReg(code, result.message, QStringLiteral("MeltSettingFiles"));
+    return result.folderError == 0;
 }
 
 bool Startup::DeleteMeltedFiles(const DefinitionSource& source) {
@@ -226,9 +260,23 @@ bool Startup::ExistSetFiles(const DefinitionSource& source) {
 }
 
 void Startup::DeleteTempFiles() {
+    // A run that never had a working folder has nothing to delete, and must not ask for one now.
+    if (!app_.HasWorkFolder())
+        return;
     df(app_.Method(), app_.CreateParaTempName(0));
     df(app_.Method(), app_.CreateParaTempName(1));
     df(app_.Method(), Join(app_.WorkFolder(), QStringLiteral("gsetdsk.tmp")));
+}
+
+QStringList Startup::SweepWorkFolders() {
+    if (!app_.Identity().workFolder.isEmpty())
+        return {}; // a folder given to this run is its owner's to clean
+    // The run's own folder is made first: the others lie beside it, in the private folder it
+    // was made in. Without one (reported) there is nothing safe to sweep.
+    const QString workFolder = app_.WorkFolder();
+    if (workFolder.isEmpty())
+        return {};
+    return platform::WorkFolder::SweepLeftovers(QFileInfo(workFolder).path());
 }
 
 QString Startup::FindFileNameFromCommand(const QString& commandLine) {

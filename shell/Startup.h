@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 class ProcessList;
@@ -28,8 +29,13 @@ public:
     bool CheckSingleInstance(platform::SingleInstanceLock& lock);
     bool CheckSiblingTool(const platform::ProcessList& processes);
 
-    // The archive reader must read LHA archives and the archive must lie in the program folder.
+    // The code page 932 converter must exist (CheckCodePage), the archive reader must read LHA
+    // archives and the archive must lie in the program folder.
     bool CheckRequiredFiles();
+
+    // The system's code page 932 converter is a required component: without it message 1 names
+    // it and the start ends.
+    bool CheckCodePage();
 
     // Registers the defaults, records MYPATH and loads the options into the run state.
     bool ApplyRegData();
@@ -40,6 +46,8 @@ public:
     bool LoadDefinitionTables();
     bool LoadDefinitionTables(const DefinitionSource& source);
 
+    // MeltSettingFiles fails (reported) when the table folder cannot take the tables; a damaged
+    // archive is reported and left to the reads that follow.
     bool PrepareSetFiles(const DefinitionSource& source);
     bool MeltSettingFiles(const DefinitionSource& source);
     bool DeleteMeltedFiles(const DefinitionSource& source);
@@ -50,6 +58,12 @@ public:
 
     // Deletes the working copies of the run.
     void DeleteTempFiles();
+
+    // Makes this run's working folder and removes the working folders that runs of the program
+    // or the companion left behind beside it when they were killed (their processes no longer
+    // exist); returns the names removed. Nothing when this run was given a working folder of its
+    // own, or when no private folder can be had (reported).
+    QStringList SweepWorkFolders();
 
     // The first comma-separated item of the command line that names an existing file.
     static QString FindFileNameFromCommand(const QString& commandLine);

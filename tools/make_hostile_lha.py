@@ -4,6 +4,8 @@
 The archives use level-0 headers and stored (-lh0-) members, so they need no packer:
     hostile.e       a harmless member, then "../escape.txt" and an absolute member
     hostile_link.e  a harmless member, then a symbolic link "link" pointing at "/tmp"
+    padded.e        a stored member whose size field says 100 bytes more than its data
+    shortened.e     a stored member whose size field says 3 bytes less than its data
 
 Usage: make_hostile_lha.py OUTPUT_FOLDER
 """
@@ -27,18 +29,19 @@ def crc16(data: bytes) -> int:
     return crc
 
 
-def member(name: bytes, data: bytes, unix_mode: int | None = None) -> bytes:
+def member(name: bytes, data: bytes, unix_mode: int | None = None, size_field: int | None = None) -> bytes:
     """One level-0 header followed by the stored data.
 
     With `unix_mode` the header carries the 12-byte extension some packers on Unix write
-    ("U", version, mtime, mode, uid, gid), which is how a link member is marked.
+    ("U", version, mtime, mode, uid, gid), which is how a link member is marked. With
+    `size_field` the header's original size says that instead of the length of the data.
     """
     extension = b""
     if unix_mode is not None:
         extension = b"U\x00" + struct.pack("<IHHH", 0, unix_mode, 0, 0)
     body = (
         b"-lh0-"
-        + struct.pack("<IIHHBB", len(data), len(data), DOS_TIME, DOS_DATE, 0x20, 0)
+        + struct.pack("<IIHHBB", len(data), len(data) if size_field is None else size_field, DOS_TIME, DOS_DATE, 0x20, 0)
         + bytes([len(name)])
         + name
         + struct.pack("<H", crc16(data))
@@ -73,6 +76,10 @@ def main() -> int:
             member(b"link|/tmp", b"", unix_mode=0o120777),
         )
     )
+    # A reader that trusts the size field pads the member with NUL bytes up to it, or cuts it.
+    table = b"MACHINE\r\nSPECIAL\r\n"
+    (out / "padded.e").write_bytes(archive(member(b"Set01.e", table, size_field=len(table) + 100)))
+    (out / "shortened.e").write_bytes(archive(member(b"Set01.e", table, size_field=len(table) - 3)))
     return 0
 
 

@@ -89,6 +89,7 @@ int RunProgram(const ProgramOptions& options) {
     // The main window's load sequence.
     if (!app.CreateActiveX())
         return kEndedAtStart;
+    startup.SweepWorkFolders();
     fMain window(app);
     window.SetUICaptions();
     if (!startup.CheckRequiredFiles())

@@ -4,6 +4,8 @@
 #include "shell/messages/Messages.h"
 #include "tests/support/ScriptedPrompter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -205,9 +207,52 @@ private slots:
         QCOMPARE(prompter_.MessageTexts(),
                  QStringList{QStringLiteral(u"\"é\" cannot be stored in the data file.")});
         QCOMPARE(QApplication::focusWidget(), dialog->DataVersionBox());
-        QCOMPARE(fHeader::UnstorableCharacter(QStringLiteral(u"AB\U0001F600")),
-                 QStringLiteral(u"\U0001F600"));
-        QCOMPARE(fHeader::UnstorableCharacter(QStringLiteral(u"ミシン")), std::nullopt);
+    }
+
+    // Pasted text reaches the box whole; what the file would not give back as it was pasted is
+    // refused when Save is pressed, with the rule's message, and nothing is stored or saved.
+    void pastedCharactersThatDoNotComeBackAreRefused_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("escape sequence") << QStringLiteral(u"V\u001B[2J")
+                                         << QStringLiteral("\"U+001B\" cannot be stored in the data file.");
+        QTest::newRow("yen sign") << QStringLiteral(u"\u00A51")
+                                  << QStringLiteral(u"\"\u00A5\" cannot be stored in the data file.");
+        QTest::newRow("overline") << QStringLiteral(u"1\u203E")
+                                  << QStringLiteral(u"\"\u203E\" cannot be stored in the data file.");
+    }
+    void pastedCharactersThatDoNotComeBackAreRefused() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, message);
+        auto dialog = Open();
+        dialog->DataVersionBox()->setFocus();
+        dialog->DataVersionBox()->clear();
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(dialog->DataVersionBox(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(dialog->DataVersionBox()->text(), pasted);
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        QCOMPARE(prompter_.MessageTexts(), QStringList{message});
+        QCOMPARE(QApplication::focusWidget(), dialog->DataVersionBox());
+        QCOMPARE(saves_, 0);
+        QCOMPARE(modes_->DataVersion(), QStringLiteral("1.00"));
+    }
+
+    // A model name the table held in a form no text can give back (it ends in half a
+    // double-byte character) is saved back as it was: editing the data version alone is allowed.
+    void anUntouchedFieldIsSavedAsTheTableHeldIt() {
+        vokg::CModes::Header header = modes_->UserHeader();
+        header.kishuName = vokg::HeaderField::FromStored(QByteArray("ABCDEFGHI\x82", 10));
+        modes_->SetUserHeader(header);
+        auto dialog = Open();
+        const QString shown = dialog->KishuNameBox()->text();
+        QVERIFY(shown.startsWith(QLatin1String("ABCDEFGHI")));
+        Retype(dialog->DataVersionBox(), QStringLiteral("2.00"));
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        QVERIFY2(prompter_.Prompts().isEmpty(), qPrintable(prompter_.MessageTexts().join(QLatin1Char('\n'))));
+        QCOMPARE(saves_, 1);
+        QCOMPARE(modes_->DataVersion(), QStringLiteral("2.00"));
+        QCOMPARE(modes_->UserHeader().kishuName.Stored(QStringLiteral("machine model name")),
+                 QByteArray("ABCDEFGHI\x82", 10));
     }
 
     void cancelChangesNothing() {

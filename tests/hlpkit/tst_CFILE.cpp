@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +25,39 @@ bool Touch(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly);
 }
+
+// Makes a folder immutable for as long as the object lives: not even the superuser can create a
+// file in it then. Set() is false where the file system has no such flag.
+class ImmutableFolder {
+public:
+    explicit ImmutableFolder(QString path) : path_(std::move(path)) {}
+    ~ImmutableFolder() {
+        if (set_)
+            Change(false);
+    }
+    bool Set() {
+        set_ = !path_.isEmpty() && Change(true);
+        return set_;
+    }
+
+private:
+    bool Change(bool on) const {
+        const int folder = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(folder, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(folder);
+        return done;
+    }
+
+    QString path_;
+    bool set_ = false;
+};
 
 } // namespace
 
@@ -122,15 +160,36 @@ private slots:
         CapturedReports reports;
         CFILE files;
         QTemporaryDir dir;
-        QString refused = dir.path() + QStringLiteral("/locked");
+        const QString refused = dir.path() + QStringLiteral("/locked");
         QVERIFY(QDir().mkdir(refused));
         QVERIFY(::chmod(QFile::encodeName(refused).constData(), 0500) == 0);
-        // The superuser writes through any mode; the kernel's own folders refuse even it.
-        if (::geteuid() == 0)
-            refused = QStringLiteral("/sys");
-        if (!QFileInfo(refused).isDir())
-            QSKIP("no folder that refuses writing here");
+        // The superuser writes through any mode; an immutable folder refuses even it.
+        ImmutableFolder immutable(::geteuid() == 0 ? refused : QString());
+        if (::geteuid() == 0 && !immutable.Set())
+            QSKIP("no folder that refuses writing to the superuser here");
         QVERIFY(!files.IsWritable(refused));
+        QCOMPARE(reports.count(), 0);
+    }
+
+    // The probe has no name at any moment, so a program killed in the middle of it leaves
+    // nothing in the user's folder: the folder sees no file created at all.
+    void isWritableNeverNamesAFile() {
+        CapturedReports reports;
+        QTemporaryDir dir;
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(),
+                                    IN_CREATE | IN_MOVED_TO) >= 0);
+        CFILE files;
+        QVERIFY(files.IsWritable(dir.path()));
+        char events[4096];
+        const ssize_t got = ::read(watch, events, sizeof events);
+        const int error = errno;
+        ::close(watch);
+        QCOMPARE(got, ssize_t(-1));
+        QCOMPARE(error, EAGAIN);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
         QCOMPARE(reports.count(), 0);
     }
 

@@ -1,6 +1,7 @@
 #include "hlpkit/CMethod.h"
 #include "model/AccessModes.h"
 #include "model/CModes.h"
+#include "model/HeaderField.h"
 #include "model/TableFile.h"
 #include "platform/AnsiCodec.h"
 #include "shell/messages/Messages.h"
@@ -278,6 +279,18 @@ private slots:
         QTest::newRow("Set03 duplicate selection")
             << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tON\t1", "A\tD1\tOF\t2"} << 3 << 2
             << 457 << "Set03.e line 3";
+        QTest::newRow("Set01 a mode named by NUL characters")
+            << QStringList{"A", QString(100, QChar(u'\0')), "B"} << none << none << 1 << 1 << 5
+            << "Set01.e line 2: field 0 holds the control character U+0000";
+        QTest::newRow("Set02 an escape sequence in a detail")
+            << modes
+            << QStringList{row("A", "D1", "10"), QStringList{"B", "D2", "NUM", "", "0", "9", "",
+                                                             QStringLiteral(u"\u001B[2Jgone"), "11", "1"}
+                                                     .join(u'\t')}
+            << none << 2 << 1 << 5 << "Set02.e line 2: field 7 holds the control character U+001B";
+        QTest::newRow("Set03 a lone carriage return in a choice")
+            << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tO\rN\t1"} << 3 << 1 << 5
+            << "Set03.e line 2: field 2 holds the control character U+000D";
         QTest::newRow("Set03 too few fields") << modes << digitals << QStringList{"A\tD1\tOF\t0", "A\tD1\tON"}
                                               << 3 << 1 << 9 << "Set03.e line 2";
     }
@@ -632,6 +645,94 @@ private slots:
         QVERIFY(!modes->SaveOneTable(image, 1));
         QCOMPARE(ProcOf(boxes_.value(0)), QStringLiteral("SaveHedder"));
         QCOMPARE(image, before);
+    }
+
+    // Stored files written by other programs hold header fields that do not decode. Such a field
+    // goes back byte for byte while nobody edits it, whichever other field is edited; only an
+    // edited text is encoded anew.
+    void headerFieldsNobodyEditedSaveAsRead_data() {
+        QTest::addColumn<QByteArray>("name"); // the 10 bytes as stored
+        QTest::addColumn<QByteArray>("version");
+        QTest::newRow("half a double-byte character at the end")
+            << QByteArray("ABCDEFGHI\x82", 10) << QByteArray("1.00").leftJustified(10, '\0');
+        QTest::newRow("bytes code page 932 cannot map")
+            << QByteArray("AB\xFD\0\0\0\0\0\0\0", 10) << QByteArray("V\x80\xA0", 3).leftJustified(10, '\0');
+        QTest::newRow("blanks, and bytes after a NUL")
+            << QByteArray("AB  \0XY\0\0\0", 10) << QByteArray("  V1      ");
+    }
+    void headerFieldsNobodyEditedSaveAsRead() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, version);
+        const auto modes = LoadStandard();
+        QVERIFY(modes);
+        QByteArray stored = ValuesTable("", "");
+        Put(stored, 0, name + version);
+        const QString path = Builder().Path(QStringLiteral("other.dsg"));
+        QVERIFY(WriteFile(path, stored));
+        QVERIFY(modes->ReadDataDigitals(0, path, 1, OpeningState{true, false}));
+
+        QByteArray image = PatternImage(2);
+        QVERIFY(modes->SaveOneTable(image, TablePosition(2)));
+        QVERIFY2(boxes_.isEmpty(), qPrintable(boxes_.join(QLatin1Char('\n'))));
+        QCOMPARE(image.mid(kTableSize, 20).toHex(), (name + version).toHex());
+
+        // Typing the shown text again is no edit either.
+        modes->SetKishuName(modes->KishuName());
+        modes->SetDataVersion(QStringLiteral("2.00"));
+        QVERIFY(modes->SaveOneTable(image, TablePosition(2)));
+        QCOMPARE(image.mid(kTableSize, 20).toHex(),
+                 (name + QByteArray("2.00").leftJustified(10, '\0')).toHex());
+
+        modes->SetKishuName(QStringLiteral("VK-9"));
+        QVERIFY(modes->SaveOneTable(image, TablePosition(2)));
+        QCOMPARE(image.mid(kTableSize, 10), QByteArray("VK-9").leftJustified(10, '\0'));
+        QVERIFY(boxes_.isEmpty());
+    }
+
+    // The one rule for a header text typed in the header editor or assigned on the command line:
+    // what the file cannot give back as it was given is refused with the header editor's message.
+    void headerTextRule_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString tooLong = QStringLiteral("Number of character must be less than as follows.\n\n10");
+        QTest::newRow("plain") << "VK-2300"
+                               << "";
+        QTest::newRow("ten characters") << "ABCDEFGHIJ"
+                                        << "";
+        QTest::newRow("double-byte within ten bytes") << QStringLiteral(u"ミシン-1") << "";
+        QTest::newRow("backslash and tilde") << "A\\B~"
+                                             << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("eleven characters") << "ABCDEFGHIJK" << tooLong;
+        QTest::newRow("double-byte past ten bytes") << QStringLiteral(u"ミシンミシンA") << tooLong;
+        QTest::newRow("escape sequence") << QStringLiteral(u"A\u001B[2J")
+                                         << QStringLiteral("\"U+001B\" cannot be stored in the data file.");
+        QTest::newRow("tab") << QStringLiteral(u"A\tB")
+                             << QStringLiteral("\"U+0009\" cannot be stored in the data file.");
+        QTest::newRow("NUL") << QString(QChar(u'\0'))
+                             << QStringLiteral("\"U+0000\" cannot be stored in the data file.");
+        QTest::newRow("DEL") << QStringLiteral(u"A\u007F")
+                             << QStringLiteral("\"U+007F\" cannot be stored in the data file.");
+        QTest::newRow("yen sign comes back as backslash")
+            << QStringLiteral(u"\u00A5100")
+            << QStringLiteral(u"\"\u00A5\" cannot be stored in the data file.");
+        QTest::newRow("overline comes back as tilde")
+            << QStringLiteral(u"A\u203E") << QStringLiteral(u"\"\u203E\" cannot be stored in the data file.");
+        QTest::newRow("no code page 932 form")
+            << QStringLiteral(u"V1\u00E9")
+            << QStringLiteral(u"\"\u00E9\" cannot be stored in the data file.");
+        QTest::newRow("outside the basic plane")
+            << QStringLiteral(u"AB\U0001F600")
+            << QStringLiteral(u"\"\U0001F600\" cannot be stored in the data file.");
+    }
+    void headerTextRule() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QCOMPARE(HeaderField::AcceptText(text, messenger_), message.isEmpty());
+        QCOMPARE(prompter_.MessageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(prompter_.Prompts().first().kind, int(platform::BoxKind::Exclamation));
     }
 };
 

@@ -307,8 +307,11 @@ private slots:
             << wideAxis << 2 << widePitch << 4 << QList<int>{1, 0x77, 0, 0x0A0B} << 0x0A77 << 0x77
             << QByteArray("\x0A\x77", 2);
         QTest::newRow("word: untouched pitch written back")
-            << wideAxis << 2 << widePitch << 4 << QList<int>{0, 0x0A0B, 1, 0x34} << 0x0A0B << 0x0B
+            << wideAxis << 2 << widePitch << 4 << QList<int>{0, 0x0A0B, 1, 0x0B} << 0x0A0B << 0x0B
             << QByteArray("\x0A\x0B", 2);
+        QTest::newRow("word: pitch set back to the byte as read")
+            << wideAxis << 2 << widePitch << 4 << QList<int>{0, 0x0A0B, 1, 0x34} << 0x0A34 << 0x34
+            << QByteArray("\x0A\x34", 2);
 
         const QString byteAxis = QStringLiteral("Y_T2_B"), bytePitch = QStringLiteral("Y_T2");
         QTest::newRow("byte: neither")
@@ -327,8 +330,14 @@ private slots:
             << byteAxis << 24 << bytePitch << 49 << QList<int>{0, 300, 1, 0x55} << 0x55 << 0x55
             << QByteArray("\x55", 1);
         QTest::newRow("byte: untouched pitch written back")
-            << byteAxis << 24 << bytePitch << 49 << QList<int>{0, 0x40, 1, 0x21} << 0x40 << 0x40
+            << byteAxis << 24 << bytePitch << 49 << QList<int>{0, 0x40, 1, 0x40} << 0x40 << 0x40
             << QByteArray("\x40", 1);
+        QTest::newRow("byte: pitch set back to the byte as read")
+            << byteAxis << 24 << bytePitch << 49 << QList<int>{0, 0x40, 1, 0x21} << 0x21 << 0x21
+            << QByteArray("\x21", 1);
+        QTest::newRow("byte: pitch changed, then set back to the byte as read")
+            << byteAxis << 24 << bytePitch << 49 << QList<int>{1, 0x55, 1, 0x21} << 0x21 << 0x21
+            << QByteArray("\x21", 1);
     }
     void bothViewsStayConsistent() {
         QFETCH(QString, axisKey);

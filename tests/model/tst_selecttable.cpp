@@ -251,6 +251,91 @@ private slots:
         QCOMPARE(errors_.first().code, 6);
     }
 
+    // One damaged byte makes a field undecodable. The table reads, the damage is reported once,
+    // and the next save writes the field back byte for byte: a damaged password never becomes
+    // no password. The field that decodes is saved as usual.
+    void damagedFieldsAreKeptAsStored_data() {
+        QTest::addColumn<QByteArray>("author");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<bool>("authorDamaged");
+        QTest::addColumn<bool>("passwordDamaged");
+        const QByteArray author = Hex(kAuthorQ);
+        const QByteArray password = Hex(kPasswordPW);
+        QByteArray badStamp = password;
+        badStamp[15] = char(0xFF); // a stamp byte that is no digit
+        QByteArray belowKey = author;
+        belowKey[0] = char(0x01); // below the key 28
+        // The second text byte decodes to 0x82, a lead byte with nothing after it: no text.
+        QByteArray halfCharacter = password;
+        halfCharacter[1] = char(242 - 0x82 + 7);
+        QTest::newRow("password stamp") << author << badStamp << false << true;
+        QTest::newRow("author byte below the key") << belowKey << password << true << false;
+        QTest::newRow("password ends in half a character") << author << halfCharacter << false << true;
+        QTest::newRow("both") << belowKey << badStamp << true << true;
+    }
+    void damagedFieldsAreKeptAsStored() {
+        QFETCH(QByteArray, author);
+        QFETCH(QByteArray, password);
+        QFETCH(bool, authorDamaged);
+        QFETCH(bool, passwordDamaged);
+        TableBuilder builder(2);
+        builder.FillPattern().Bytes(1, 4031, author).Bytes(1, 4051, password);
+        const QString path = dir_.filePath(QStringLiteral("damaged.dsg"));
+        QVERIFY(builder.WriteTo(path));
+
+        CSelectTable header(Context());
+        QVERIFY(header.ReadData(path, 0, 1));
+        QCOMPARE(errors_.size(), 1);
+        QCOMPARE(errors_.first().procName, QStringLiteral("ReadData"));
+        QCOMPARE(errors_.first().code, 5);
+        QCOMPARE(header.Author(), authorDamaged ? QString() : QStringLiteral("QQQQQQQQQQQQQQQQ"));
+        QCOMPARE(header.Password(), passwordDamaged ? QString() : QStringLiteral("PW"));
+        QVERIFY(header.IsProtected());
+
+        // Saved into table 2, and again after the texts shown were set back unchanged.
+        const QDateTime now = At(2001, 2, 3, 4, 5, 6);
+        for (int round = 0; round < 2; ++round) {
+            QByteArray image = builder.Image();
+            QVERIFY(header.SaveHeader(image, true, 8193, now));
+            const QByteArray savedAuthor = image.mid(8192 + 4031, 20);
+            const QByteArray savedPassword = image.mid(8192 + 4051, 16);
+            if (authorDamaged)
+                QCOMPARE(savedAuthor.toHex(), author.toHex());
+            else
+                QCOMPARE(header.DecodeWord(savedAuthor, true), QStringLiteral("QQQQQQQQQQQQQQQQ"));
+            if (passwordDamaged)
+                QCOMPARE(savedPassword.toHex(), password.toHex());
+            else
+                QCOMPARE(header.DecodeWord(savedPassword, false), QStringLiteral("PW"));
+            header.SetAuthor(header.Author());
+            header.SetPassword(header.Password());
+        }
+        QCOMPARE(errors_.size(), 1);
+
+        // A new password replaces the damaged one; so does a new author.
+        header.SetPassword(QStringLiteral("NEW"));
+        header.SetAuthor(QStringLiteral("Sato"));
+        QByteArray image = builder.Image();
+        QVERIFY(header.SaveHeader(image, true, 1, now));
+        QCOMPARE(header.DecodeWord(image.mid(4031, 20), true), QStringLiteral("Sato"));
+        QCOMPARE(header.DecodeWord(image.mid(4051, 16), false), QStringLiteral("NEW"));
+        QCOMPARE(errors_.size(), 1);
+    }
+
+    void peekPasswordReportsNothing() {
+        TableBuilder builder(2);
+        QByteArray badStamp = Hex(kPasswordPW);
+        badStamp[15] = char(0xFF);
+        builder.FillPattern().Bytes(1, 4051, Hex(kPasswordPW)).Bytes(2, 4051, badStamp);
+        const QString path = dir_.filePath(QStringLiteral("peek.dsg"));
+        QVERIFY(builder.WriteTo(path));
+        QCOMPARE(CSelectTable::PeekPassword(path, 1), QStringLiteral("PW"));
+        QCOMPARE(CSelectTable::PeekPassword(path, 2), std::nullopt);
+        QCOMPARE(CSelectTable::PeekPassword(path, 3), std::nullopt);
+        QCOMPARE(CSelectTable::PeekPassword(dir_.filePath(QStringLiteral("none.dsg")), 1), std::nullopt);
+        QVERIFY(errors_.isEmpty());
+    }
+
     void remembersTheLastTablePerKindOfFile() {
         CSelectTable header(Context());
         QCOMPARE(header.LastTable(true), 0);

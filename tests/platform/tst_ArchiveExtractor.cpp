@@ -5,6 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using platform::ArchiveExtractor;
 using platform::ExtractResult;
 
@@ -117,6 +122,12 @@ private slots:
         const QByteArray good = ReadAll(DataFile("good.e"));
         QTest::newRow("checksum of the last member fails") << ReadAll(DataFile("damaged.e")) << "readme.txt";
         QTest::newRow("cut inside the second member") << good.left(good.indexOf("Set02.e") + 20) << "Set02.e";
+        // Stored members whose size field does not match their data: trusting the field would pad
+        // the table with NUL bytes, or cut it.
+        QTest::newRow("size field past the data")
+            << ReadAll(DataFile("padded.e")) << "\"Set01.e\": 18 bytes where the header says 118";
+        QTest::newRow("size field short of the data")
+            << ReadAll(DataFile("shortened.e")) << "\"Set01.e\": 18 bytes where the header says 15";
         QTest::newRow("not an archive") << QByteArray("NO\tNAME\r\n1\tSpeed\r\n") << "good.e";
         QTest::newRow("empty file") << QByteArray() << "good.e";
     }
@@ -134,6 +145,32 @@ private slots:
         QVERIFY2(result.message.contains(mentioned), qPrintable(result.message));
         QCOMPARE(Contents(dir.path()), QStringList{"Set01.e"});
         QCOMPARE(ReadAll(dir.filePath("Set01.e")), QByteArray("the table of the last good start"));
+    }
+
+    // A folder that cannot take the tables is reported as such, with the system's reason; the
+    // archive is not blamed. Files larger than 1 KiB are refused here by the process's file-size
+    // limit, as a full disk refuses them.
+    void aFolderThatCannotTakeTheTablesIsNamed() {
+        QTemporaryDir dir;
+        struct rlimit before {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = before;
+        small.rlim_cur = 1024;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const ExtractResult result = ArchiveExtractor::ExtractAll(DataFile("good.e"), dir.path());
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!result.ok);
+        QCOMPARE(result.folderError, EFBIG);
+        QVERIFY2(result.message.contains(QStringLiteral("into \"%1\"").arg(dir.path())),
+                 qPrintable(result.message));
+        QVERIFY2(result.message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(result.message));
+        QCOMPARE(Contents(dir.path()), QStringList());
+        // A damaged archive is the archive's fault, not the folder's.
+        QCOMPARE(ArchiveExtractor::ExtractAll(DataFile("damaged.e"), dir.path()).folderError, 0);
     }
 
     void reportsMissingArchiveAndFolder() {
