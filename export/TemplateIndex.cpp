@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <stdexcept>
 
 namespace vokg {
@@ -10,15 +11,12 @@ namespace {
 constexpr int kRoot = 0;
 constexpr std::size_t kCharacters = 0x10000;
 
-std::uint64_t EdgeKey(int node, char16_t character) {
-    return (std::uint64_t(unsigned(node)) << 16) | character;
-}
-
 } // namespace
 
 TemplateIndex::TemplateIndex(const QStringList& keys, const QStringList& lines)
     : nodes_(1), rootChildren_(kCharacters, kRoot), lineCount_(lines.size()) {
-    std::vector<std::vector<int>> childrenOf(1);
+    // The trie, built with a map per node; turned into the flat edge arrays below.
+    std::vector<std::map<char16_t, int>> childrenOf(1);
     std::vector<char16_t> edgeOf(1, 0); // the character on the edge into each node
     for (const QString& key : keys) {
         if (keyIds_.contains(key))
@@ -31,30 +29,42 @@ TemplateIndex::TemplateIndex(const QStringList& keys, const QStringList& lines)
         }
         int node = kRoot;
         for (const QChar character : key) {
-            int next = Child(node, character.unicode());
-            if (next == kRoot) {
-                next = int(nodes_.size());
-                nodes_.emplace_back();
-                childrenOf.emplace_back();
-                edgeOf.push_back(character.unicode());
-                childrenOf[std::size_t(node)].push_back(next);
-                if (node == kRoot)
-                    rootChildren_[character.unicode()] = next;
-                else
-                    children_.emplace(EdgeKey(node, character.unicode()), next);
+            auto& children = childrenOf[std::size_t(node)];
+            const auto found = children.find(character.unicode());
+            if (found != children.end()) {
+                node = found->second;
+                continue;
             }
+            const int next = int(nodes_.size());
+            nodes_.emplace_back();
+            childrenOf.emplace_back();
+            edgeOf.push_back(character.unicode());
+            childrenOf[std::size_t(node)].emplace(character.unicode(), next);
+            if (node == kRoot)
+                rootChildren_[character.unicode()] = next;
             node = next;
         }
         nodes_[std::size_t(node)].key = id;
     }
+    childStart_.reserve(nodes_.size() + 1);
+    for (const auto& children : childrenOf) {
+        childStart_.push_back(int(edgeTarget_.size()));
+        for (const auto& [character, child] : children) {
+            edgeCharacter_.push_back(character);
+            edgeTarget_.push_back(child);
+        }
+    }
+    childStart_.push_back(int(edgeTarget_.size()));
 
     // Failure links breadth first: a node's link is the longest proper suffix of its text that
     // is also a path from the root, so the walk never has to step back in the line.
-    std::deque<int> queue(childrenOf[kRoot].begin(), childrenOf[kRoot].end());
+    std::deque<int> queue;
+    for (const auto& [character, child] : childrenOf[kRoot])
+        queue.push_back(child);
     while (!queue.empty()) {
         const int node = queue.front();
         queue.pop_front();
-        for (const int child : childrenOf[std::size_t(node)]) {
+        for (const auto& [character, child] : childrenOf[std::size_t(node)]) {
             const int fail =
                 node == kRoot ? kRoot : Step(nodes_[std::size_t(node)].fail, edgeOf[std::size_t(child)]);
             Node& entry = nodes_[std::size_t(child)];
@@ -78,8 +88,11 @@ TemplateIndex::TemplateIndex(const QStringList& keys, const QStringList& lines)
 int TemplateIndex::Child(int node, char16_t character) const {
     if (node == kRoot)
         return rootChildren_[character];
-    const auto found = children_.find(EdgeKey(node, character));
-    return found == children_.end() ? kRoot : found->second;
+    const auto begin = edgeCharacter_.begin() + childStart_[std::size_t(node)];
+    const auto end = edgeCharacter_.begin() + childStart_[std::size_t(node) + 1];
+    const auto found = std::lower_bound(begin, end, character);
+    return found == end || *found != character ? kRoot
+                                               : edgeTarget_[std::size_t(found - edgeCharacter_.begin())];
 }
 
 int TemplateIndex::Step(int node, char16_t character) const {

@@ -6,7 +6,6 @@
 #include <QStringView>
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace vokg {
@@ -48,10 +47,14 @@ private:
 
     QHash<QString, int> keyIds_;
     std::vector<Node> nodes_;
-    std::unordered_map<std::uint64_t, int> children_; // (node << 16 | character) → child
-    std::vector<int> rootChildren_;                   // every character's child of the root
-    std::vector<std::vector<qsizetype>> linesOf_;     // per key, ascending line numbers
-    int emptyKey_ = -1;                               // the empty text is in every line
+    // The children of node n below the root: childStart_[n] .. childStart_[n + 1] in the two
+    // edge arrays, sorted by character. Kept together so that a walk stays in the cache.
+    std::vector<int> childStart_;
+    std::vector<char16_t> edgeCharacter_;
+    std::vector<int> edgeTarget_;
+    std::vector<int> rootChildren_;               // every character's child of the root
+    std::vector<std::vector<qsizetype>> linesOf_; // per key, ascending line numbers
+    int emptyKey_ = -1;                           // the empty text is in every line
     qsizetype lineCount_ = 0;
     mutable std::vector<std::uint64_t> seen_; // per key: the pass that last found it
     mutable std::uint64_t pass_ = 0;
