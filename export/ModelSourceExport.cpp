@@ -257,10 +257,10 @@ std::optional<ModelSourceCheck> ModelSourceExport::CheckInputs(const QString& te
                                                                const QString& modelName) {
     if (templatePath.isEmpty() || !QFileInfo(templatePath).isFile())
         return ModelSourceCheck{kTemplateMissing, ModelSourceBox::Template};
-    const QString newFile = newFileText.trimmed();
-    if (newFile.isEmpty())
+    if (newFileText.trimmed().isEmpty())
         return ModelSourceCheck{kNewFileMissing, ModelSourceBox::NewFile};
-    const QString folder = FolderPart(newFile);
+    // The folder of the text as it will be written, spaces and all.
+    const QString folder = FolderPart(newFileText);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return ModelSourceCheck{kFolderMissing, ModelSourceBox::NewFile};
     if (modelName.trimmed().isEmpty())

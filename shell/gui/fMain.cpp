@@ -2,6 +2,8 @@
 
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
+#include "editors/fOutput_zrdl_Model.h"
+#include "editors/fOutput_zrdl_ModelDialog.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
 #include "editors/fPrintDialog.h"
@@ -104,8 +106,18 @@ void fMain::ConnectCommands() {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
     });
+    connect(exportAction_, &QAction::triggered, this, [this] { ShowModelSourceExport(); });
     // The version-information file viewer is not part of this program yet.
     versionAction_->setEnabled(false);
+}
+
+void fMain::ShowModelSourceExport() {
+    // The values of the open user table as the model holds them; the comparison is never used.
+    fOutput_zrdl_Model form(app_.Modes(), app_.UserCustoms(), app_.UserOkuris(), app_.Messages(),
+                            app_.Method(), *this);
+    form.SetFilesInUse(FileOpen::FilesInUse(app_.State()));
+    fOutput_zrdl_ModelDialog dialog(form, this);
+    dialog.exec();
 }
 
 void fMain::Save(int mode, bool withoutAsking) {

@@ -117,6 +117,8 @@ private:
     void OpenComparison(QAction* item);
     void EditHeader();
     void EditPasswordAndAuthor();
+    // File 54: the firmware C-source dialog over the user table.
+    void ShowModelSourceExport();
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.

@@ -1,0 +1,99 @@
+#include "editors/fOutput_zrdl_Model.h"
+
+#include "editors/EditorServices.h"
+#include "hlpkit/RunError.h"
+#include "platform/Prompter.h"
+#include "shell/messages/Messages.h"
+
+#include <QFileInfo>
+
+namespace vokg {
+namespace {
+
+constexpr int kExclamation = static_cast<int>(platform::BoxKind::Exclamation);
+constexpr int kInformation = static_cast<int>(platform::BoxKind::Information);
+constexpr int kFinished = 84;
+
+// The folder and the file name of a path as typed, for presetting a file dialog.
+platform::FileDialogRequest RequestFor(const QString& current) {
+    platform::FileDialogRequest request;
+    const qsizetype slash = current.lastIndexOf(u'/');
+    request.initialFolder = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : current.left(slash));
+    request.fileName = current.mid(slash + 1);
+    request.filter = QString::fromLatin1(fOutput_zrdl_Model::kFilter);
+    return request;
+}
+
+} // namespace
+
+fOutput_zrdl_Model::fOutput_zrdl_Model(const CModes& modes, const CCustoms& customs, COkuris& okuris,
+                                       Messenger& messenger, hlpkit::CMethod& method,
+                                       EditorServices& services)
+    : modes_(modes), customs_(customs), okuris_(okuris), messenger_(messenger), method_(method),
+      services_(services), cancelCaption_(QStringLiteral("キャンセル")) {}
+
+void fOutput_zrdl_Model::Load() {
+    fileHinagata_ = services_.ReadReg(QString::fromLatin1(kTemplateSetting));
+    fileNew_ = services_.ReadReg(QString::fromLatin1(kNewFileSetting));
+    kishu_ = services_.ReadReg(QString::fromLatin1(kModelSetting));
+    sectionNo_ = services_.ReadReg(QString::fromLatin1(kSectionSetting));
+}
+
+void fOutput_zrdl_Model::Unload() {
+    services_.WriteReg(QString::fromLatin1(kTemplateSetting), fileHinagata_);
+    services_.WriteReg(QString::fromLatin1(kNewFileSetting), fileNew_);
+    services_.WriteReg(QString::fromLatin1(kModelSetting), kishu_);
+    services_.WriteReg(QString::fromLatin1(kSectionSetting), sectionNo_);
+}
+
+QString fOutput_zrdl_Model::GetFile(const QString& current) {
+    return hlpkit::Guarded(method_, QStringLiteral("GetFile"), QString(), [&] {
+        platform::FileDialogRequest request = RequestFor(current);
+        request.mustExist = true;
+        const std::optional<platform::FileDialogResult> chosen = messenger_.Prompter().OpenFile(request);
+        return chosen ? chosen->path : QString();
+    });
+}
+
+QString fOutput_zrdl_Model::GetFileNew(const QString& current) {
+    return hlpkit::Guarded(method_, QStringLiteral("GetFileNew"), QString(), [&] {
+        platform::FileDialogRequest request = RequestFor(current);
+        request.defaultExtension = QString::fromLatin1(kExtension);
+        request.mustExist = false;
+        request.confirmOverwrite = true;
+        const std::optional<platform::FileDialogResult> chosen = messenger_.Prompter().SaveFile(request);
+        return chosen ? chosen->path : QString();
+    });
+}
+
+void fOutput_zrdl_Model::SpecifyHinagata() {
+    const QString chosen = GetFile(fileHinagata_);
+    if (!chosen.isEmpty())
+        fileHinagata_ = chosen;
+}
+
+void fOutput_zrdl_Model::SpecifyNew() {
+    const QString chosen = GetFileNew(fileNew_);
+    if (!chosen.isEmpty())
+        fileNew_ = chosen;
+}
+
+void fOutput_zrdl_Model::ShowRules() {
+    messenger_.ShowText(ModelSourceExport::RuleText(), kInformation);
+}
+
+fOutput_zrdl_Model::CreateResult fOutput_zrdl_Model::Create() {
+    if (const std::optional<ModelSourceCheck> check =
+            ModelSourceExport::CheckInputs(fileHinagata_, fileNew_, kishu_)) {
+        messenger_.ShowMsg(check->message, kExclamation);
+        return CreateResult{false, check->box};
+    }
+    ModelSourceExport exporter(modes_, customs_, okuris_, ModelContext{method_, messenger_});
+    if (!exporter.Create(fileHinagata_, fileNew_, kishu_, sectionNo_, filesInUse_).succeeded)
+        return {};
+    messenger_.ShowMsg(kFinished, kInformation);
+    cancelCaption_ = QStringLiteral("閉じる");
+    return CreateResult{true, std::nullopt};
+}
+
+} // namespace vokg
