@@ -1,4 +1,5 @@
 #include "shell/gui/fMain.h"
+#include "shell/gui/fVerInfo.h"
 
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
@@ -107,8 +108,24 @@ void fMain::ConnectCommands() {
                                             : QCursor::pos());
     });
     connect(exportAction_, &QAction::triggered, this, [this] { ShowModelSourceExport(); });
-    // The version-information file viewer is not part of this program yet.
-    versionAction_->setEnabled(false);
+    connect(versionAction_, &QAction::triggered, this, [this] { ShowVersionInfo(); });
+}
+
+void fMain::ShowVersionInfo() {
+    const QString path = VersionInfoOp();
+    if (path.isEmpty())
+        return;
+    fVerInfo dialog(path, app_.Method(), this);
+    dialog.exec();
+}
+
+QString fMain::VersionInfoOp() {
+    platform::FileDialogRequest request;
+    request.title = R(1592); // "Open versioninformation file"
+    request.filter = QStringLiteral("vok file|*.vok");
+    request.mustExist = true;
+    const std::optional<platform::FileDialogResult> chosen = app_.Prompter().OpenFile(request);
+    return chosen ? chosen->path : QString();
 }
 
 void fMain::ShowModelSourceExport() {

@@ -119,6 +119,9 @@ private:
     void EditPasswordAndAuthor();
     // File 54: the firmware C-source dialog over the user table.
     void ShowModelSourceExport();
+    // File 56: a version-information file chosen, then its text shown; a cancel shows nothing.
+    void ShowVersionInfo();
+    QString VersionInfoOp();
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.
