@@ -19,6 +19,7 @@ enum ExitStatus : int {
     kDefinitions = 5,
     kInvalidValue = 6,
     kFailed = 7,
+    kTemplateRefused = 8, // export-c: the template does not fit the table (nothing written)
 };
 
 // One run of the companion: the shared objects of the program and the definitions loaded

@@ -22,7 +22,11 @@ constexpr const char* kUsage =
     "                                         change values through the program's own save\n"
     "  export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] [--modes A,B|--all] [--only-diff]\n"
     "              [--password PW] [--special PW] [--manufacturer PW]\n"
-    "                                         write the parameter sheet as a workbook\n";
+    "                                         write the parameter sheet as a workbook\n"
+    "  export-c FILE[:TABLE] TEMPLATE OUT --model NAME [--section N]\n"
+    "           [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         write the firmware C source from a template\n"
+    "  version-info FILE.vok                  print the maker's version text of a version file\n";
 
 int RunCommand(vokg::cli::CliSession& session, const QString& command, const QStringList& arguments) {
     if (command == QLatin1String("defs"))
@@ -35,6 +39,10 @@ int RunCommand(vokg::cli::CliSession& session, const QString& command, const QSt
         return vokg::cli::SetCommand(session, arguments);
     if (command == QLatin1String("export-xlsx"))
         return vokg::cli::ExportXlsxCommand(session, arguments);
+    if (command == QLatin1String("export-c"))
+        return vokg::cli::ExportCCommand(session, arguments);
+    if (command == QLatin1String("version-info"))
+        return vokg::cli::VersionInfoCommand(session, arguments);
     vokg::cli::WriteLine(stderr, QStringLiteral("vokg-cli: unknown command '%1'").arg(command));
     std::fputs(kUsage, stderr);
     return vokg::cli::kUsage;
