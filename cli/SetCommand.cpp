@@ -38,8 +38,6 @@ constexpr const char* kSetUsage =
     "  customize.LOCATION.FIELD=N (kino logic dosa on_delay off_delay chopping_on chopping_off zenpa),\n"
     "  feed.KEY[I]=N, feed.other[I]=N, feed.pitch.KEY[I]=N\n";
 
-constexpr int kExclamation = 2;
-
 // One validated change, applied to the model only when every assignment was valid.
 using Change = std::function<void()>;
 
@@ -54,11 +52,11 @@ public:
 
 private:
     bool Refuse(int message, const QVariant& d1 = {}, const QVariant& d2 = {}) {
-        app_.Messages().ShowMsg(message, kExclamation, d1, d2);
+        app_.Messages().ShowMsg(message, platform::BoxKind::Exclamation, d1, d2);
         return false;
     }
     bool RefuseText(const QString& text) {
-        app_.Messages().ShowText(text, kExclamation);
+        app_.Messages().ShowText(text, platform::BoxKind::Exclamation);
         return false;
     }
     // A whole number given as text, or std::nullopt.
@@ -293,7 +291,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
                 stderr,
                 QStringLiteral("vokg-cli: %1 is a machine data file; it is read only").arg(tableSpec->path));
         else
-            app.Messages().ShowMsg(8, kExclamation);
+            app.Messages().ShowMsg(8, platform::BoxKind::Exclamation);
         return kRefusedFile;
     }
     bool special = false;
@@ -309,7 +307,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
             continue; // a missing companion is reported by the open
         locks.push_back(app.LockFile(file, FileSave::kLockWait));
         if (locks.back()->Current() == platform::FileLock::State::Busy) {
-            app.Messages().ShowMsg(104, kExclamation, file);
+            app.Messages().ShowMsg(104, platform::BoxKind::Exclamation, file);
             return kFailed;
         }
     }

@@ -1,6 +1,7 @@
 #include "editors/fInpPassword.h"
 
 #include "hlpkit/CMethod.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,6 @@ constexpr int kPasswordCapitals = 1582;
 constexpr int kAuthorLabel = 1583;
 constexpr int kAuthorLength = 1584;
 constexpr int kCancel = 1585;
-constexpr int kBadPassword = 100;
-constexpr int kBadAuthor = 101;
-constexpr int kExclamation = 2;
 
 bool IsDigit(QChar character) {
     return character >= u'0' && character <= u'9';
@@ -131,14 +129,14 @@ bool fInpPassword::ExactAuthor(const QString& author) {
 
 bool fInpPassword::ExactInput(const QString& password, const QString& author) {
     if (!password.isEmpty() && !ExactPassword(password)) {
-        messenger_.ShowMsg(kBadPassword, kExclamation);
+        messenger_.ShowMsg(msg::BadPassword, platform::BoxKind::Exclamation);
         txtPassword_->setFocus();
         return false;
     }
     if (author.isEmpty())
         return true;
     if (!ExactAuthor(author)) {
-        messenger_.ShowMsg(kBadAuthor, kExclamation);
+        messenger_.ShowMsg(msg::BadAuthor, platform::BoxKind::Exclamation);
         txtAuthor_->setFocus();
         return false;
     }

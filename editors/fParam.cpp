@@ -8,6 +8,7 @@
 #include "model/CModes.h"
 #include "model/LenientNumber.h"
 #include "platform/gui/Grid.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/PictureSet.h"
 
@@ -50,10 +51,6 @@ constexpr int kLineWidthPixels = 1;
 
 const char* const kWordToFind = "WordToFind";
 const char* const kOpenSpecialInAll = "DoesOpenSpecialModeWhelAll";
-
-int Kind(BoxKind kind) {
-    return static_cast<int>(kind);
-}
 
 QColor DetailShade() {
     return QToolTip::palette().color(QPalette::ToolTipBase);
@@ -181,7 +178,7 @@ void fParam::Form_Load() {
             if (hasSpecial && option.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
                 withSpecial = Services().ExactPassWord(0);
                 if (!withSpecial)
-                    Messages().ShowMsg(32, Kind(BoxKind::Exclamation));
+                    Messages().ShowMsg(msg::SpecialPasswordMissed, BoxKind::Exclamation);
             }
             rows_ = ParamRows::ForAllModes(modes_, withSpecial);
         } else {
@@ -403,7 +400,7 @@ void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
         if (!verdict.accepted) {
             cancel = true;
             if (TellRefusal(row, col, text))
-                Messages().ShowMsg(verdict.message, Kind(BoxKind::Exclamation));
+                Messages().ShowMsg(verdict.message, BoxKind::Exclamation);
             return true;
         }
         text = *verdict.accepted;
@@ -770,7 +767,7 @@ void fParam::PrintCommand() {
 
 void fParam::ResetFace() {
     hlpkit::Guarded(method_, QStringLiteral("ResetFace"), false, [&] {
-        if (!comparisonShown_ || Messages().ShowMsg(11, Kind(BoxKind::Question)) != Answer::Yes)
+        if (!comparisonShown_ || Messages().ShowMsg(msg::ResetAllQuestion, BoxKind::Question) != Answer::Yes)
             return false;
         QList<int> changedRows;
         fg_->SetRedraw(false);
@@ -821,12 +818,12 @@ bool fParam::CheckRange() {
             if (fg_->RowHidden(row))
                 SetFilter(ShowAll);
             SelectRow(row);
-            if (Messages().ShowMsg(92, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital), min, max,
-                                   value) != Answer::Yes)
+            if (Messages().ShowMsg(msg::OutOfRangeContinue, BoxKind::Question,
+                                   fg_->TextMatrix(row, ColDigital), min, max, value) != Answer::Yes)
                 return false;
         }
         if (!found)
-            Messages().ShowMsg(93, Kind(BoxKind::Information));
+            Messages().ShowMsg(msg::CheckDone, BoxKind::Information);
         return true;
     });
 }
@@ -850,15 +847,15 @@ void fParam::FindOp() {
                 if (fg_->RowHidden(row))
                     SetFilter(ShowAll);
                 SelectRow(row);
-                if (Messages().ShowMsg(71, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital)) !=
-                    Answer::Yes)
+                if (Messages().ShowMsg(msg::FoundDigital, BoxKind::Question,
+                                       fg_->TextMatrix(row, ColDigital)) != Answer::Yes)
                     return true;
             }
             if (hits == 0) {
-                Messages().ShowMsg(72, Kind(BoxKind::Information));
+                Messages().ShowMsg(msg::NotFound, BoxKind::Information);
                 return true;
             }
-            if (Messages().ShowMsg(78, Kind(BoxKind::Question)) != Answer::Yes)
+            if (Messages().ShowMsg(msg::FindAgainQuestion, BoxKind::Question) != Answer::Yes)
                 return true;
         }
     });

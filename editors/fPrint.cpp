@@ -10,6 +10,7 @@
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "platform/gui/SheetPrinter.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 #include <QDir>
@@ -19,11 +20,6 @@ namespace vokg {
 namespace {
 
 constexpr int kFileQuestionTitle = 1098; // "Specify excel file name"
-constexpr int kMsgFailedToCreate = 55;
-constexpr int kMsgSelectFromList = 57;
-constexpr int kMsgFileOpen = 69;
-constexpr int kCritical = 1;
-constexpr int kExclamation = 2;
 // The desktop shows the opened workbook maximised where it can.
 constexpr int kShowMaximized = 3;
 
@@ -102,7 +98,7 @@ bool fPrint::StartPrinting(bool toFile) {
     return hlpkit::Guarded(method_, QStringLiteral("StartPrinting"), false, [&] {
         const QStringList selected = Create_dicSelected();
         if (selected.isEmpty()) {
-            messenger_.ShowMsg(kMsgSelectFromList, kExclamation);
+            messenger_.ShowMsg(msg::SelectFromList, platform::BoxKind::Exclamation);
             return false;
         }
         if (printKind_ != kParameterModes)
@@ -128,7 +124,7 @@ bool fPrint::StartPrinting(bool toFile) {
         sheet.SetPrinter(printer_ != nullptr ? printer_ : &defaultPrinter);
         sheet.SetTextMeasure(measure_ ? measure_ : platform::SheetPrinter::FontMeasure());
         if (!sheet.PrintToExcel(request, [this](const QString& text) { Doing(text); })) {
-            messenger_.ShowMsg(kMsgFailedToCreate, kCritical);
+            messenger_.ShowMsg(msg::WorkbookFailed, platform::BoxKind::Critical);
             return false;
         }
         printed_ = true;
@@ -155,9 +151,10 @@ QString fPrint::ChooseExcelFile() {
     for (;;) {
         const WorkbookTarget target = CheckWorkbookTarget(file, filesInUse_);
         if (target != WorkbookTarget::Allowed)
-            messenger_.ShowMsg(WorkbookTargetMessage(target), kExclamation, QDir::toNativeSeparators(file));
+            messenger_.ShowMsg(WorkbookTargetMessage(target), platform::BoxKind::Exclamation,
+                               QDir::toNativeSeparators(file));
         else if (!ProbeWorkbookFile(file))
-            messenger_.ShowMsg(kMsgFileOpen, kExclamation);
+            messenger_.ShowMsg(msg::WorkbookOpen, platform::BoxKind::Exclamation);
         else
             break;
         file = GetExcelFile(file);
@@ -203,7 +200,7 @@ bool fPrint::OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const {
         messenger_.ShowText(QStringLiteral("The workbook was saved as:\n\n%1\n\n"
                                            "No program is registered to open it.")
                                 .arg(QDir::toNativeSeparators(excelFile_)),
-                            static_cast<int>(platform::BoxKind::Information));
+                            platform::BoxKind::Information);
     return result > 32;
 }
 

@@ -17,6 +17,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Startup.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/PictureSet.h"
 #include "shell/messages/SharedProcedures.h"
@@ -319,12 +320,12 @@ void fMain::mnuParameterContent_Click(QAction* item) {
         return;
     const QString caption = item->text();
     if (IsSpecialMode(caption) && !ExistForm(caption) && !ExactPassWord(AccessLevels::SpecialMode)) {
-        app_.Messages().ShowMsg(32, 2);
+        app_.Messages().ShowMsg(msg::SpecialPasswordMissed, platform::BoxKind::Exclamation);
         return;
     }
     if (IsManufacturerMode(caption) && !ExistForm(caption) &&
         !ExactPassWord(AccessLevels::ManufacturerMode)) {
-        app_.Messages().ShowMsg(94, 2);
+        app_.Messages().ShowMsg(msg::ManufacturerPasswordMissed, platform::BoxKind::Exclamation);
         return;
     }
     OpenInputWindow(item, [this, caption]() -> InputWindow* {
@@ -347,7 +348,7 @@ InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<Input
         return open;
     }
     if (CountInputForms() >= 4) {
-        app_.Messages().ShowMsg(80, 2);
+        app_.Messages().ShowMsg(msg::CloseOtherWindows, platform::BoxKind::Exclamation);
         UpdateMenuChecks();
         return nullptr;
     }
@@ -605,7 +606,8 @@ void fMain::CreateToolbar() {
     connect(btnHikaku_, &QPushButton::clicked, this, [=, this] { popupUnder(btnHikaku_, comparisonMenu_); });
     connect(btnOkuri_, &QPushButton::clicked, this, [=, this] {
         // Message 36: exclamation with Yes / No.
-        if (app_.Messages().ShowMsg(36, 8) == platform::Answer::Yes)
+        if (app_.Messages().ShowMsg(msg::FeedWarning, platform::BoxKind::ExclamationYesNo) ==
+            platform::Answer::Yes)
             popupUnder(btnOkuri_, feedMenu_);
     });
 }
@@ -731,7 +733,7 @@ void fMain::closeEvent(QCloseEvent* event) {
     CommitPendingEdits();
     if (state.mainChanged) {
         // Message 38: Yes / No / Cancel.
-        switch (app_.Messages().ShowMsg(38, 6)) {
+        switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
         case platform::Answer::Yes:
             // Only a save that succeeded lets the program end: the edits are still only here.
             if (!FileSave(app_, *this).SaveAllFiles(0, true)) {

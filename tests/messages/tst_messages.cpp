@@ -99,7 +99,7 @@ void MessagesTest::composesTextWithDetails() {
     testsupport::ScriptedPrompter prompter;
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
     details.resize(4);
-    messenger.ShowMsg(number, 2, details[0], details[1], details[2], details[3]);
+    messenger.ShowMsg(number, platform::BoxKind::Exclamation, details[0], details[1], details[2], details[3]);
     QCOMPARE(prompter.Prompts().size(), 1);
     QCOMPARE(prompter.Prompts().first().text, expected);
     QCOMPARE(prompter.Prompts().first().title, QStringLiteral("VOKG_SET"));
@@ -128,7 +128,7 @@ void MessagesTest::everyKindReachesThePrompter() {
     testsupport::ScriptedPrompter prompter;
     prompter.QueueAnswer(scripted);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
-    QCOMPARE(messenger.ShowMsg(38, kind), expected);
+    QCOMPARE(messenger.ShowMsg(38, platform::BoxKind(kind)), expected);
     QCOMPARE(prompter.Prompts().size(), 1);
     QCOMPARE(prompter.Prompts().first().kind, kind);
     QCOMPARE(prompter.Prompts().first().text, QStringLiteral("Data is not saved. Do you save it ?"));
@@ -139,8 +139,8 @@ void MessagesTest::unknownKindShowsNothing() {
     prompter.QueueAnswer(Answer::Yes);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
     for (int kind : {0, 9, -1, 16})
-        QCOMPARE(messenger.ShowMsg(38, kind), Answer::None);
-    QCOMPARE(messenger.ShowText(QStringLiteral("text"), 0), Answer::None);
+        QCOMPARE(messenger.ShowMsg(38, platform::BoxKind(kind)), Answer::None);
+    QCOMPARE(messenger.ShowText(QStringLiteral("text"), platform::BoxKind(0)), Answer::None);
     QVERIFY(prompter.Prompts().isEmpty());
 }
 
@@ -148,8 +148,8 @@ void MessagesTest::numberWithoutTextShowsEmptyBox() {
     testsupport::ScriptedPrompter prompter;
     prompter.QueueAnswer(Answer::No);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
-    messenger.ShowMsg(3, 4);
-    QCOMPARE(messenger.ShowMsg(3, 6), Answer::No);
+    messenger.ShowMsg(3, platform::BoxKind::Information);
+    QCOMPARE(messenger.ShowMsg(3, platform::BoxKind::QuestionYesNoCancel), Answer::No);
     QCOMPARE(prompter.Prompts().size(), 2);
     QCOMPARE(prompter.Prompts().at(0).kind, 4);
     QCOMPARE(prompter.Prompts().at(1).kind, 6);

@@ -7,7 +7,7 @@ namespace testsupport {
 platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title,
                                            const QString& text) {
     prompts_.append({QStringLiteral("message"), static_cast<int>(kind), title, text});
-    if (!platform::BoxKindAsks(static_cast<int>(kind)))
+    if (!platform::BoxKindAsks(kind))
         return platform::Answer::Ok;
     if (answers_.empty())
         return platform::Answer::Cancel;
