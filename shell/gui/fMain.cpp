@@ -5,6 +5,7 @@
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
 #include "editors/fPrintDialog.h"
+#include "editors/rules/FeedRules.h"
 #include "hlpkit/CProperty.h"
 #include "model/AccessModes.h"
 #include "model/CMode.h"
@@ -510,7 +511,7 @@ void fMain::SetUICaptions() {
     for (const auto& group : feedKeys) {
         for (const char* key : group) {
             QAction* item = feedMenu_->addAction(QString::fromLatin1(key));
-            item->setData(QStringLiteral("0\t99"));
+            item->setData(FeedRules::AxisMenuTag());
         }
         feedMenu_->addSeparator();
     }

@@ -312,6 +312,7 @@ private slots:
         services_.settings.insert(QStringLiteral("LatestExcelFile"), gone);
         services_.settings.insert(QStringLiteral("DoesOverWrite"), QStringLiteral("1"));
         const auto print = MakePrint(QStringLiteral("EXTRA"));
+        prompter_.QueueFile(std::nullopt);
 
         QVERIFY(!print->StartPrinting(true)); // the question is cancelled
         QCOMPARE(PromptKinds(), QStringList{"save"});
@@ -334,8 +335,7 @@ private slots:
         const QString other = Path(QStringLiteral("other.xlsx"));
         const auto print = MakePrint(QStringLiteral("BASIC"));
         prompter_.QueueFile(FileDialogResult{busy, 1});
-        if (secondAnswer)
-            prompter_.QueueFile(FileDialogResult{other, 1});
+        prompter_.QueueFile(secondAnswer ? std::optional(FileDialogResult{other, 1}) : std::nullopt);
 
         QCOMPARE(print->StartPrinting(true), secondAnswer);
         QCOMPARE(PromptKinds(), (QStringList{"save", "message", "save"}));
