@@ -73,7 +73,7 @@ fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hl
 fParam::~fParam() = default;
 
 QString fParam::AllModesName() {
-    return ResourceText(1046);
+    return ParamRules::AllModesName();
 }
 
 void fParam::BuildControls() {

@@ -6,6 +6,7 @@
 #include "model/CModes.h"
 #include "model/LenientNumber.h"
 #include "shell/messages/MessageIds.h"
+#include "shell/messages/Messages.h"
 
 namespace vokg {
 namespace {
@@ -15,6 +16,10 @@ bool IsSel(const CDigital& digital) {
 }
 
 } // namespace
+
+QString ParamRules::AllModesName() {
+    return ResourceText(1046);
+}
 
 EntryVerdict ParamRules::ValidateEntry(const CDigital& digital, const QString& text, const QString& min,
                                        const QString& max) {

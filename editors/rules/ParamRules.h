@@ -15,6 +15,9 @@ class CModes;
 // companion's MODE/DIGITAL=VALUE both ask these functions, so one text gets one answer.
 class ParamRules {
 public:
+    // The caption of the all-modes view ("All"), which is no mode of the definitions.
+    static QString AllModesName();
+
     // A typed value checked against the digital and the bounds its row shows (MIN and MAX after
     // bounds by name): the text to store, or the refusal.
     // - blank (nothing, or only spaces): message 24;

@@ -1,11 +1,12 @@
 #include "shell/gui/fMain.h"
 
 #include "editors/InputWindow.h"
+#include "editors/ParameterSheetOutput.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
-#include "editors/fPrintDialog.h"
 #include "editors/rules/FeedRules.h"
+#include "editors/rules/PrintRules.h"
 #include "hlpkit/CProperty.h"
 #include "model/AccessModes.h"
 #include "model/CMode.h"
@@ -209,7 +210,8 @@ bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
 }
 
 bool fMain::PrintParameters(const ParamPrintRequest& request) {
-    fPrint print(app_.Modes(), app_.Messages(), app_.Method(), *this);
+    ParameterSheetOutput output(app_.Modes(), app_.Method());
+    PrintRules print(app_.Modes(), app_.Messages(), app_.Method(), *this, output);
     print.SetPrintKind(request.printKind);
     print.SetModeName(request.modeName);
     print.SetOnlyDif(request.onlyDif);
@@ -223,12 +225,12 @@ bool fMain::PrintParameters(const ParamPrintRequest& request) {
         statusBar()->repaint();
     });
     {
-        fPrintDialog dialog(print, this);
+        fPrint dialog(print, this);
         dialog.exec();
     }
     statusBar()->clearMessage();
     if (print.DispExcel())
-        print.OpenExcelFile(app_.Property(), this);
+        fPrint::OpenExcelFile(print, app_.Property(), app_.Messages(), this);
     return print.Printed();
 }
 

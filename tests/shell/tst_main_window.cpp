@@ -1,7 +1,7 @@
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
-#include "editors/fPrintDialog.h"
+#include "editors/fPrint.h"
 #include "model/CDigital.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
@@ -629,7 +629,7 @@ void MainWindowTest::printKeepsAnUnsavedPasswordAndAuthor() {
     // No: print the values as they stand without saving them first.
     prompter.Clear();
     prompter.QueueAnswer(Answer::No);
-    WhenShown<vokg::fPrintDialog> closePrint([&](vokg::fPrintDialog& dialog) {
+    WhenShown<vokg::fPrint> closePrint([&](vokg::fPrint& dialog) {
         // Pushed for the print: the model holds the edit while the dialog is up.
         QCOMPARE(main.Digital(QStringLiteral("MACHINE"), QStringLiteral("AREAX")).UserValue(), 350);
         if (fileGoneDuringPrint)
