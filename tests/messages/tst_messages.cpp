@@ -18,6 +18,7 @@ private slots:
     void everyKindReachesThePrompter();
     void unknownKindShowsNothing();
     void numberWithoutTextShowsEmptyBox();
+    void anUnscriptedQuestionFailsTheTest();
     void detailsAreNotExpandedAgain();
     void loadMsgIsTheEnglishTwin();
     void templatesNameOnlyExistingTexts();
@@ -142,6 +143,23 @@ void MessagesTest::unknownKindShowsNothing() {
         QCOMPARE(messenger.ShowMsg(38, platform::BoxKind(kind)), Answer::None);
     QCOMPARE(messenger.ShowText(QStringLiteral("text"), platform::BoxKind(0)), Answer::None);
     QVERIFY(prompter.Prompts().isEmpty());
+}
+
+// The scripted prompter's own promise: a question without a scripted answer fails the test that
+// let it be asked (here expected), and is answered Cancel; a box that only tells needs no answer.
+void MessagesTest::anUnscriptedQuestionFailsTheTest() {
+    testsupport::ScriptedPrompter prompter;
+    vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
+    QCOMPARE(messenger.ShowMsg(24, platform::BoxKind::Exclamation), Answer::None);
+    QVERIFY(prompter.Unexpected().isEmpty());
+    QEXPECT_FAIL("", "the program asks what the test did not script", Continue);
+    const Answer answer = messenger.ShowMsg(38, platform::BoxKind::QuestionYesNoCancel);
+    QCOMPARE(answer, Answer::Cancel);
+    QCOMPARE(prompter.Unexpected(),
+             QStringList{QStringLiteral("message: Data is not saved. Do you save it ?")});
+    QEXPECT_FAIL("", "an input box nobody answers", Continue);
+    QCOMPARE(prompter.Input(QString(), QStringLiteral("Input password."), QString(), true), std::nullopt);
+    QCOMPARE(prompter.Unexpected().size(), 2);
 }
 
 void MessagesTest::numberWithoutTextShowsEmptyBox() {
