@@ -21,7 +21,7 @@ constexpr const char* kExportCUsage = "usage: vokg-cli [--defs DIR] export-c FIL
                                       "              [--special PW] [--manufacturer PW]\n";
 constexpr const char* kVersionInfoUsage = "usage: vokg-cli version-info FILE.vok\n";
 
-constexpr int kExclamation = static_cast<int>(platform::BoxKind::Exclamation);
+constexpr platform::BoxKind kExclamation = platform::BoxKind::Exclamation;
 
 int Usage(const char* usage, const char* why = nullptr) {
     if (why != nullptr)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/rules/RulesServices.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,10 +20,8 @@ struct ParamPrintRequest {
 
 // What the editor windows need of the main window. The main window implements it; the
 // windows never reach the shell by any other road, so a test can stand in for the shell.
-class EditorServices {
+class EditorServices : public RulesServices {
 public:
-    virtual ~EditorServices() = default;
-
     // Saves the user file (mode 0 overwrite, 1 save as, 2 other tables, 3 memory only);
     // true when it was saved.
     virtual bool SaveAllFiles(int mode, bool withoutAsking) = 0;
@@ -52,14 +52,9 @@ public:
     // Every open input window, the caller included, in the order they were opened.
     virtual QList<InputWindow*> InputWindows() const = 0;
 
-    // A comparison file (or table) is loaded.
-    virtual bool HasComparison() const = 0;
     // The user file is a design file: only that kind is ever written.
     virtual bool UserFileIsDsg() const = 0;
-
-    // The per-user settings, section "Setting".
-    virtual QString ReadReg(const QString& key) const = 0;
-    virtual bool WriteReg(const QString& key, const QString& value) = 0;
+    // (HasComparison and the settings, ReadReg and WriteReg, come with RulesServices.)
 };
 
 } // namespace vokg

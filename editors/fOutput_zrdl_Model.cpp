@@ -10,8 +10,8 @@
 namespace vokg {
 namespace {
 
-constexpr int kExclamation = static_cast<int>(platform::BoxKind::Exclamation);
-constexpr int kInformation = static_cast<int>(platform::BoxKind::Information);
+constexpr platform::BoxKind kExclamation = platform::BoxKind::Exclamation;
+constexpr platform::BoxKind kInformation = platform::BoxKind::Information;
 constexpr int kFinished = 84;
 
 // The folder and the file name of a path as typed, for presetting a file dialog.

@@ -25,7 +25,7 @@
 namespace vokg {
 namespace {
 
-constexpr int kExclamation = static_cast<int>(platform::BoxKind::Exclamation);
+constexpr platform::BoxKind kExclamation = platform::BoxKind::Exclamation;
 constexpr int kTemplateMissing = 81;
 constexpr int kKeywordMissing = 82;
 constexpr int kPlaceholderMissing = 86;

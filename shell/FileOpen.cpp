@@ -16,6 +16,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,14 +24,6 @@
 
 namespace vokg {
 namespace {
-
-constexpr int kMessageReadFailed = 4;
-constexpr int kMessageExtension = 8;
-constexpr int kMessageSize = 9;
-constexpr int kMessageNotSaved = 38;
-constexpr int kMessageCompanionMissing = 40;
-constexpr int kExclamation = 2;
-constexpr int kYesNoCancel = 6;
 
 QString Extension(const QString& path) {
     return QFileInfo(path).suffix();
@@ -93,7 +86,7 @@ bool FileOpen::OpenUserFile() {
                 return false;
             DiscardUnsavedChanges();
         } else {
-            switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+            switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
             case platform::Answer::Yes:
                 if (FileSave(app_, host_).SaveAllFiles(0, true))
                     host_.CancelAllUpdate();
@@ -175,7 +168,7 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
         // Without a working copy the table's own author and password were never read: the
         // password check would ask for the previous table's password.
         if (!ReadTableHeader(kind, path, start, table)) {
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             return giveUp();
         }
         if (IsDSG(path) && !AccessLevels(app_).ExactTablePassword(kind, table, path))
@@ -183,7 +176,7 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
         if (IsDSG(path) && kind == 0 && MakeDSKfile(path).isEmpty())
             return giveUp();
         if (!ReadAllTables(kind, path, start)) {
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             return giveUp();
         }
         return FinishOpen(kind, path, start, keepWindows, false);
@@ -205,7 +198,7 @@ bool FileOpen::ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& f
         const ModelSnapshot before(app_);
         if (!ReadAllTables(kind, file, start)) {
             before.Restore(app_);
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             host_.EnableCommands();
             return false;
         }
@@ -290,11 +283,11 @@ bool FileOpen::ExactFile(const QString& name) {
         else if (IsDAT(name))
             required = kMachineFileSize;
         else {
-            app_.Messages().ShowMsg(kMessageExtension, kExclamation);
+            app_.Messages().ShowMsg(msg::WrongExtension, platform::BoxKind::Exclamation);
             return false;
         }
         if (QFileInfo(name).size() != required) {
-            app_.Messages().ShowMsg(kMessageSize, kExclamation, required);
+            app_.Messages().ShowMsg(msg::WrongSize, platform::BoxKind::Exclamation, required);
             return false;
         }
         return true;
@@ -306,7 +299,7 @@ QString FileOpen::MakeDSKfile(const QString& file) {
         const QString companion = FileSave::CompanionOf(file);
         if (companion.isEmpty()) {
             app_.Messages().ShowMsg(
-                kMessageCompanionMissing, kExclamation,
+                msg::CompanionMissing, platform::BoxKind::Exclamation,
                 QDir::toNativeSeparators(app_.File().ReplaceExt(file, QStringLiteral("DSK"))));
             return QString();
         }

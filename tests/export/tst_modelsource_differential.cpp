@@ -85,7 +85,7 @@ public:
                                             row.Location() + u'_',
                                         0);
             if (name < 0) {
-                messenger_.ShowMsg(87, 2, row.Location());
+                messenger_.ShowMsg(87, platform::BoxKind::Exclamation, row.Location());
                 result.warnings.append({87, row.Location()});
                 continue;
             }
@@ -138,7 +138,7 @@ private:
         return -1;
     }
     bool Fail(ModelSourceResult& result, int message, const QString& detail) {
-        messenger_.ShowMsg(message, 2, detail);
+        messenger_.ShowMsg(message, platform::BoxKind::Exclamation, detail);
         result.failure = ModelSourceNotice{message, detail};
         return false;
     }

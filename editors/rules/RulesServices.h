@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace vokg {
+
+// What the rules need of the running program: whether a comparison is loaded and the per-user
+// settings. The main window gives it to the editors (EditorServices) and so to their rules.
+class RulesServices {
+public:
+    virtual ~RulesServices() = default;
+
+    // A comparison file (or table) is loaded.
+    virtual bool HasComparison() const = 0;
+
+    // The per-user settings, section "Setting".
+    virtual QString ReadReg(const QString& key) const = 0;
+    virtual bool WriteReg(const QString& key, const QString& value) = 0;
+};
+
+} // namespace vokg
