@@ -9,7 +9,7 @@
 #include "model/LenientNumber.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <algorithm>
 

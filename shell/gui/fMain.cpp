@@ -18,7 +18,7 @@
 #include "shell/Startup.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 #include "shell/messages/SharedProcedures.h"
 
 #include <QAction>

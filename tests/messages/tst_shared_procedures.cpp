@@ -3,7 +3,7 @@
 #include "shell/messages/ByteOrder.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 #include "shell/messages/SettingStore.h"
 #include "shell/messages/SharedProcedures.h"
 #include "tests/support/CapturedReports.h"
