@@ -6,6 +6,7 @@
 namespace vokg {
 
 class InputWindow;
+class ProgramSettings;
 
 // What the parameter window hands to the print dialog.
 struct ParamPrintRequest {
@@ -57,9 +58,8 @@ public:
     // The user file is a design file: only that kind is ever written.
     virtual bool UserFileIsDsg() const = 0;
 
-    // The per-user settings, section "Setting".
-    virtual QString ReadReg(const QString& key) const = 0;
-    virtual bool WriteReg(const QString& key, const QString& value) = 0;
+    // The per-user settings of the program.
+    virtual ProgramSettings& Settings() = 0;
 };
 
 } // namespace vokg

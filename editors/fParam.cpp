@@ -9,6 +9,7 @@
 #include "model/LenientNumber.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/ProgramSettings.h"
 #include "shell/messages/gui/PictureSet.h"
 
 #include <algorithm>
@@ -47,9 +48,6 @@ constexpr int kNarrowestAdvice = 600;
 constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
-
-const char* const kWordToFind = "WordToFind";
-const char* const kOpenSpecialInAll = "DoesOpenSpecialModeWhelAll";
 
 int Kind(BoxKind kind) {
     return static_cast<int>(kind);
@@ -177,8 +175,7 @@ void fParam::Form_Load() {
             bool hasSpecial = false;
             for (const CMode& mode : modes_)
                 hasSpecial = hasSpecial || IsSpecialMode(mode.ModeName());
-            const QString option = Services().ReadReg(QString::fromLatin1(kOpenSpecialInAll)).trimmed();
-            if (hasSpecial && option.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            if (hasSpecial && Services().Settings().Get(Setting::DoesOpenSpecialModeWhelAll)) {
                 withSpecial = Services().ExactPassWord(0);
                 if (!withSpecial)
                     Messages().ShowMsg(32, Kind(BoxKind::Exclamation));
@@ -833,13 +830,12 @@ bool fParam::CheckRange() {
 
 void fParam::FindOp() {
     hlpkit::Guarded(method_, QStringLiteral("FindOp"), false, [&] {
-        const QString key = QString::fromLatin1(kWordToFind);
         const std::optional<QString> answer = Messages().Prompter().Input(
-            ResourceText(1347), ResourceText(1348), Services().ReadReg(key), false);
+            ResourceText(1347), ResourceText(1348), Services().Settings().Get(Setting::WordToFind), false);
         if (!answer)
             return false;
         const QString word = answer->trimmed().toUpper();
-        Services().WriteReg(key, word);
+        Services().Settings().Set(Setting::WordToFind, word);
         for (;;) {
             int hits = 0;
             for (int row = 1; row <= rows_.Count(); ++row) {

@@ -11,6 +11,7 @@
 #include "model/CModes.h"
 #include "platform/gui/SheetPrinter.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,15 +28,6 @@ constexpr int kExclamation = 2;
 // The desktop shows the opened workbook maximised where it can.
 constexpr int kShowMaximized = 3;
 
-const QString kLatestExcelFile = QStringLiteral("LatestExcelFile");
-const QString kDoesOverWrite = QStringLiteral("DoesOverWrite");
-
-// Older settings hold 0 or 1, the settings store writes booleans as True or False: both count.
-bool StoredFlag(const QString& text) {
-    const QString flag = text.trimmed();
-    return flag == QLatin1String("1") || flag.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 fPrint::fPrint(const CModes& modes, Messenger& messenger, hlpkit::CMethod& method, EditorServices& services)
@@ -48,7 +40,7 @@ bool fPrint::Load() {
     items_.clear();
     currentIndex_ = -1;
     doesPrintOnlyDif_ = onlyDif_ && OnlyDifEnabled();
-    doesOverWrite_ = StoredFlag(services_.ReadReg(kDoesOverWrite));
+    doesOverWrite_ = services_.Settings().Get(Setting::DoesOverWrite);
     return hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
         // The customize and feed sheets are not exported from here: say so rather than show an
         // empty list that prints nothing.
@@ -141,10 +133,10 @@ bool fPrint::StartPrinting(bool toFile) {
 }
 
 QString fPrint::ChooseExcelFile() {
-    const QString latest = services_.ReadReg(kLatestExcelFile);
+    const QString latest = services_.Settings().Get(Setting::LatestExcelFile);
     QString file;
-    // An empty setting names no folder at all; it must not count as the current one.
-    if (doesOverWrite_ && !latest.isEmpty() && QFileInfo(latest).absoluteDir().exists())
+    // A missing setting reads as the default workbook, never as a name without a folder.
+    if (doesOverWrite_ && QFileInfo(latest).absoluteDir().exists())
         file = latest;
     else
         file = GetExcelFile(latest);
@@ -164,13 +156,13 @@ QString fPrint::ChooseExcelFile() {
         if (file.isEmpty())
             return {};
     }
-    services_.WriteReg(kLatestExcelFile, file);
+    services_.Settings().Set(Setting::LatestExcelFile, file);
     return file;
 }
 
 QString fPrint::GetExcelFile(const QString& preset) {
     return hlpkit::Guarded(method_, QStringLiteral("GetExcelFile"), QString(), [&] {
-        const QFileInfo presetFile(preset.isEmpty() ? DefaultWorkbookPath() : preset);
+        const QFileInfo presetFile(preset.isEmpty() ? ProgramSettings::DefaultWorkbookPath() : preset);
         platform::FileDialogRequest request;
         request.title = ResourceText(kFileQuestionTitle);
         request.initialFolder = presetFile.absolutePath();
@@ -192,7 +184,7 @@ void fPrint::CloseCommand() {
 }
 
 void fPrint::Unload() {
-    services_.WriteReg(kDoesOverWrite, doesOverWrite_ ? QStringLiteral("1") : QStringLiteral("0"));
+    services_.Settings().Set(Setting::DoesOverWrite, doesOverWrite_);
 }
 
 bool fPrint::OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const {

@@ -13,9 +13,9 @@
 #include "shell/EditorHost.h"
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
-#include "shell/SettingKeys.h"
 #include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -156,8 +156,7 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
             const bool design = IsDSG(path);
             const int preset = record.LastTable(design) > 0 ? record.LastTable(design) : 1;
             const platform::TableChoiceRequest request{
-                design ? 8 : 16, preset, path,
-                TextToBool(app_.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")))};
+                design ? 8 : 16, preset, path, app_.Settings().Get(Setting::DoesReadKishuWhenSelectTable)};
             const int chosen = app_.Prompter().ChooseTable(request);
             if (chosen != -1) {
                 record.RememberTable(design, chosen);
@@ -226,11 +225,11 @@ bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keep
             state.busy = true;
             host_.CloseAllForm();
             state.busy = wasBusy;
-            if (TextToBool(app_.ReadReg(QStringLiteral("DoesClearComparativeInOpenFile"))))
+            if (app_.Settings().Get(Setting::DoesClearComparativeInOpenFile))
                 state.comparisonPath.clear();
             if (recordUnlocked)
                 AccessLevels(app_).RememberUnlockedTable(table, path);
-            if (TextToBool(app_.ReadReg(QStringLiteral("DoesDispAllModeInOpening"))))
+            if (app_.Settings().Get(Setting::DoesDispAllModeInOpening))
                 host_.OpenAllModesWindow();
         } else if (recordUnlocked) {
             AccessLevels(app_).RememberUnlockedTable(table, path);
@@ -255,13 +254,13 @@ QString FileOpen::GetSettingFile(int kind) {
             request.filter = QStringLiteral("dsg file|*.dsg|VOKG dat file|VOKG*.dat");
             request.title = ResourceText(1067);
             request.initialFolder = state.comparisonPath.isEmpty()
-                                        ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+                                        ? app_.Settings().Get(Setting::StdReadingPath)
                                         : QFileInfo(state.comparisonPath).absolutePath();
         } else if (kind == 0) {
             request.fileName = state.userPath;
             request.filter = ResourceText(1498);
             request.title = ResourceText(1068);
-            request.initialFolder = state.userPath.isEmpty() ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+            request.initialFolder = state.userPath.isEmpty() ? app_.Settings().Get(Setting::StdReadingPath)
                                                              : QFileInfo(state.userPath).absolutePath();
         }
         const std::optional<platform::FileDialogResult> chosen = app_.Prompter().OpenFile(request);
@@ -271,9 +270,8 @@ QString FileOpen::GetSettingFile(int kind) {
         // the path itself is kept as chosen.
         if (!ExactFile(chosen->path))
             return QString();
-        app_.WriteReg(QStringLiteral("PrevFilterIndex"),
-                      IsDSG(chosen->path) ? QStringLiteral("1") : QStringLiteral("2"));
-        app_.WriteReg(QStringLiteral("StdReadingPath"), QFileInfo(chosen->path).absolutePath());
+        app_.Settings().Set(Setting::PrevFilterIndex, IsDSG(chosen->path) ? 1 : 2);
+        app_.Settings().Set(Setting::StdReadingPath, QFileInfo(chosen->path).absolutePath());
         if (kind == 0)
             app_.State().lastChosenUserFile = chosen->path;
         return chosen->path;

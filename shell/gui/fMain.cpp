@@ -14,12 +14,12 @@
 #include "shell/App.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
-#include "shell/SettingKeys.h"
 #include "shell/Startup.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/gui/PictureSet.h"
+#include "shell/messages/ProgramSettings.h"
 #include "shell/messages/SharedProcedures.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,14 +45,14 @@ namespace {
 
 // The four option switches of the Settings menu, in menu order, with their caption resources.
 struct SettingItem {
-    const char* key;
+    const BoolSetting& setting;
     int resource;
 };
 constexpr std::array<SettingItem, 4> kSettingItems{{
-    {"DoesReadKishuWhenSelectTable", 1560},
-    {"DoesDispAllModeInOpening", 1539},
-    {"DoesOpenSpecialModeWhelAll", 1541},
-    {"DoesClearComparativeInOpenFile", 1542},
+    {Setting::DoesReadKishuWhenSelectTable, 1560},
+    {Setting::DoesDispAllModeInOpening, 1539},
+    {Setting::DoesOpenSpecialModeWhelAll, 1541},
+    {Setting::DoesClearComparativeInOpenFile, 1542},
 }};
 
 // The customize groups of the pop-up menu; 0 marks a separator.
@@ -306,12 +306,8 @@ bool fMain::UserFileIsDsg() const {
     return FileOpen::IsDSG(app_.State().userPath);
 }
 
-QString fMain::ReadReg(const QString& key) const {
-    return app_.ReadReg(key);
-}
-
-bool fMain::WriteReg(const QString& key, const QString& value) {
-    return app_.WriteReg(key, value);
+ProgramSettings& fMain::Settings() {
+    return app_.Settings();
 }
 
 void fMain::mnuParameterContent_Click(QAction* item) {
@@ -709,13 +705,12 @@ void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
 
 void fMain::LoadSettingMarks() {
     for (int item = 0; item < 4; ++item)
-        settingActions_[item]->setChecked(
-            TextToBool(app_.ReadReg(QString::fromLatin1(kSettingItems[item].key))));
+        settingActions_[item]->setChecked(app_.Settings().Get(kSettingItems[item].setting));
 }
 
 void fMain::ToggleSetting(int item) {
     QAction* action = settingActions_[item];
-    app_.WriteReg(QString::fromLatin1(kSettingItems[item].key), BoolText(action->isChecked()));
+    app_.Settings().Set(kSettingItems[item].setting, action->isChecked());
 }
 
 void fMain::showEvent(QShowEvent* event) {

@@ -55,8 +55,7 @@ public:
     QList<InputWindow*> InputWindows() const override;
     bool HasComparison() const override;
     bool UserFileIsDsg() const override;
-    QString ReadReg(const QString& key) const override;
-    bool WriteReg(const QString& key, const QString& value) override;
+    ProgramSettings& Settings() override;
 
     // A Parameter-menu choice: the access checks, then the window of that mode (or of all).
     void mnuParameterContent_Click(QAction* item);

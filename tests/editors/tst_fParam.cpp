@@ -4,6 +4,7 @@
 #include "model/CModes.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QLabel>
@@ -52,11 +53,7 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return windows; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return dsg; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
     QList<QPair<int, bool>> saves;
     bool saveSucceeds = true;
@@ -68,7 +65,7 @@ public:
     QList<vokg::InputWindow*> windows;
     bool comparison = false;
     bool dsg = true;
-    QHash<QString, QString> settings;
+    testsupport::MemorySettings settings;
 };
 
 } // namespace
