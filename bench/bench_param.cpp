@@ -36,7 +36,7 @@ public:
 
 class BenchServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return false; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FileKind.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,9 +25,8 @@ class EditorServices {
 public:
     virtual ~EditorServices() = default;
 
-    // Saves the user file (mode 0 overwrite, 1 save as, 2 other tables, 3 memory only);
-    // true when it was saved.
-    virtual bool SaveAllFiles(int mode, bool withoutAsking) = 0;
+    // Saves the user file; true when it was saved.
+    virtual bool SaveAllFiles(SaveMode mode, bool withoutAsking) = 0;
 
     // Printing is offered only while the main window can show the print dialog.
     virtual bool CanPrint() const { return false; }

@@ -732,7 +732,7 @@ void fParam::BTN_Click(int index) {
 
 void fParam::SaveCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!Services().SaveAllFiles(0, true))
+        if (!Services().SaveAllFiles(SaveMode::Overwrite, true))
             return false;
         // Every window's edits went into the file with this save.
         QList<InputWindow*> windows = Services().InputWindows();
@@ -748,7 +748,7 @@ void fParam::SaveCommand() {
 void fParam::PrintCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
         CommitPendingEdit();
-        if (IsChanged() && !Services().SaveAllFiles(3, false))
+        if (IsChanged() && !Services().SaveAllFiles(SaveMode::MemoryOnly, false))
             return false;
         ParamPrintRequest request;
         request.printKind = 0;

@@ -115,11 +115,12 @@ bool App::HasWorkFolder() const {
     return !identity_.workFolder.isEmpty() || runFolder_ != nullptr;
 }
 
-QString App::CreateParaTempName(int kind) const {
+QString App::CreateParaTempName(FileKind kind) const {
     const QString folder = WorkFolder();
     if (folder.isEmpty())
         return {};
-    return QDir(folder).filePath(kind == 1 ? QStringLiteral("gsetcmp.tmp") : QStringLiteral("gsetusr.tmp"));
+    return QDir(folder).filePath(kind == FileKind::Comparison ? QStringLiteral("gsetcmp.tmp")
+                                                              : QStringLiteral("gsetusr.tmp"));
 }
 
 } // namespace vokg

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileKind.h"
 #include "model/ModelContext.h"
 #include "shell/FileIdentity.h"
 #include "shell/messages/Messages.h"
@@ -119,9 +120,9 @@ public:
     // itself do not wait for each other. See platform::FileLock for the states.
     std::shared_ptr<platform::FileLock> LockFile(const QString& path, std::chrono::milliseconds wait);
 
-    // The working copy of the user file (kind 0) or the comparison file (kind 1); "" when there
-    // is no working folder.
-    QString CreateParaTempName(int kind) const;
+    // The working copy of the user file or the comparison file; "" when there is no working
+    // folder.
+    QString CreateParaTempName(FileKind kind) const;
     // The folder of the working copies: the identity's folder when one is given, else this run's
     // own folder inside the user's private temporary folder, made on first need and removed with
     // the App. "" (reported) when no private folder can be had: nothing may then be opened or

@@ -225,8 +225,8 @@ void Startup::DeleteTempFiles() {
     // A run that never had a working folder has nothing to delete, and must not ask for one now.
     if (!app_.HasWorkFolder())
         return;
-    df(app_.Method(), app_.CreateParaTempName(0));
-    df(app_.Method(), app_.CreateParaTempName(1));
+    df(app_.Method(), app_.CreateParaTempName(FileKind::User));
+    df(app_.Method(), app_.CreateParaTempName(FileKind::Comparison));
     df(app_.Method(), Join(app_.WorkFolder(), QStringLiteral("gsetdsk.tmp")));
 }
 

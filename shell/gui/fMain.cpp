@@ -88,9 +88,9 @@ fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
 
 void fMain::ConnectCommands() {
     connect(openAction_, &QAction::triggered, this, [this] { FileOpen(app_, *this).OpenUserFile(); });
-    connect(saveAllAction_, &QAction::triggered, this, [this] { Save(0, true); });
-    connect(saveAsAction_, &QAction::triggered, this, [this] { Save(1, false); });
-    connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(2, false); });
+    connect(saveAllAction_, &QAction::triggered, this, [this] { Save(SaveMode::Overwrite, true); });
+    connect(saveAsAction_, &QAction::triggered, this, [this] { Save(SaveMode::SaveAs, false); });
+    connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(SaveMode::OtherTables, false); });
     connect(comparisonMenu_, &QMenu::triggered, this, [this](QAction* item) { OpenComparison(item); });
     connect(editHeader_, &QAction::triggered, this, [this] { EditHeader(); });
     connect(passwordAction_, &QAction::triggered, this, [this] { EditPasswordAndAuthor(); });
@@ -108,7 +108,7 @@ void fMain::ConnectCommands() {
     versionAction_->setEnabled(false);
 }
 
-void fMain::Save(int mode, bool withoutAsking) {
+void fMain::Save(SaveMode mode, bool withoutAsking) {
     if (FileSave(app_, *this).SaveAllFiles(mode, withoutAsking))
         CancelAllUpdate();
 }
@@ -118,14 +118,14 @@ void fMain::OpenComparison(QAction* item) {
     const int index = static_cast<int>(items.indexOf(item));
     FileOpen open(app_, *this);
     if (index == 0) {
-        open.ReadVOKGData(1, QString(), -1, false);
+        open.ReadVOKGData(FileKind::Comparison, QString(), -1, false);
         return;
     }
     // The table items name their table in the last character of the caption.
     const QString caption = item->text();
     const int table = caption.right(1).toInt();
     if (table >= 1 && table <= 8)
-        open.ReadVOKGData(1, app_.State().userPath, table, false);
+        open.ReadVOKGData(FileKind::Comparison, app_.State().userPath, table, false);
 }
 
 void fMain::EditHeader() {
@@ -133,7 +133,7 @@ void fMain::EditHeader() {
         app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
         [this] {
             // Like every save that succeeded, it took the windows' edits into the file.
-            if (!FileSave(app_, *this).SaveAllFiles(0, true))
+            if (!FileSave(app_, *this).SaveAllFiles(SaveMode::Overwrite, true))
                 return false;
             CancelAllUpdate();
             return true;
@@ -156,7 +156,7 @@ bool fMain::m_IsChanged(bool flag) const {
 bool fMain::OpenCommandLineFile(const QString& file) {
     if (file.isEmpty())
         return false;
-    return FileOpen(app_, *this).ReadVOKGData(0, file, 1, false);
+    return FileOpen(app_, *this).ReadVOKGData(FileKind::User, file, 1, false);
 }
 
 void fMain::CommitPendingEdits() {
@@ -198,10 +198,10 @@ void fMain::OpenAllModesWindow() {
         mnuParameterContent_Click(items.first());
 }
 
-bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
-    // Mode 3 pushes unsaved edits into the model for a print; the re-read afterwards falls back
-    // to this when the file cannot be read again.
-    if (mode == 3)
+bool fMain::SaveAllFiles(SaveMode mode, bool withoutAsking) {
+    // A save into memory pushes unsaved edits into the model for a print; the re-read afterwards
+    // falls back to this when the file cannot be read again.
+    if (mode == SaveMode::MemoryOnly)
         beforePrint_.emplace(app_);
     return FileSave(app_, *this).SaveAllFiles(mode, withoutAsking);
 }
@@ -238,7 +238,7 @@ void fMain::ReadVOKGData() {
     const QString author = record.Author();
     const QString password = record.Password();
     const RunState& state = app_.State();
-    if (FileOpen(app_, *this).ReadVOKGData(0, state.userPath, state.userTable, true)) {
+    if (FileOpen(app_, *this).ReadVOKGData(FileKind::User, state.userPath, state.userTable, true)) {
         record.SetAuthor(author);
         record.SetPassword(password);
     } else if (beforePrint_) {
@@ -569,7 +569,7 @@ void fMain::CreateToolbar() {
     saveButton_->setMenu(saveMenu_);
     saveButton_->setPopupMode(QToolButton::MenuButtonPopup);
     // The button itself overwrites the user file; its arrow offers the three save commands.
-    connect(saveButton_, &QToolButton::clicked, this, [this] { Save(0, true); });
+    connect(saveButton_, &QToolButton::clicked, this, [this] { Save(SaveMode::Overwrite, true); });
     toolBar_->addSeparator();
 
     QFont tahoma(QStringLiteral("Tahoma"));
@@ -729,7 +729,7 @@ void fMain::closeEvent(QCloseEvent* event) {
         switch (app_.Messages().ShowMsg(38, 6)) {
         case platform::Answer::Yes:
             // Only a save that succeeded lets the program end: the edits are still only here.
-            if (!FileSave(app_, *this).SaveAllFiles(0, true)) {
+            if (!FileSave(app_, *this).SaveAllFiles(SaveMode::Overwrite, true)) {
                 event->ignore();
                 return;
             }

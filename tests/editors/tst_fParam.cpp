@@ -32,7 +32,7 @@ const QString kCheckDone = QStringLiteral("Check done.\n\nThere was no error.");
 // The main window as the editors see it, with every answer under the test's control.
 class FakeServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int mode, bool withoutAsking) override {
+    bool SaveAllFiles(vokg::SaveMode mode, bool withoutAsking) override {
         saves.append({mode, withoutAsking});
         if (saveSucceeds) {
             for (vokg::InputWindow* window : windows)
@@ -55,7 +55,7 @@ public:
     bool UserFileIsDsg() const override { return dsg; }
     vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
-    QList<QPair<int, bool>> saves;
+    QList<QPair<vokg::SaveMode, bool>> saves;
     bool saveSucceeds = true;
     bool busy = false;
     bool passwordRight = true;
@@ -723,7 +723,7 @@ private slots:
         QVERIFY(Type(window, "SPEED", "90"));
         QVERIFY(Type(other, "DB1", "7"));
         QTest::mouseClick(window.BTN(1), Qt::LeftButton);
-        QCOMPARE(services_->saves, (QList<QPair<int, bool>>{{0, true}}));
+        QCOMPARE(services_->saves, (QList<QPair<vokg::SaveMode, bool>>{{vokg::SaveMode::Overwrite, true}}));
         QVERIFY(!window.IsChanged());
         QVERIFY(!other.IsChanged());
         QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 90);

@@ -34,7 +34,7 @@ const QString kDone = QStringLiteral("Print to excel file done.");
 
 class FakeServices : public EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return true; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}

@@ -26,7 +26,7 @@ namespace {
 
 class FakeServices : public EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return true; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}

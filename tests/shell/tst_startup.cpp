@@ -13,6 +13,7 @@
 #include <QTest>
 
 using vokg::DefinitionSource;
+using vokg::FileKind;
 using vokg::Startup;
 
 namespace {
@@ -269,15 +270,15 @@ void StartupTest::requiredFiles() {
 void StartupTest::deleteTempFilesRemovesTheWorkingCopies() {
     ShellFixture fixture;
     vokg::App& app = fixture.App();
-    for (int kind = 0; kind <= 1; ++kind) {
+    for (const FileKind kind : {FileKind::User, FileKind::Comparison}) {
         QFile copy(app.CreateParaTempName(kind));
         QVERIFY(copy.open(QIODevice::WriteOnly));
     }
-    QVERIFY(app.CreateParaTempName(0).endsWith(QLatin1String("gsetusr.tmp")));
-    QVERIFY(app.CreateParaTempName(1).endsWith(QLatin1String("gsetcmp.tmp")));
+    QVERIFY(app.CreateParaTempName(FileKind::User).endsWith(QLatin1String("gsetusr.tmp")));
+    QVERIFY(app.CreateParaTempName(FileKind::Comparison).endsWith(QLatin1String("gsetcmp.tmp")));
     Startup(app).DeleteTempFiles();
-    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(0)));
-    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(1)));
+    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(FileKind::User)));
+    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(FileKind::Comparison)));
 }
 
 QTEST_GUILESS_MAIN(StartupTest)
