@@ -15,6 +15,7 @@
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
 #include "shell/Startup.h"
+#include "shell/Version.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/ProgramSettings.h"
@@ -58,9 +59,6 @@ constexpr std::array<SettingItem, 4> kSettingItems{{
 // The customize groups of the pop-up menu; 0 marks a separator.
 constexpr std::array<int, 14> kCustomizeItems{1475, 1476, 0,    1477, 1478, 1479, 1480,
                                               1481, 0,    1482, 1483, 1484, 1485, 1486};
-
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 12;
 
 // A window position given in twips (15 to a pixel at the usual 96 dots per inch).
 int TwipsToPixels(int twips) {
@@ -654,8 +652,7 @@ int fMain::GetMenuIndexByMode(const QString& modeName) const {
 }
 
 void fMain::SetCaption() {
-    setWindowTitle(app_.Identity().baseName +
-                   QStringLiteral(" Ver%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    setWindowTitle(app_.Identity().baseName + QStringLiteral(" Ver") + QString::fromLatin1(kProgramVersion));
     const RunState& state = app_.State();
     const CModes& modes = app_.Modes();
     if (!state.userPath.isEmpty())
