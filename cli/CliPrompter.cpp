@@ -11,7 +11,7 @@ platform::Answer CliPrompter::Message(platform::BoxKind kind, const QString&, co
     std::fprintf(stderr, "%s\n", TerminalText(text, true).toLocal8Bit().constData());
     std::fflush(stderr);
     // Nobody can answer a question here: a question counts as declined.
-    return platform::BoxKindAsks(static_cast<int>(kind)) ? platform::Answer::No : platform::Answer::Ok;
+    return platform::BoxKindAsks(kind) ? platform::Answer::No : platform::Answer::Ok;
 }
 
 std::optional<QString> CliPrompter::Input(const QString&, const QString&, const QString&, bool) {

@@ -4,6 +4,7 @@
 #include "hlpkit/CFILE.h"
 #include "hlpkit/CMethod.h"
 #include "shell/Startup.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,7 +56,7 @@ bool CliSession::LoadDefinitions() {
         source = DefinitionSource{QString(), folder.absolutePath(), false};
     }
     if (!startup.LoadDefinitionTables(source)) {
-        app_->Messages().ShowMsg(19, 1);
+        app_->Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
         return false;
     }
     return true;

@@ -118,7 +118,7 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
     const QString outputPath = QFileInfo(output).absoluteFilePath();
     if (const WorkbookTarget target = CheckWorkbookTarget(outputPath, FileOpen::FilesInUse(app.State()));
         target != WorkbookTarget::Allowed) {
-        app.Messages().ShowMsg(WorkbookTargetMessage(target), 2, outputPath);
+        app.Messages().ShowMsg(WorkbookTargetMessage(target), platform::BoxKind::Exclamation, outputPath);
         return kRefusedFile;
     }
 

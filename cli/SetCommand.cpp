@@ -3,8 +3,12 @@
 #include "cli/TableAccess.h"
 #include "cli/TerminalText.h"
 
+#include "editors/rules/CustomizeRules.h"
+#include "editors/rules/FeedRules.h"
+#include "editors/rules/HeaderRules.h"
+#include "editors/rules/ParamRules.h"
+#include "editors/rules/PasswordRules.h"
 #include "model/AccessModes.h"
-#include "model/CCusSelections.h"
 #include "model/CCustom.h"
 #include "model/CCustoms.h"
 #include "model/CDigital.h"
@@ -12,14 +16,12 @@
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
-#include "model/CSelection.h"
-#include "model/CSelections.h"
-#include "model/HeaderField.h"
-#include "model/LenientNumber.h"
+#include "model/CSelectTable.h"
 #include "platform/FileLock.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QRegularExpression>
 
@@ -35,37 +37,29 @@ constexpr const char* kSetUsage =
     "usage: vokg-cli [--defs DIR] set FILE[:TABLE] ASSIGNMENT... [--password PW] [--special PW]\n"
     "                [--manufacturer PW] [--to-tables 2,5]\n"
     "  MODE/DIGITAL=VALUE, DIGITAL=VALUE, header.model=TEXT, header.version=TEXT,\n"
-    "  customize.LOCATION.FIELD=N (kino logic dosa on_delay off_delay chopping_on chopping_off zenpa),\n"
+    "  header.password=TEXT, header.author=TEXT,\n"
+    "  customize.LOCATION.FIELD=VALUE (kino logic dosa on_delay off_delay zenpa duty chopping_on "
+    "chopping_off),\n"
     "  feed.KEY[I]=N, feed.other[I]=N, feed.pitch.KEY[I]=N\n";
 
-constexpr int kExclamation = 2;
-
-// One validated change, applied to the model only when every assignment was valid.
-using Change = std::function<void()>;
-
+// One assignment after another: each is parsed here and judged by the rule the editor window of
+// its value calls, then applied to the model. Nothing is written unless every assignment passed.
 class Assignments {
 public:
     Assignments(App& app, bool special, bool manufacturer)
         : app_(app), special_(special), manufacturer_(manufacturer) {}
 
-    // Validates one assignment against the rules the editors apply and applies it to the
-    // model; false after showing the program's message.
+    // False after showing the message that refuses the assignment.
     bool Apply(const QString& assignment);
 
 private:
-    bool Refuse(int message, const QVariant& d1 = {}, const QVariant& d2 = {}) {
-        app_.Messages().ShowMsg(message, kExclamation, d1, d2);
+    bool Refuse(const EntryVerdict& verdict) {
+        verdict.Tell(app_.Messages());
         return false;
     }
     bool RefuseText(const QString& text) {
-        app_.Messages().ShowText(text, kExclamation);
+        app_.Messages().ShowText(text, platform::BoxKind::Exclamation);
         return false;
-    }
-    // A whole number given as text, or std::nullopt.
-    static std::optional<qint64> WholeNumber(const QString& text) {
-        bool ok = false;
-        const qint64 value = text.trimmed().toLongLong(&ok);
-        return ok ? std::optional<qint64>(value) : std::nullopt;
     }
     bool Digital(const QString& target, const QString& value);
     bool Header(const QString& field, const QString& value);
@@ -86,8 +80,9 @@ bool Assignments::Apply(const QString& assignment) {
         return RefuseText(QStringLiteral("vokg-cli: \"%1\" is no assignment (TARGET=VALUE)").arg(assignment));
     const QString target = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
-    if (target == QLatin1String("header.model") || target == QLatin1String("header.version"))
-        return Header(target.mid(7), value);
+    static const QRegularExpression header(QStringLiteral("^header\\.(model|version|password|author)$"));
+    if (const auto match = header.match(target); match.hasMatch())
+        return Header(match.captured(1), value);
     static const QRegularExpression customize(QStringLiteral("^customize\\.(.+)\\.([a-z_]+)$"));
     if (const auto match = customize.match(target); match.hasMatch())
         return Customize(match.captured(1), match.captured(2), value);
@@ -128,40 +123,28 @@ bool Assignments::Digital(const QString& target, const QString& value) {
     }
     if (!digital || !ModeAllowed(modeName))
         return RefuseText(QStringLiteral("vokg-cli: there is no digital \"%1\"").arg(target));
-    if (value.trimmed().isEmpty())
-        return Refuse(24);
-    if (digital->InputType() == QLatin1String("SEL")) {
-        const CSelection* choice = digital->Selections().Item(value);
-        if (!choice || choice->Selection() != value)
-            return RefuseText(QStringLiteral("UpdateUserValue:cannot find selection ->") + value);
-        digital->SetUserValue(choice->Value());
-        modes.UpdateMaxMin();
-        return true;
-    }
-    // The value is a whole number (half to even); a text that is no number, or a number no field
-    // can hold, is refused rather than read as 0. With a numeric MIN it lies within MIN..MAX.
-    const std::optional<qint32> typed = ExactInt32(value);
-    if (!typed)
-        return IsNumeric(value) ? Refuse(12)
-                                : RefuseText(QStringLiteral("vokg-cli: \"%1\" is not a number").arg(value));
-    const qint64 number = *typed;
-    if (IsNumeric(digital->Min())) {
-        const double low = LenientValue(digital->Min());
-        const double high = LenientValue(digital->Max());
-        if (number < low || number > high)
-            return Refuse(12);
-    }
-    // And what the field in the file can hold.
-    if (number < digital->FieldMinimum() || number > digital->FieldMaximum())
-        return Refuse(12);
-    digital->SetUserValue(static_cast<qint32>(number));
+    const EntryVerdict verdict = ParamRules::ValidateEntry(*digital, value, digital->Min(), digital->Max());
+    if (!verdict.Accepted())
+        return Refuse(verdict);
+    if (!digital->UpdateUserValue(*verdict.accepted))
+        return false;
     modes.UpdateMaxMin();
     return true;
 }
 
 bool Assignments::Header(const QString& field, const QString& value) {
-    // The header editor's rule and message.
-    if (!HeaderField::AcceptText(value, app_.Messages()))
+    CSelectTable& record = app_.SelectTable();
+    if (field == QLatin1String("password") || field == QLatin1String("author")) {
+        const QString text = PasswordRules::TrimSpaces(value);
+        const bool password = field == QLatin1String("password");
+        const EntryVerdict verdict =
+            password ? PasswordRules::CheckPassword(text) : PasswordRules::CheckAuthor(text);
+        if (!verdict.Accepted())
+            return Refuse(verdict);
+        password ? record.SetPassword(*verdict.accepted) : record.SetAuthor(*verdict.accepted);
+        return true;
+    }
+    if (!HeaderRules::AcceptText(value, app_.Messages()))
         return false;
     if (field == QLatin1String("model"))
         app_.Modes().SetKishuName(value);
@@ -174,73 +157,78 @@ bool Assignments::Customize(const QString& location, const QString& field, const
     CCustom* row = app_.UserCustoms().Item(location);
     if (!row)
         return RefuseText(QStringLiteral("vokg-cli: there is no signal \"%1\"").arg(location));
-    if (field == QLatin1String("kino")) {
-        const CCusSelections& functions =
-            row->INOUT() == 1 ? app_.OutputSelections() : app_.InputSelections();
-        std::optional<qint64> number = WholeNumber(value);
-        if (!number && functions.ValueByDigital(value) != -1)
-            number = functions.ValueByDigital(value);
-        if (!number || !functions.dicValue().contains(QString::number(*number)))
-            return Refuse(57);
-        row->SetKino(static_cast<qint32>(*number));
-        return true;
-    }
-    const std::optional<qint64> number = WholeNumber(value);
-    if (field == QLatin1String("logic") || field == QLatin1String("dosa")) {
-        if (!number || (*number != 0 && *number != 1))
-            return Refuse(95);
-        field == QLatin1String("logic") ? row->SetLogic(int(*number)) : row->SetDosa(int(*number));
+    const bool output = row->INOUT() == 1;
+    EntryVerdict verdict = EntryVerdict::Accept(value);
+    if (field == QLatin1String("kino"))
+        verdict =
+            CustomizeRules::CheckFunction(value, output ? app_.OutputSelections() : app_.InputSelections());
+    else if (field == QLatin1String("logic") || field == QLatin1String("dosa"))
+        verdict = CustomizeRules::CheckLogicOrOperation(value);
+    else if (output && (field == QLatin1String("on_delay") || field == QLatin1String("off_delay") ||
+                        field == QLatin1String("zenpa")))
+        verdict = CustomizeRules::CheckTime(value);
+    else if (output && (field == QLatin1String("chopping_on") || field == QLatin1String("chopping_off")))
+        verdict = CustomizeRules::CheckManualTime(value);
+    else if (output && field == QLatin1String("duty"))
+        verdict = CustomizeRules::CheckDutyCode(value);
+    else
+        return RefuseText(
+            QStringLiteral("vokg-cli: the signal \"%1\" has no field \"%2\"").arg(location, field));
+    if (!verdict.Accepted())
+        return Refuse(verdict);
+    const QString accepted = *verdict.accepted;
+    if (field == QLatin1String("duty")) {
+        qint32 onTime = 0;
+        qint32 offTime = 0;
+        QString code = accepted;
+        CCustoms::GetDutyInfo(0, *row, onTime, offTime, code);
+        row->SetChoppingOnTime(onTime);
+        row->SetChoppingOffTime(offTime);
         return true;
     }
     using Setter = void (CCustom::*)(qint32);
-    static const QHash<QString, Setter> times{{QStringLiteral("on_delay"), &CCustom::SetOnDelayTime},
-                                              {QStringLiteral("off_delay"), &CCustom::SetOffDelayTime},
-                                              {QStringLiteral("chopping_on"), &CCustom::SetChoppingOnTime},
-                                              {QStringLiteral("chopping_off"), &CCustom::SetChoppingOffTime},
-                                              {QStringLiteral("zenpa"), &CCustom::SetZenpaTime}};
-    const auto setter = times.constFind(field);
-    if (setter == times.cend() || row->INOUT() != 1)
-        return RefuseText(
-            QStringLiteral("vokg-cli: the signal \"%1\" has no field \"%2\"").arg(location, field));
-    if (!number || *number < 0 || *number > 65535)
-        return Refuse(28, 0, 65535);
-    (row->*(*setter))(static_cast<qint32>(*number));
+    static const QHash<QString, Setter> setters{
+        {QStringLiteral("kino"), &CCustom::SetKino},
+        {QStringLiteral("logic"), &CCustom::SetLogic},
+        {QStringLiteral("dosa"), &CCustom::SetDosa},
+        {QStringLiteral("on_delay"), &CCustom::SetOnDelayTime},
+        {QStringLiteral("off_delay"), &CCustom::SetOffDelayTime},
+        {QStringLiteral("chopping_on"), &CCustom::SetChoppingOnTime},
+        {QStringLiteral("chopping_off"), &CCustom::SetChoppingOffTime},
+        {QStringLiteral("zenpa"), &CCustom::SetZenpaTime}};
+    (row->*setters.value(field))(accepted.toInt());
     return true;
 }
 
 bool Assignments::Feed(const QString& key, int index, const QString& value, bool pitch) {
     COkuris& feed = app_.UserOkuris();
     QString arrayKey = key;
-    int low = 0;
-    int high = 99;
+    std::optional<NumberRange> range;
     if (pitch) {
-        if (!COkuris::PitchKeys().contains(key))
-            return RefuseText(QStringLiteral("vokg-cli: there is no pitch array \"%1\"").arg(key));
-        low = 1;
+        if (COkuris::PitchKeys().contains(key))
+            range = FeedRules::PitchWindowRange(key);
     } else if (key == QLatin1String("other")) {
-        // The other values each have their own range in the feed editor.
-        static constexpr int kOtherHigh[7] = {100, 100, 100, 99, 9999, 9999, 999};
         arrayKey = COkuris::OtherValuesKey();
-        if (index < 0 || index > 6)
+        range = FeedRules::OtherValueRange(index);
+        if (!range)
             return RefuseText(QStringLiteral("vokg-cli: feed.other has entries 0 to 6"));
-        low = 1;
-        high = kOtherHigh[index];
+    } else if (COkuris::AxisKeys().contains(key)) {
+        range = FeedRules::AxisRange();
     } else if (COkuris::LongKeys().contains(key)) {
-        low = 1;
-        high = (key == QLatin1String("P1X") || key == QLatin1String("P1Y")) ? 99 : 9999;
-    } else if (!COkuris::AxisKeys().contains(key)) {
-        return RefuseText(QStringLiteral("vokg-cli: there is no feed array \"%1\"").arg(key));
+        range = FeedRules::PitchWindowRange(key);
     }
+    if (!range)
+        return RefuseText(
+            QStringLiteral("vokg-cli: there is no %1 \"%2\"")
+                .arg(pitch ? QStringLiteral("pitch array") : QStringLiteral("feed array"), key));
     const QList<int> current = feed.GetArray(arrayKey);
     if (index < 0 || index >= current.size())
         return RefuseText(
             QStringLiteral("vokg-cli: feed.%1 has entries 0 to %2").arg(key).arg(current.size() - 1));
-    if (value.trimmed().isEmpty())
-        return Refuse(24);
-    const std::optional<qint64> number = WholeNumber(value);
-    if (!number || *number < low || *number > high)
-        return Refuse(28, low, high);
-    return feed.SetArray(arrayKey, index, static_cast<int>(*number));
+    const EntryVerdict verdict = FeedRules::CheckEntry(value, *range);
+    if (!verdict.Accepted())
+        return Refuse(verdict);
+    return feed.SetArray(arrayKey, index, verdict.accepted->toInt());
 }
 
 std::optional<QList<int>> ParseTables(const QString& text) {
@@ -293,7 +281,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
                 stderr,
                 QStringLiteral("vokg-cli: %1 is a machine data file; it is read only").arg(tableSpec->path));
         else
-            app.Messages().ShowMsg(8, kExclamation);
+            app.Messages().ShowMsg(msg::WrongExtension, platform::BoxKind::Exclamation);
         return kRefusedFile;
     }
     bool special = false;
@@ -309,7 +297,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
             continue; // a missing companion is reported by the open
         locks.push_back(app.LockFile(file, FileSave::kLockWait));
         if (locks.back()->Current() == platform::FileLock::State::Busy) {
-            app.Messages().ShowMsg(104, kExclamation, file);
+            app.Messages().ShowMsg(msg::BeingSaved, platform::BoxKind::Exclamation, file);
             return kFailed;
         }
     }

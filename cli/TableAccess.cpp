@@ -7,6 +7,7 @@
 #include "shell/AccessLevels.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -68,7 +69,7 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
         session.Prompter().ClearInputs();
         session.Prompter().QueueInput(*options.special);
         if (!access.ExactPassWord(AccessLevels::SpecialMode)) {
-            app.Messages().ShowMsg(32, 2);
+            app.Messages().ShowMsg(msg::SpecialPasswordMissed, platform::BoxKind::Exclamation);
             return kPassword;
         }
         special = true;
@@ -77,7 +78,7 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
         session.Prompter().ClearInputs();
         session.Prompter().QueueInput(*options.manufacturer);
         if (!access.ExactPassWord(AccessLevels::ManufacturerMode)) {
-            app.Messages().ShowMsg(94, 2);
+            app.Messages().ShowMsg(msg::ManufacturerPasswordMissed, platform::BoxKind::Exclamation);
             return kPassword;
         }
         manufacturer = true;
@@ -94,7 +95,7 @@ int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, co
     EditorHost noWindows;
     FileOpen open(app, noWindows);
     if (!QFileInfo(tableSpec.path).isFile()) {
-        app.Messages().ShowMsg(40, 2, tableSpec.path);
+        app.Messages().ShowMsg(msg::CompanionMissing, platform::BoxKind::Exclamation, tableSpec.path);
         return kRefusedFile;
     }
     if (!open.ExactFile(tableSpec.path))
@@ -111,7 +112,7 @@ int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, co
     if (FileOpen::IsDSG(tableSpec.path)) {
         const std::optional<QString> password = CSelectTable::PeekPassword(tableSpec.path, tableSpec.table);
         if (password && !password->isEmpty() && options.password.value_or(QString()).toUpper() != *password) {
-            app.Messages().ShowMsg(99, 2);
+            app.Messages().ShowMsg(msg::PasswordNotExact, platform::BoxKind::Exclamation);
             return kPassword;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/rules/RulesServices.h"
 #include "model/FileKind.h"
 
 #include <QList>
@@ -8,7 +9,6 @@
 namespace vokg {
 
 class InputWindow;
-class ProgramSettings;
 
 // What the parameter window hands to the print dialog.
 struct ParamPrintRequest {
@@ -21,10 +21,8 @@ struct ParamPrintRequest {
 
 // What the editor windows need of the main window. The main window implements it; the
 // windows never reach the shell by any other road, so a test can stand in for the shell.
-class EditorServices {
+class EditorServices : public RulesServices {
 public:
-    virtual ~EditorServices() = default;
-
     // Saves the user file; true when it was saved.
     virtual bool SaveAllFiles(SaveMode mode, bool withoutAsking) = 0;
 
@@ -54,13 +52,9 @@ public:
     // Every open input window, the caller included, in the order they were opened.
     virtual QList<InputWindow*> InputWindows() const = 0;
 
-    // A comparison file (or table) is loaded.
-    virtual bool HasComparison() const = 0;
     // The user file is a design file: only that kind is ever written.
     virtual bool UserFileIsDsg() const = 0;
-
-    // The per-user settings of the program.
-    virtual ProgramSettings& Settings() = 0;
+    // (HasComparison and the settings come with RulesServices.)
 };
 
 } // namespace vokg

@@ -1,9 +1,9 @@
 #include "editors/fHeader.h"
 
+#include "editors/rules/HeaderRules.h"
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
 #include "model/CModes.h"
-#include "model/HeaderField.h"
 #include "shell/messages/Messages.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,8 @@ fHeader::fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess acc
     lbl2->setObjectName(QStringLiteral("lbl2"));
     lbl2->setBuddy(txtDataVersion_);
 
-    const QString limit = QStringLiteral("MAX = %1 %2").arg(kMaxLength).arg(ResourceText(kCharacters));
+    const QString limit =
+        QStringLiteral("MAX = %1 %2").arg(HeaderRules::kMaxLength).arg(ResourceText(kCharacters));
     lblMaxMsg1_ = new QLabel(limit);
     lblMaxMsg1_->setObjectName(QStringLiteral("lblMaxMsg1"));
     lblMaxMsg2_ = new QLabel(limit);
@@ -106,7 +107,7 @@ bool fHeader::CheckData() {
 }
 
 bool fHeader::CheckBox(QLineEdit* box, const QString& held) {
-    if (box->text() == held || HeaderField::AcceptText(box->text(), messenger_))
+    if (box->text() == held || HeaderRules::AcceptText(box->text(), messenger_))
         return true;
     box->setFocus();
     return false;

@@ -26,9 +26,6 @@ class fHeader : public QDialog {
     Q_OBJECT
 
 public:
-    // Each header text fills a 10-byte field of the table.
-    static constexpr int kMaxLength = 10;
-
     // Where the two texts live; the model's CModes in the program.
     struct HeaderAccess {
         std::function<QString()> kishuName;
@@ -44,7 +41,7 @@ public:
     fHeader(Messenger& messenger, hlpkit::CMethod& method, HeaderAccess access,
             std::function<bool()> saveAllFiles, bool userFileIsDsg, QWidget* parent = nullptr);
 
-    // Checks the two boxes by the header text rule (HeaderField::AcceptText): on failure the
+    // Checks the two boxes by the header text rule (HeaderRules::AcceptText): on failure the
     // rule's message is shown (message 39 for a text past 10 bytes, a message naming a character
     // the file cannot hold as it is), the focus goes to the offending box and the result is false.
     // A text left as the table holds it is not checked: it is saved back byte for byte.

@@ -1,5 +1,6 @@
 #include "editors/fInpPassword.h"
 
+#include "editors/rules/PasswordRules.h"
 #include "hlpkit/CMethod.h"
 #include "shell/messages/Messages.h"
 
@@ -24,24 +25,6 @@ constexpr int kPasswordCapitals = 1582;
 constexpr int kAuthorLabel = 1583;
 constexpr int kAuthorLength = 1584;
 constexpr int kCancel = 1585;
-constexpr int kBadPassword = 100;
-constexpr int kBadAuthor = 101;
-constexpr int kExclamation = 2;
-
-bool IsDigit(QChar character) {
-    return character >= u'0' && character <= u'9';
-}
-
-// Only blanks are trimmed: any other character is the user's and is judged, not dropped.
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 } // namespace
 
@@ -100,45 +83,23 @@ void fInpPassword::SetAuthor(const QString& author) {
 }
 
 bool fInpPassword::ExactPassword(const QString& password) {
-    if (password.size() > kMaxPasswordLength)
-        return false;
-    for (const QChar character : password) {
-        // A lower-case letter can only arrive by pasting; the stored field and the unlock
-        // comparison are upper case, so it is refused rather than quietly converted.
-        if (character >= u'a' && character <= u'z')
-            return false;
-        if (character.unicode() > 0x7F)
-            return false;
-        if (!(character >= u'A' && character <= u'Z') && !IsDigit(character))
-            return false;
-    }
-    return true;
+    return PasswordRules::ExactPassword(password);
 }
 
 bool fInpPassword::ExactAuthor(const QString& author) {
-    if (author.size() > kMaxAuthorLength)
-        return false;
-    for (const QChar character : author) {
-        if (character.unicode() > 0x7F)
-            return false;
-        const bool letter =
-            (character >= u'A' && character <= u'Z') || (character >= u'a' && character <= u'z');
-        if (!letter && !IsDigit(character))
-            return false;
-    }
-    return true;
+    return PasswordRules::ExactAuthor(author);
 }
 
 bool fInpPassword::ExactInput(const QString& password, const QString& author) {
-    if (!password.isEmpty() && !ExactPassword(password)) {
-        messenger_.ShowMsg(kBadPassword, kExclamation);
+    const EntryVerdict passwordVerdict = PasswordRules::CheckPassword(password);
+    if (!passwordVerdict.Accepted()) {
+        passwordVerdict.Tell(messenger_);
         txtPassword_->setFocus();
         return false;
     }
-    if (author.isEmpty())
-        return true;
-    if (!ExactAuthor(author)) {
-        messenger_.ShowMsg(kBadAuthor, kExclamation);
+    const EntryVerdict authorVerdict = PasswordRules::CheckAuthor(author);
+    if (!authorVerdict.Accepted()) {
+        authorVerdict.Tell(messenger_);
         txtAuthor_->setFocus();
         return false;
     }
@@ -146,8 +107,8 @@ bool fInpPassword::ExactInput(const QString& password, const QString& author) {
 }
 
 void fInpPassword::Ok() {
-    const QString password = TrimSpaces(txtPassword_->text());
-    const QString author = TrimSpaces(txtAuthor_->text());
+    const QString password = PasswordRules::TrimSpaces(txtPassword_->text());
+    const QString author = PasswordRules::TrimSpaces(txtAuthor_->text());
     if (!ExactInput(password, author))
         return;
     password_ = password;

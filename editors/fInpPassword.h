@@ -22,9 +22,6 @@ class fInpPassword : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxPasswordLength = 8;
-    static constexpr int kMaxAuthorLength = 16;
-
     fInpPassword(Messenger& messenger, hlpkit::CMethod& method, QWidget* parent = nullptr);
 
     const QString& Password() const { return password_; }
@@ -32,14 +29,12 @@ public:
     const QString& Author() const { return author_; }
     void SetAuthor(const QString& author);
 
-    // At most 8 characters, each a capital letter A-Z or a digit 0-9 of normal width.
+    // The dialog's names for PasswordRules::ExactPassword and ExactAuthor.
     static bool ExactPassword(const QString& password);
-    // At most 16 characters, each a letter (either case) or a digit 0-9 of normal width.
     static bool ExactAuthor(const QString& author);
 
-    // A non-empty password must pass ExactPassword (else message 100 and the focus in the
-    // password box); a non-empty author must pass ExactAuthor (else message 101 and the focus
-    // in the author box). Empty texts pass: an empty password unlocks the table.
+    // PasswordRules::CheckPassword, then CheckAuthor: a refusal shows its message (100, 101) and
+    // puts the focus in the box it is about. Empty texts pass: an empty password unlocks the table.
     bool ExactInput(const QString& password, const QString& author);
 
     QLineEdit* PasswordBox() const { return txtPassword_; }

@@ -2,12 +2,13 @@
 
 #include "editors/EditorServices.h"
 #include "editors/FlowLayout.h"
+#include "editors/rules/ParamRules.h"
 #include "hlpkit/CToolTip.h"
 #include "hlpkit/RunError.h"
 #include "model/AccessModes.h"
 #include "model/CModes.h"
-#include "model/LenientNumber.h"
 #include "platform/gui/Grid.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/ProgramSettings.h"
 #include "shell/messages/gui/PictureSet.h"
@@ -49,26 +50,9 @@ constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
-int Kind(BoxKind kind) {
-    return static_cast<int>(kind);
-}
 
 QColor DetailShade() {
     return QToolTip::palette().color(QPalette::ToolTipBase);
-}
-
-// The whole number a value cell stands for, as a bound that names its digital reads it.
-std::optional<qint32> BoundValue(const CDigital& digital, const QString& text) {
-    if (digital.InputType() == QLatin1String("SEL")) {
-        for (const CSelection& choice : digital.Selections()) {
-            if (choice.Selection() == text)
-                return choice.Value();
-        }
-        return std::nullopt;
-    }
-    if (!IsNumeric(text))
-        return std::nullopt;
-    return LenientInt32(text);
 }
 
 } // namespace
@@ -88,7 +72,7 @@ fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hl
 fParam::~fParam() = default;
 
 QString fParam::AllModesName() {
-    return ResourceText(1046);
+    return ParamRules::AllModesName();
 }
 
 void fParam::BuildControls() {
@@ -178,7 +162,7 @@ void fParam::Form_Load() {
             if (hasSpecial && Services().Settings().Get(Setting::DoesOpenSpecialModeWhelAll)) {
                 withSpecial = Services().ExactPassWord(0);
                 if (!withSpecial)
-                    Messages().ShowMsg(32, Kind(BoxKind::Exclamation));
+                    Messages().ShowMsg(msg::SpecialPasswordMissed, BoxKind::Exclamation);
             }
             rows_ = ParamRows::ForAllModes(modes_, withSpecial);
         } else {
@@ -294,7 +278,7 @@ void fParam::FillRow(int row) {
     fg_->SetTextMatrix(row, ColMin, digital.Min());
     fg_->SetTextMatrix(row, ColMax, digital.Max());
     fg_->SetTextMatrix(row, ColComparison, ComparisonText(data));
-    fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
+    fg_->SetTextMatrix(row, ColUser, ParamRules::DisplayValue(digital, digital.UserValue()));
     // The detail column is the hover area of the detail tip; "?" tells there is something to read.
     fg_->SetTextMatrix(row, ColDetail, digital.DetailAdvice().isEmpty() ? QString() : QStringLiteral("?"));
     UpdateDifMark(row);
@@ -303,7 +287,7 @@ void fParam::FillRow(int row) {
 QString fParam::ComparisonText(const ParamRow& row) const {
     if (!comparisonShown_)
         return QStringLiteral("-");
-    return ParamRows::DisplayValue(*row.digital, row.digital->CmpValue());
+    return ParamRules::DisplayValue(*row.digital, row.digital->CmpValue());
 }
 
 void fParam::UpdateDifMark(int row) {
@@ -383,7 +367,7 @@ void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
             cancel = true;
             return true;
         }
-        fg_->SetComboList(ParamRows::ComboList(*data.digital));
+        fg_->SetComboList(ParamRules::ComboList(*data.digital));
         editStartText_ = fg_->TextMatrix(row, ColUser);
         return true;
     });
@@ -395,12 +379,12 @@ void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
             cancel = true;
             return true;
         }
-        const ParamRows::Verdict verdict = ParamRows::ValidateEntry(
+        const EntryVerdict verdict = ParamRules::ValidateEntry(
             *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
-        if (!verdict.accepted) {
+        if (!verdict.Accepted()) {
             cancel = true;
             if (TellRefusal(row, col, text))
-                Messages().ShowMsg(verdict.message, Kind(BoxKind::Exclamation));
+                verdict.Tell(Messages());
             return true;
         }
         text = *verdict.accepted;
@@ -500,7 +484,7 @@ bool fParam::ToggleOnOff(int row) {
         if (row < 1 || row > rows_.Count() || !rows_.At(row - 1).onOff)
             return false;
         const QString before = fg_->TextMatrix(row, ColUser);
-        const QString after = ParamRows::Toggled(before);
+        const QString after = ParamRules::Toggled(before);
         fg_->SetTextMatrix(row, ColUser, after);
         ShowDb5Menu(rows_.At(row - 1), after);
         AfterValueChanged(row, before);
@@ -558,9 +542,9 @@ void fParam::UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& 
         if (!boundFollowers_.contains(name))
             return true;
         // A bound names the first digital of that name, as the model resolves it.
-        if (ParamRows::FirstDigitalNamed(modes_, name) != &edited)
+        if (ParamRules::FirstDigitalNamed(modes_, name) != &edited)
             return true;
-        const std::optional<qint32> value = BoundValue(edited, text);
+        const std::optional<qint32> value = ParamRules::BoundValue(edited, text);
         if (!value)
             return true;
         const QString bound = QString::number(*value);
@@ -591,7 +575,7 @@ void fParam::DropEdits() {
         fg_->SetRedraw(false);
         for (int row = 1; row <= rows_.Count(); ++row) {
             const CDigital& digital = *rows_.At(row - 1).digital;
-            fg_->SetTextMatrix(row, ColUser, ParamRows::DisplayValue(digital, digital.UserValue()));
+            fg_->SetTextMatrix(row, ColUser, ParamRules::DisplayValue(digital, digital.UserValue()));
             UpdateDifMark(row);
         }
         fg_->SetRedraw(true);
@@ -767,7 +751,7 @@ void fParam::PrintCommand() {
 
 void fParam::ResetFace() {
     hlpkit::Guarded(method_, QStringLiteral("ResetFace"), false, [&] {
-        if (!comparisonShown_ || Messages().ShowMsg(11, Kind(BoxKind::Question)) != Answer::Yes)
+        if (!comparisonShown_ || Messages().ShowMsg(msg::ResetAllQuestion, BoxKind::Question) != Answer::Yes)
             return false;
         QList<int> changedRows;
         fg_->SetRedraw(false);
@@ -811,19 +795,19 @@ bool fParam::CheckRange() {
             const QString min = fg_->TextMatrix(row, ColMin);
             const QString max = fg_->TextMatrix(row, ColMax);
             const QString value = fg_->TextMatrix(row, ColUser);
-            if (ParamRows::InRange(*rows_.At(row - 1).digital, value, min, max))
+            if (ParamRules::InRange(*rows_.At(row - 1).digital, value, min, max))
                 continue;
             found = true;
             // A value out of range must be seen, also when the row filter hides its row.
             if (fg_->RowHidden(row))
                 SetFilter(ShowAll);
             SelectRow(row);
-            if (Messages().ShowMsg(92, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital), min, max,
-                                   value) != Answer::Yes)
+            if (Messages().ShowMsg(msg::OutOfRangeContinue, BoxKind::Question,
+                                   fg_->TextMatrix(row, ColDigital), min, max, value) != Answer::Yes)
                 return false;
         }
         if (!found)
-            Messages().ShowMsg(93, Kind(BoxKind::Information));
+            Messages().ShowMsg(msg::CheckDone, BoxKind::Information);
         return true;
     });
 }
@@ -846,15 +830,15 @@ void fParam::FindOp() {
                 if (fg_->RowHidden(row))
                     SetFilter(ShowAll);
                 SelectRow(row);
-                if (Messages().ShowMsg(71, Kind(BoxKind::Question), fg_->TextMatrix(row, ColDigital)) !=
-                    Answer::Yes)
+                if (Messages().ShowMsg(msg::FoundDigital, BoxKind::Question,
+                                       fg_->TextMatrix(row, ColDigital)) != Answer::Yes)
                     return true;
             }
             if (hits == 0) {
-                Messages().ShowMsg(72, Kind(BoxKind::Information));
+                Messages().ShowMsg(msg::NotFound, BoxKind::Information);
                 return true;
             }
-            if (Messages().ShowMsg(78, Kind(BoxKind::Question)) != Answer::Yes)
+            if (Messages().ShowMsg(msg::FindAgainQuestion, BoxKind::Question) != Answer::Yes)
                 return true;
         }
     });

@@ -1,210 +1,199 @@
 #include "editors/fPrint.h"
 
-#include "editors/EditorServices.h"
-#include "editors/fParam.h"
-#include "export/WorkbookFile.h"
-#include "hlpkit/CMethod.h"
+#include "editors/rules/PrintRules.h"
 #include "hlpkit/CProperty.h"
-#include "hlpkit/RunError.h"
-#include "model/AccessModes.h"
-#include "model/CMode.h"
-#include "model/CModes.h"
-#include "platform/gui/SheetPrinter.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/ProgramSettings.h"
 
+#include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace vokg {
 namespace {
 
-constexpr int kFileQuestionTitle = 1098; // "Specify excel file name"
-constexpr int kMsgFailedToCreate = 55;
-constexpr int kMsgSelectFromList = 57;
-constexpr int kMsgFileOpen = 69;
-constexpr int kCritical = 1;
-constexpr int kExclamation = 2;
-// The desktop shows the opened workbook maximised where it can.
-constexpr int kShowMaximized = 3;
+constexpr int kCaption = 1116;     // "Print"
+constexpr int kPrint = 1075;       // "&Print"
+constexpr int kCreateExcel = 1109; // "Create &Excel file"
+constexpr int kClose = 1110;       // "&Close"
+constexpr int kSelectAll = 1111;   // "Select &all"
+constexpr int kReleaseAll = 1112;  // "&Release all"
+constexpr int kOnlyDif = 1113;     // "Print only &differences."
+constexpr int kOverWrite = 1441;   // "Always Over&write"
+constexpr int kWhatToPrint = 1115; // "What do you want to print?"
+
+QPushButton* MakeButton(int resourceId, const QString& name) {
+    auto* button = new QPushButton(ResourceText(resourceId));
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
 
 } // namespace
 
-fPrint::fPrint(const CModes& modes, Messenger& messenger, hlpkit::CMethod& method, EditorServices& services)
-    : modes_(modes), messenger_(messenger), method_(method), services_(services) {}
+fPrint::fPrint(PrintRules& print, QWidget* parent) : QDialog(parent), print_(print) {
+    setObjectName(QStringLiteral("fPrint"));
+    setWindowTitle(ResourceText(kCaption));
 
-bool fPrint::Load() {
-    excelFile_.clear();
-    dispExcel_ = false;
-    printed_ = false;
-    items_.clear();
-    currentIndex_ = -1;
-    doesPrintOnlyDif_ = onlyDif_ && OnlyDifEnabled();
-    doesOverWrite_ = services_.Settings().Get(Setting::DoesOverWrite);
-    return hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
-        // The customize and feed sheets are not exported from here: say so rather than show an
-        // empty list that prints nothing.
-        if (printKind_ != kParameterModes)
-            hlpkit::Raise(hlpkit::InvalidCall);
-        Create_lst_modes();
-        return true;
-    });
-}
+    lst_ = new QListWidget;
+    lst_->setObjectName(QStringLiteral("lst"));
+    lst_->setSelectionMode(QAbstractItemView::MultiSelection);
+    btnSelectAll_ = MakeButton(kSelectAll, QStringLiteral("btnSel1"));
+    btnReleaseAll_ = MakeButton(kReleaseAll, QStringLiteral("btnSel2"));
+    chkDoesPrintOnlyDif_ = new QCheckBox(ResourceText(kOnlyDif));
+    chkDoesPrintOnlyDif_->setObjectName(QStringLiteral("chkDoesPrintOnlyDif"));
+    chkDoesOverWrite_ = new QCheckBox(ResourceText(kOverWrite));
+    chkDoesOverWrite_->setObjectName(QStringLiteral("chkDoesOverWrite"));
 
-void fPrint::Create_lst_modes() {
-    hlpkit::Guarded(method_, QStringLiteral("Create_lst_modes"), false, [&] {
-        items_.clear();
-        const bool allModes = modeName_ == fParam::AllModesName();
-        for (const CMode& mode : modes_) {
-            const QString& name = mode.ModeName();
-            if (!printTokushu_ && IsSpecialMode(name))
-                continue;
-            if (!printManufacturer_ && IsManufacturerMode(name))
-                continue;
-            items_.append(ListItem{name, allModes || name == modeName_});
-        }
-        currentIndex_ = items_.isEmpty() ? -1 : 0;
-        return true;
-    });
-}
+    framePrint_ = new QGroupBox(ResourceText(kWhatToPrint));
+    framePrint_->setObjectName(QStringLiteral("framePrint"));
+    auto* selectButtons = new QHBoxLayout;
+    selectButtons->addWidget(btnSelectAll_);
+    selectButtons->addWidget(btnReleaseAll_);
+    selectButtons->addStretch();
+    auto* frameLayout = new QVBoxLayout(framePrint_);
+    frameLayout->addWidget(lst_);
+    frameLayout->addLayout(selectButtons);
+    frameLayout->addWidget(chkDoesPrintOnlyDif_);
 
-void fPrint::SetSelected(int index, bool selected) {
-    if (index >= 0 && index < items_.size())
-        items_[index].selected = selected;
-}
+    btnPrint_ = MakeButton(kPrint, QStringLiteral("BTN1"));
+    btnExcel_ = MakeButton(kCreateExcel, QStringLiteral("BTN2"));
+    btnClose_ = MakeButton(kClose, QStringLiteral("BTN3"));
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(btnPrint_);
+    commands->addWidget(btnExcel_);
+    commands->addWidget(chkDoesOverWrite_);
+    commands->addStretch();
+    commands->addWidget(btnClose_);
 
-void fPrint::SelectAll(bool selected) {
-    for (ListItem& item : items_)
-        item.selected = selected;
-}
+    auto* body = new QHBoxLayout;
+    body->addWidget(framePrint_, 1);
+    body->addLayout(commands);
 
-QStringList fPrint::Create_dicSelected() const {
-    QStringList selected;
-    for (const ListItem& item : items_)
-        if (item.selected && !selected.contains(item.text))
-            selected.append(item.text);
-    return selected;
-}
+    sBar_ = new QStatusBar;
+    sBar_->setObjectName(QStringLiteral("sBar"));
+    sBar_->setSizeGripEnabled(false);
+    keyMsg_ = new QLabel;
+    keyMsg_->setObjectName(QStringLiteral("keyMSG"));
+    sBar_->addWidget(keyMsg_, 1);
 
-bool fPrint::OnlyDifEnabled() const {
-    return services_.HasComparison();
-}
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(sBar_);
 
-bool fPrint::StartPrinting(bool toFile) {
-    return hlpkit::Guarded(method_, QStringLiteral("StartPrinting"), false, [&] {
-        const QStringList selected = Create_dicSelected();
-        if (selected.isEmpty()) {
-            messenger_.ShowMsg(kMsgSelectFromList, kExclamation);
-            return false;
-        }
-        if (printKind_ != kParameterModes)
-            hlpkit::Raise(hlpkit::InvalidCall);
-
-        QString file;
-        if (toFile) {
-            file = ChooseExcelFile();
-            if (file.isEmpty())
-                return false;
-        }
-
-        ParameterSheetRequest request;
-        request.fileName = file;
-        request.selectedModes = selected;
-        request.onlyDifferences = DoesPrintOnlyDif();
-        request.saveToFile = toFile;
-        request.hasComparison = services_.HasComparison();
-        request.userTableNumber = userTable_;
-
-        platform::SheetPrinter defaultPrinter;
-        ParameterSheet sheet(modes_, method_);
-        sheet.SetPrinter(printer_ != nullptr ? printer_ : &defaultPrinter);
-        sheet.SetTextMeasure(measure_ ? measure_ : platform::SheetPrinter::FontMeasure());
-        if (!sheet.PrintToExcel(request, [this](const QString& text) { Doing(text); })) {
-            messenger_.ShowMsg(kMsgFailedToCreate, kCritical);
-            return false;
-        }
-        printed_ = true;
-        if (toFile) {
-            excelFile_ = file;
-            dispExcel_ = true;
-        }
-        return true;
-    });
-}
-
-QString fPrint::ChooseExcelFile() {
-    const QString latest = services_.Settings().Get(Setting::LatestExcelFile);
-    QString file;
-    // A missing setting reads as the default workbook, never as a name without a folder.
-    if (doesOverWrite_ && QFileInfo(latest).absoluteDir().exists())
-        file = latest;
-    else
-        file = GetExcelFile(latest);
-    if (file.isEmpty())
-        return {};
-    // The data files being printed and a file the user may not write are refused before the
-    // probe, which would otherwise replace them too.
-    for (;;) {
-        const WorkbookTarget target = CheckWorkbookTarget(file, filesInUse_);
-        if (target != WorkbookTarget::Allowed)
-            messenger_.ShowMsg(WorkbookTargetMessage(target), kExclamation, QDir::toNativeSeparators(file));
-        else if (!ProbeWorkbookFile(file))
-            messenger_.ShowMsg(kMsgFileOpen, kExclamation);
-        else
-            break;
-        file = GetExcelFile(file);
-        if (file.isEmpty())
-            return {};
+    print_.Load();
+    for (const PrintRules::ListItem& item : print_.Items())
+        lst_->addItem(item.text);
+    ShowSelection();
+    if (print_.CurrentIndex() >= 0) {
+        const QSignalBlocker blocker(lst_);
+        lst_->setCurrentRow(print_.CurrentIndex(), QItemSelectionModel::NoUpdate);
     }
-    services_.Settings().Set(Setting::LatestExcelFile, file);
-    return file;
-}
+    chkDoesPrintOnlyDif_->setEnabled(print_.OnlyDifEnabled());
+    chkDoesPrintOnlyDif_->setChecked(print_.DoesPrintOnlyDif());
+    chkDoesOverWrite_->setChecked(print_.DoesOverWrite());
+    print_.SetStatusListener([this](const QString& text) { ShowStatus(text); });
 
-QString fPrint::GetExcelFile(const QString& preset) {
-    return hlpkit::Guarded(method_, QStringLiteral("GetExcelFile"), QString(), [&] {
-        const QFileInfo presetFile(preset.isEmpty() ? ProgramSettings::DefaultWorkbookPath() : preset);
-        platform::FileDialogRequest request;
-        request.title = ResourceText(kFileQuestionTitle);
-        request.initialFolder = presetFile.absolutePath();
-        request.fileName = presetFile.fileName();
-        request.filter = QString::fromLatin1(kWorkbookFilter);
-        request.filterIndex = 1;
-        request.defaultExtension = QString::fromLatin1(kWorkbookDefaultExtension);
-        // A workbook to be written need not exist; its folder must, which the dialog enforces.
-        request.mustExist = false;
-        request.confirmOverwrite = true;
-        const std::optional<platform::FileDialogResult> chosen = messenger_.Prompter().SaveFile(request);
-        return chosen ? chosen->path : QString();
+    connect(lst_, &QListWidget::itemSelectionChanged, this, [this] { TakeSelection(); });
+    connect(btnSelectAll_, &QPushButton::clicked, this, [this] {
+        print_.SelectAll(true);
+        ShowSelection();
+    });
+    connect(btnReleaseAll_, &QPushButton::clicked, this, [this] {
+        print_.SelectAll(false);
+        ShowSelection();
+    });
+    connect(chkDoesPrintOnlyDif_, &QCheckBox::toggled, this,
+            [this](bool on) { print_.SetDoesPrintOnlyDif(on); });
+    connect(chkDoesOverWrite_, &QCheckBox::toggled, this, [this](bool on) { print_.SetDoesOverWrite(on); });
+    connect(btnPrint_, &QPushButton::clicked, this, [this] { Print(false); });
+    connect(btnExcel_, &QPushButton::clicked, this, [this] { Print(true); });
+    connect(btnClose_, &QPushButton::clicked, this, [this] {
+        print_.CloseCommand();
+        reject();
     });
 }
 
-void fPrint::CloseCommand() {
-    excelFile_.clear();
-    dispExcel_ = false;
+fPrint::~fPrint() {
+    print_.SetStatusListener({});
 }
 
-void fPrint::Unload() {
-    services_.Settings().Set(Setting::DoesOverWrite, doesOverWrite_);
+QPushButton* fPrint::Button(int index) const {
+    switch (index) {
+    case 1:
+        return btnPrint_;
+    case 2:
+        return btnExcel_;
+    case 3:
+        return btnClose_;
+    default:
+        return nullptr;
+    }
 }
 
-bool fPrint::OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const {
-    if (!dispExcel_ || excelFile_.isEmpty())
+QPushButton* fPrint::SelectButton(int index) const {
+    return index == 1 ? btnSelectAll_ : index == 2 ? btnReleaseAll_ : nullptr;
+}
+
+void fPrint::done(int result) {
+    // Closing by the close box or Escape stores the choice as well as the Close button does.
+    if (!unloaded_) {
+        unloaded_ = true;
+        print_.Unload();
+    }
+    QDialog::done(result);
+}
+
+void fPrint::ShowSelection() {
+    showingSelection_ = true;
+    const QList<PrintRules::ListItem>& items = print_.Items();
+    for (int row = 0; row < lst_->count() && row < items.size(); ++row)
+        lst_->item(row)->setSelected(items.at(row).selected);
+    showingSelection_ = false;
+}
+
+void fPrint::TakeSelection() {
+    if (showingSelection_)
+        return;
+    for (int row = 0; row < lst_->count(); ++row)
+        print_.SetSelected(row, lst_->item(row)->isSelected());
+}
+
+void fPrint::Print(bool toFile) {
+    TakeSelection();
+    // The export runs to its end before the event loop turns again; a second click must not
+    // queue a second sheet behind it.
+    setEnabled(false);
+    const bool done = print_.StartPrinting(toFile);
+    setEnabled(true);
+    if (done)
+        accept();
+}
+
+void fPrint::ShowStatus(const QString& text) {
+    keyMsg_->setText(text);
+    keyMsg_->repaint();
+}
+
+bool fPrint::OpenExcelFile(const PrintRules& print, hlpkit::CProperty& property, Messenger& messenger,
+                           QWidget* owner) {
+    // The desktop shows the opened workbook maximised where it can.
+    constexpr int kShowMaximized = 3;
+    if (!print.DispExcel() || print.ExcelFile().isEmpty())
         return false;
-    const int result = property.RunAssociatedApp(owner, excelFile_, kShowMaximized);
+    const int result = property.RunAssociatedApp(owner, print.ExcelFile(), kShowMaximized);
     if (result == hlpkit::CProperty::NoAssociation)
-        messenger_.ShowText(QStringLiteral("The workbook was saved as:\n\n%1\n\n"
-                                           "No program is registered to open it.")
-                                .arg(QDir::toNativeSeparators(excelFile_)),
-                            static_cast<int>(platform::BoxKind::Information));
+        messenger.ShowText(QStringLiteral("The workbook was saved as:\n\n%1\n\n"
+                                          "No program is registered to open it.")
+                               .arg(QDir::toNativeSeparators(print.ExcelFile())),
+                           platform::BoxKind::Information);
     return result > 32;
-}
-
-void fPrint::Doing(const QString& text) {
-    statusText_ = text;
-    if (statusListener_)
-        statusListener_(text);
-    if (progress_)
-        progress_(text);
 }
 
 } // namespace vokg

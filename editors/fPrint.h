@@ -1,141 +1,69 @@
 #pragma once
 
-#include "export/ParameterSheet.h"
-#include "platform/SheetTextMeasure.h"
+#include <QDialog>
 
-#include <QList>
-#include <QString>
-#include <QStringList>
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
 
 namespace hlpkit {
-class CMethod;
 class CProperty;
-} // namespace hlpkit
-namespace platform {
-class SheetPrintBackend;
 }
-class QWidget;
 
 namespace vokg {
 
-class CModes;
-class EditorServices;
 class Messenger;
+class PrintRules;
 
-// What the print dialog decides and does, without a window: which modes are listed and selected,
-// the only-differences and always-overwrite choices, the workbook file, and the print or save
-// itself. The caller sets the inputs, lets the user choose (fPrintDialog, or a test calling the
-// same functions) and reads DispExcel and ExcelFile afterwards.
-class fPrint {
+// The print dialog's window: binds its list, buttons and check boxes to the PrintRules, which
+// hold every rule. The dialog fills itself from the rules when it is created.
+class fPrint : public QDialog {
+    Q_OBJECT
+
 public:
-    // The parameter modes; the customize and feed kinds have no sheet export yet.
-    static constexpr int kParameterModes = 0;
+    explicit fPrint(PrintRules& print, QWidget* parent = nullptr);
+    ~fPrint() override;
 
-    struct ListItem {
-        QString text;
-        bool selected = false;
-    };
+    // Opens the workbook the print wrote with the desktop's application; false when nothing was
+    // written or it could not be opened. Where no program is registered to open it, the user is
+    // told once, plainly, where the workbook was saved: the export itself succeeded.
+    static bool OpenExcelFile(const PrintRules& print, hlpkit::CProperty& property, Messenger& messenger,
+                              QWidget* owner);
 
-    fPrint(const CModes& modes, Messenger& messenger, hlpkit::CMethod& method, EditorServices& services);
+    void done(int result) override;
 
-    int PrintKind() const { return printKind_; }
-    void SetPrintKind(int kind) { printKind_ = kind; }
-    // The mode of the calling window, or fParam::AllModesName().
-    const QString& ModeName() const { return modeName_; }
-    void SetModeName(const QString& name) { modeName_ = name; }
-    bool OnlyDif() const { return onlyDif_; }
-    void SetOnlyDif(bool onlyDif) { onlyDif_ = onlyDif; }
-    bool PrintTokushu() const { return printTokushu_; }
-    void SetPrintTokushu(bool print) { printTokushu_ = print; }
-    bool PrintManufacturer() const { return printManufacturer_; }
-    void SetPrintManufacturer(bool print) { printManufacturer_ = print; }
-    // "TableNo" of the page header.
-    void SetUserTableNumber(int table) { userTable_ = table; }
-    // The data files the sheet is made from: a workbook is never written over one of them.
-    void SetFilesInUse(QStringList files) { filesInUse_ = std::move(files); }
-    // Where a print (not a save) goes; none: the default printer.
-    void SetPrinter(platform::SheetPrintBackend* printer) { printer_ = printer; }
-    // Column fitting; none: the screen fonts' metrics.
-    void SetTextMeasure(platform::SheetTextMeasure measure) { measure_ = std::move(measure); }
-    // Every progress text of the export, for the main window's status bar.
-    void SetProgress(SheetProgress progress) { progress_ = std::move(progress); }
-    // The same texts for the dialog's own status bar; cleared by the dialog when it goes away.
-    void SetStatusListener(SheetProgress listener) { statusListener_ = std::move(listener); }
-
-    // What the dialog shows when it opens: ExcelFile cleared, the list filled for the kind, the
-    // only-differences box preset (ticked only with a comparison) and the stored "DoesOverWrite".
-    bool Load();
-    void Create_lst_modes();
-
-    const QList<ListItem>& Items() const { return items_; }
-    int CurrentIndex() const { return currentIndex_; }
-    void SetSelected(int index, bool selected);
-    // btnSel 1 (true) and 2 (false).
-    void SelectAll(bool selected);
-    // The selected list texts, each once.
-    QStringList Create_dicSelected() const;
-
-    // Only differences mean something against a comparison table.
-    bool OnlyDifEnabled() const;
-    bool DoesPrintOnlyDif() const { return doesPrintOnlyDif_ && OnlyDifEnabled(); }
-    void SetDoesPrintOnlyDif(bool onlyDif) { doesPrintOnlyDif_ = onlyDif && OnlyDifEnabled(); }
-    bool DoesOverWrite() const { return doesOverWrite_; }
-    void SetDoesOverWrite(bool overwrite) { doesOverWrite_ = overwrite; }
-    const QString& StatusText() const { return statusText_; }
-
-    // BTN 1 (to the printer) and BTN 2 (into a workbook). True when the sheet was printed or
-    // saved and the dialog may close; false after a message (57, 55), a cancelled file question
-    // or a failure reported through the error log.
-    bool StartPrinting(bool toFile);
-    // The save-file question preset to `preset`; empty when cancelled.
-    QString GetExcelFile(const QString& preset);
-
-    // BTN 3: nothing was written for the caller to open.
-    void CloseCommand();
-    // However the dialog closes: the always-overwrite choice is stored.
-    void Unload();
-
-    bool DispExcel() const { return dispExcel_; }
-    const QString& ExcelFile() const { return excelFile_; }
-    bool Printed() const { return printed_; }
-
-    // Opens the written workbook with the desktop's application; false when nothing was written
-    // or it could not be opened. Where no program is registered to open it, the user is told
-    // once, plainly, where the workbook was saved: the export itself succeeded.
-    bool OpenExcelFile(hlpkit::CProperty& property, QWidget* owner) const;
+    QListWidget* List() const { return lst_; }
+    // BTN 1 print, 2 create the workbook, 3 close.
+    QPushButton* Button(int index) const;
+    // btnSel 1 select all, 2 release all.
+    QPushButton* SelectButton(int index) const;
+    QCheckBox* OnlyDifBox() const { return chkDoesPrintOnlyDif_; }
+    QCheckBox* OverWriteBox() const { return chkDoesOverWrite_; }
+    QLabel* StatusPanel() const { return keyMsg_; }
 
 private:
-    // The workbook to write after the always-overwrite rule, the file question and the probe;
-    // empty when the user gave up.
-    QString ChooseExcelFile();
-    void Doing(const QString& text);
+    void ShowSelection();
+    void TakeSelection();
+    void Print(bool toFile);
+    void ShowStatus(const QString& text);
 
-    const CModes& modes_;
-    Messenger& messenger_;
-    hlpkit::CMethod& method_;
-    EditorServices& services_;
-
-    int printKind_ = kParameterModes;
-    QString modeName_;
-    bool onlyDif_ = false;
-    bool printTokushu_ = false;
-    bool printManufacturer_ = false;
-    int userTable_ = 1;
-    QStringList filesInUse_;
-    platform::SheetPrintBackend* printer_ = nullptr;
-    platform::SheetTextMeasure measure_;
-    SheetProgress progress_;
-    SheetProgress statusListener_;
-
-    QList<ListItem> items_;
-    int currentIndex_ = -1;
-    bool doesPrintOnlyDif_ = false;
-    bool doesOverWrite_ = false;
-    QString statusText_;
-
-    bool dispExcel_ = false;
-    QString excelFile_;
-    bool printed_ = false;
+    PrintRules& print_;
+    QListWidget* lst_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    QPushButton* btnExcel_ = nullptr;
+    QPushButton* btnClose_ = nullptr;
+    QPushButton* btnSelectAll_ = nullptr;
+    QPushButton* btnReleaseAll_ = nullptr;
+    QCheckBox* chkDoesPrintOnlyDif_ = nullptr;
+    QCheckBox* chkDoesOverWrite_ = nullptr;
+    QGroupBox* framePrint_ = nullptr;
+    QStatusBar* sBar_ = nullptr;
+    QLabel* keyMsg_ = nullptr;
+    bool showingSelection_ = false;
+    bool unloaded_ = false;
 };
 
 } // namespace vokg

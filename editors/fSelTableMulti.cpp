@@ -1,5 +1,6 @@
 #include "editors/fSelTableMulti.h"
 
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 #include <QCheckBox>
@@ -14,8 +15,6 @@ constexpr int kCaption = 1125; // "Select table"
 constexpr int kSelectAll = 1562;
 constexpr int kOk = 1122;
 constexpr int kCancel = 1123;
-constexpr int kNoTableTicked = 60;
-constexpr int kExclamation = 2;
 
 // The window has always opened at 400, 1200 twips from the screen's corner; at 15 twips a
 // pixel that is 27, 80.
@@ -81,7 +80,7 @@ void fSelTableMulti::Ok() {
         if (chks_.at(table - 1)->isChecked())
             ticked.append(table);
     if (ticked.isEmpty()) {
-        messenger_.ShowMsg(kNoTableTicked, kExclamation);
+        messenger_.ShowMsg(msg::NoTableTicked, platform::BoxKind::Exclamation);
         return;
     }
     arTableIndex_ = ticked;

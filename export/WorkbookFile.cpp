@@ -1,4 +1,5 @@
 #include "export/WorkbookFile.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,9 +32,9 @@ int WorkbookTargetMessage(WorkbookTarget target) {
     case WorkbookTarget::Allowed:
         return 0;
     case WorkbookTarget::FileInUse:
-        return 105;
+        return msg::WorkbookIsDataFile;
     case WorkbookTarget::NotWritable:
-        return 106;
+        return msg::WorkbookNotWritable;
     }
     return 0;
 }

@@ -48,6 +48,8 @@ QString StandardErrorText(int code) {
         return QStringLiteral("Object variable or With block variable not set");
     case 94:
         return QStringLiteral("Invalid use of Null");
+    case 457:
+        return QStringLiteral("This key is already associated with an element of this collection");
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }

@@ -25,6 +25,7 @@ enum RunErrorCode : int {
     DiskNotReady = 71,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    DuplicateKey = 457, // a collection already holds the key
 };
 
 // The standard description of a run-time error code ("Overflow", "File not found", ...).

@@ -25,10 +25,10 @@ bool CCusSelections::ReadSet6_7_8_9e(const QString& path) {
             const QString name = DefinitionFile::TrimSpaces(fields[0]);
             const qint16 value = table.Int16Field(line, fields, 1);
             if (dicValue_.contains(QString::number(value)))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the function value %1 is taken twice").arg(value));
             if (dicDigital_.contains(name))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the function \"%1\" is defined twice").arg(name));
             Add(name, value, fields[2]);
         }
@@ -39,8 +39,7 @@ bool CCusSelections::ReadSet6_7_8_9e(const QString& path) {
 CCusSelection& CCusSelections::Add(const QString& name, qint16 value, const QString& advice) {
     const QString key = QString::number(value);
     if (dicDigital_.contains(name))
-        throw hlpkit::RunError(KeyedCollection<CCusSelection>::kDuplicateKey,
-                               KeyedCollection<CCusSelection>::DuplicateKeyText(name));
+        throw hlpkit::RunError(hlpkit::DuplicateKey, KeyedCollection<CCusSelection>::DuplicateKeyText(name));
     auto function = std::make_unique<CCusSelection>();
     function->SetDitigal(name);
     function->SetValue(value);

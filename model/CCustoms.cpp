@@ -226,7 +226,7 @@ bool CCustoms::ReadSet04e(const QString& folder) {
         for (qsizetype line = 0; line < table.LineCount(); ++line) {
             const QStringList fields = table.Fields(line, 6);
             if (items_.Contains(fields[0]))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the signal \"%1\" is defined twice").arg(fields[0]));
             const std::vector<qint32> addresses = SignalAddresses(table, line, fields, 6);
             AddInput(fields[0], fields[1], fields[2], addresses[0], addresses[1], addresses[2]);
@@ -241,7 +241,7 @@ bool CCustoms::ReadSet05e(const QString& folder) {
         for (qsizetype line = 0; line < table.LineCount(); ++line) {
             const QStringList fields = table.Fields(line, 11);
             if (items_.Contains(fields[0]))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the signal \"%1\" is defined twice").arg(fields[0]));
             const std::vector<qint32> addresses = SignalAddresses(table, line, fields, 11);
             Add(fields[0], fields[1], fields[2], addresses[0], addresses[1], addresses[2], addresses[3],

@@ -22,9 +22,12 @@ bool CDigital::UpdateUserValue(const QString& value) {
             return true;
         }
     }
-    context_.messenger.ShowText(QStringLiteral("UpdateUserValue:cannot find selection ->") + value,
-                                static_cast<int>(platform::BoxKind::Exclamation));
+    context_.messenger.ShowText(SelectionNotFoundText(value), platform::BoxKind::Exclamation);
     return false;
+}
+
+QString CDigital::SelectionNotFoundText(const QString& value) {
+    return QStringLiteral("UpdateUserValue:cannot find selection ->") + value;
 }
 
 qint32 CDigital::FieldMinimum() const {

@@ -19,6 +19,8 @@ public:
     // "UpdateUserValue:cannot find selection ->" + value and changes nothing.
     // True when UserValue was set.
     bool UpdateUserValue(const QString& value);
+    // What UpdateUserValue shows for a text that is none of the choices.
+    static QString SelectionNotFoundText(const QString& value);
 
     qint32 RamAddress() const { return ramAddress_; }
     void SetRamAddress(qint32 address) { ramAddress_ = address; }

@@ -98,7 +98,7 @@ bool CModes::ReadSet01e(const QString& folder) {
         for (qsizetype line = 0; line < table.LineCount(); ++line) {
             const QStringList fields = table.Fields(line, 1);
             if (items_.Contains(fields[0]))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the mode \"%1\" is defined twice").arg(fields[0]));
             Add(fields[0]);
         }
@@ -116,7 +116,7 @@ bool CModes::ReadSet02e(const QString& folder) {
                 throw table.LineError(hlpkit::InvalidCall, line,
                                       QStringLiteral("Set01.e has no mode \"%1\"").arg(fields[0]));
             if (mode->Digits().Find(fields[1]))
-                throw table.LineError(457, line,
+                throw table.LineError(hlpkit::DuplicateKey, line,
                                       QStringLiteral("the digital \"%1\" is defined twice in the mode \"%2\"")
                                           .arg(fields[1], fields[0]));
             const qint32 address = table.Int32Field(line, fields, 8);
@@ -160,7 +160,7 @@ bool CModes::ReadSet03e(const QString& folder) {
                     QStringLiteral("the mode \"%1\" has no digital \"%2\"").arg(fields[0], fields[1]));
             if (digital->Selections().Item(fields[2]))
                 throw table.LineError(
-                    457, line,
+                    hlpkit::DuplicateKey, line,
                     QStringLiteral("\"%1\" is a choice of \"%2\" twice").arg(fields[2], fields[1]));
             digital->Selections().Add(fields[2], table.Int32Field(line, fields, 3));
         }

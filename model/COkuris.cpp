@@ -3,15 +3,11 @@
 #include "hlpkit/RunError.h"
 #include "model/FeedLayout.h"
 #include "model/TableFile.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 namespace vokg {
 namespace {
-
-constexpr int kExclamation = 2;
-constexpr int kUnknownValueMessage = 89;
-constexpr int kKeywordMissingMessage = 82;
-constexpr int kPlaceholderMissingMessage = 86;
 
 // The first 25 entries of an axis array have a pitch-view twin; entries 25..30 do not.
 constexpr int kPitchedEntries = feed::kPitchEntries / 2;
@@ -161,7 +157,7 @@ QList<int> COkuris::ArrayOf(const Target& target) const {
 QList<int> COkuris::GetArray(const QString& key) {
     const std::optional<Target> target = FindTarget(key);
     if (!target) {
-        context_.messenger.ShowMsg(kUnknownValueMessage, kExclamation, key);
+        context_.messenger.ShowMsg(msg::UnknownValue, platform::BoxKind::Exclamation, key);
         return {};
     }
     currentFeedKey_ = key;
@@ -171,7 +167,7 @@ QList<int> COkuris::GetArray(const QString& key) {
 bool COkuris::SetArray(const QString& key, int index, int value) {
     const std::optional<Target> target = FindTarget(key);
     if (!target) {
-        context_.messenger.ShowMsg(kUnknownValueMessage, kExclamation, key);
+        context_.messenger.ShowMsg(msg::UnknownValue, platform::BoxKind::Exclamation, key);
         return false;
     }
     // The other values ignore an index past the seventh, as the feed editor expects.
@@ -223,7 +219,7 @@ int COkuris::GetValue(const QString& caption) {
         if (!known.isEmpty() && caption == known)
             return arrays_.other[i];
     }
-    context_.messenger.ShowMsg(kUnknownValueMessage, kExclamation, caption);
+    context_.messenger.ShowMsg(msg::UnknownValue, platform::BoxKind::Exclamation, caption);
     return 0;
 }
 
@@ -301,7 +297,7 @@ bool COkuris::WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines) 
     // Without an identifier every line would match the empty text and the first template line
     // would be filled with nothing; refuse instead.
     if (identifier.isEmpty()) {
-        context_.messenger.ShowMsg(kUnknownValueMessage, kExclamation, key);
+        context_.messenger.ShowMsg(msg::UnknownValue, platform::BoxKind::Exclamation, key);
         return false;
     }
     return hlpkit::Guarded(context_.method, QStringLiteral("WriteOkuriParam_zrdlModel"), false, [&] {
@@ -310,12 +306,12 @@ bool COkuris::WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines) 
             if (lines.at(i).contains(identifier, Qt::CaseSensitive))
                 found = i;
         if (found < 0) {
-            context_.messenger.ShowMsg(kKeywordMissingMessage, kExclamation, identifier);
+            context_.messenger.ShowMsg(msg::KeywordMissing, platform::BoxKind::Exclamation, identifier);
             return false;
         }
         QString line = lines.at(found);
         if (!line.contains(Placeholder(), Qt::CaseSensitive)) {
-            context_.messenger.ShowMsg(kPlaceholderMissingMessage, kExclamation, line);
+            context_.messenger.ShowMsg(msg::PlaceholderMissing, platform::BoxKind::Exclamation, line);
             return false;
         }
         line.replace(Placeholder(), CreateOkuriString_int(GetArray(key)), Qt::CaseSensitive);

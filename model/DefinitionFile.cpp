@@ -79,9 +79,7 @@ qint16 DefinitionFile::Int16Field(qsizetype index, const QStringList& fields, in
 }
 
 hlpkit::RunError DefinitionFile::LineError(int code, qsizetype index, const QString& detail) const {
-    const QString base =
-        code == 457 ? QStringLiteral("This key is already associated with an element of this collection")
-                    : hlpkit::StandardErrorText(code);
+    const QString base = hlpkit::StandardErrorText(code);
     return hlpkit::RunError(
         code, QStringLiteral("%1: %2 line %3: %4").arg(base, fileName_).arg(index + 1).arg(detail));
 }

@@ -3,13 +3,11 @@
 #include "hlpkit/RunError.h"
 #include "model/DefinitionFile.h"
 #include "platform/AnsiCodec.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 namespace vokg {
 namespace {
-
-constexpr int kTooManyCharacters = 39;
-constexpr int kExclamation = 2;
 
 // How a refused character is named in the message: itself when it can be seen, its code when
 // it is a control character that would act on the screen or the terminal instead.
@@ -73,11 +71,11 @@ bool HeaderField::FitsField(const QString& text) {
 bool HeaderField::AcceptText(const QString& text, Messenger& messenger) {
     if (const std::optional<QString> character = UnstorableCharacter(text)) {
         messenger.ShowText(QStringLiteral("\"%1\" cannot be stored in the data file.").arg(Shown(*character)),
-                           kExclamation);
+                           platform::BoxKind::Exclamation);
         return false;
     }
     if (!FitsField(text)) {
-        messenger.ShowMsg(kTooManyCharacters, kExclamation, kSize);
+        messenger.ShowMsg(msg::TooManyCharacters, platform::BoxKind::Exclamation, kSize);
         return false;
     }
     return true;

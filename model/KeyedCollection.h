@@ -72,7 +72,7 @@ public:
     // Throws RunError 457 when the key is already taken; the collection is then unchanged.
     T& Append(const QString& key, std::unique_ptr<T> item) {
         if (index_.contains(CaselessKey{key}))
-            throw hlpkit::RunError(kDuplicateKey, DuplicateKeyText(key));
+            throw hlpkit::RunError(hlpkit::DuplicateKey, DuplicateKeyText(key));
         index_.insert(CaselessKey{key}, Count());
         keys_.push_back(key);
         items_.push_back(std::move(item));
@@ -96,10 +96,8 @@ public:
     Iterator begin() const { return Iterator(items_.cbegin()); }
     Iterator end() const { return Iterator(items_.cend()); }
 
-    static constexpr int kDuplicateKey = 457;
     static QString DuplicateKeyText(const QString& key) {
-        return QStringLiteral("This key is already associated with an element of this collection: \"%1\"")
-            .arg(key);
+        return QStringLiteral("%1: \"%2\"").arg(hlpkit::StandardErrorText(hlpkit::DuplicateKey), key);
     }
 
 private:

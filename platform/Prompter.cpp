@@ -18,8 +18,20 @@ std::optional<PasswordAuthor> Prompter::EditPasswordAuthor(const PasswordAuthor&
     return std::nullopt;
 }
 
-bool BoxKindAsks(int kind) {
-    return kind == 3 || kind == 5 || kind == 6 || kind == 7 || kind == 8;
+bool BoxKindAsks(BoxKind kind) {
+    switch (kind) {
+    case BoxKind::Question:
+    case BoxKind::CriticalYesNo:
+    case BoxKind::QuestionYesNoCancel:
+    case BoxKind::QuestionYesNoDefaultNo:
+    case BoxKind::ExclamationYesNo:
+        return true;
+    case BoxKind::Critical:
+    case BoxKind::Exclamation:
+    case BoxKind::Information:
+        break;
+    }
+    return false;
 }
 
 QString SaveFileName(const FileDialogRequest& request, const QString& chosen) {

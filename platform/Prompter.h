@@ -23,7 +23,7 @@ enum class BoxKind : int {
 enum class Answer { None, Ok, Yes, No, Cancel };
 
 // True for the box kinds that ask a question.
-bool BoxKindAsks(int kind);
+bool BoxKindAsks(BoxKind kind);
 
 struct FileDialogRequest {
     QString title;

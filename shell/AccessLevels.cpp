@@ -3,15 +3,11 @@
 #include "hlpkit/RunError.h"
 #include "model/CSelectTable.h"
 #include "shell/App.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 namespace vokg {
-namespace {
-
-constexpr int kMessagePasswordNotExact = 99;
-constexpr int kExclamation = 2;
-
-} // namespace
+namespace {} // namespace
 
 AccessLevels::AccessLevels(App& app) : app_(app) {}
 
@@ -57,7 +53,7 @@ bool AccessLevels::ExactTablePassword(FileKind kind, int table, const QString& p
                     RememberUnlockedTable(table, path);
                 return true;
             }
-            app_.Messages().ShowMsg(kMessagePasswordNotExact, kExclamation);
+            app_.Messages().ShowMsg(msg::PasswordNotExact, platform::BoxKind::Exclamation);
         }
     });
 }

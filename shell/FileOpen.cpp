@@ -15,6 +15,7 @@
 #include "shell/ModelSnapshot.h"
 #include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
@@ -23,14 +24,6 @@
 
 namespace vokg {
 namespace {
-
-constexpr int kMessageReadFailed = 4;
-constexpr int kMessageExtension = 8;
-constexpr int kMessageSize = 9;
-constexpr int kMessageNotSaved = 38;
-constexpr int kMessageCompanionMissing = 40;
-constexpr int kExclamation = 2;
-constexpr int kYesNoCancel = 6;
 
 QString Extension(const QString& path) {
     return QFileInfo(path).suffix();
@@ -93,7 +86,7 @@ bool FileOpen::OpenUserFile() {
                 return false;
             DiscardUnsavedChanges();
         } else {
-            switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+            switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
             case platform::Answer::Yes:
                 if (FileSave(app_, host_).SaveAllFiles(SaveMode::Overwrite, true))
                     host_.CancelAllUpdate();
@@ -174,7 +167,7 @@ bool FileOpen::ReadVOKGData(FileKind kind, const QString& file, int table, bool 
         // Without a working copy the table's own author and password were never read: the
         // password check would ask for the previous table's password.
         if (!ReadTableHeader(kind, path, start, table)) {
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             return giveUp();
         }
         if (IsDSG(path) && !AccessLevels(app_).ExactTablePassword(kind, table, path))
@@ -182,7 +175,7 @@ bool FileOpen::ReadVOKGData(FileKind kind, const QString& file, int table, bool 
         if (IsDSG(path) && kind == FileKind::User && MakeDSKfile(path).isEmpty())
             return giveUp();
         if (!ReadAllTables(kind, path, start)) {
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             return giveUp();
         }
         return FinishOpen(kind, path, start, keepWindows, false);
@@ -204,7 +197,7 @@ bool FileOpen::ReadVOKGDataAnotherTable(FileKind kind, qint64 start, const QStri
         const ModelSnapshot before(app_);
         if (!ReadAllTables(kind, file, start)) {
             before.Restore(app_);
-            app_.Messages().ShowMsg(kMessageReadFailed, kExclamation);
+            app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
             host_.EnableCommands();
             return false;
         }
@@ -288,11 +281,11 @@ bool FileOpen::ExactFile(const QString& name) {
         else if (IsDAT(name))
             required = kMachineFileSize;
         else {
-            app_.Messages().ShowMsg(kMessageExtension, kExclamation);
+            app_.Messages().ShowMsg(msg::WrongExtension, platform::BoxKind::Exclamation);
             return false;
         }
         if (QFileInfo(name).size() != required) {
-            app_.Messages().ShowMsg(kMessageSize, kExclamation, required);
+            app_.Messages().ShowMsg(msg::WrongSize, platform::BoxKind::Exclamation, required);
             return false;
         }
         return true;
@@ -304,7 +297,7 @@ QString FileOpen::MakeDSKfile(const QString& file) {
         const QString companion = FileSave::CompanionOf(file);
         if (companion.isEmpty()) {
             app_.Messages().ShowMsg(
-                kMessageCompanionMissing, kExclamation,
+                msg::CompanionMissing, platform::BoxKind::Exclamation,
                 QDir::toNativeSeparators(app_.File().ReplaceExt(file, QStringLiteral("DSK"))));
             return QString();
         }

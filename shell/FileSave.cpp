@@ -14,6 +14,7 @@
 #include "shell/ModelSnapshot.h"
 #include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -25,19 +26,6 @@
 namespace vokg {
 namespace {
 
-constexpr int kMessageSaveFailed = 7;
-constexpr int kMessageNotSaved = 38;
-constexpr int kMessageCopyFailed = 44;
-constexpr int kMessageNoSpace = 48;
-constexpr int kMessageDriveNotReady = 74;
-constexpr int kMessageDriveProtected = 75;
-constexpr int kMessageNameTooLong = 91;
-constexpr int kMessageChangedElsewhere = 103;
-constexpr int kMessageBeingSaved = 104;
-constexpr int kCritical = 1;
-constexpr int kExclamation = 2;
-constexpr int kYesNoCancel = 6;
-constexpr int kQuestionDefaultNo = 7;
 constexpr int kMaximumBaseName = 8;
 
 QByteArray ReadWhole(const QString& path) {
@@ -94,7 +82,7 @@ bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
         // password of another table into bytes the program never read.
         const bool writable = FileOpen::IsDSG(state.userPath);
         if (mode != SaveMode::MemoryOnly && !writable) {
-            app_.Messages().ShowText(ReadOnlyDataRefusal(), kExclamation);
+            app_.Messages().ShowText(ReadOnlyDataRefusal(), platform::BoxKind::Exclamation);
             return false;
         }
         QString target;
@@ -111,7 +99,8 @@ bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
                     return false;
                 target = state.userPath;
             } else {
-                switch (app_.Messages().ShowMsg(kMessageNotSaved, kYesNoCancel)) {
+                switch (
+                    app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
                 case platform::Answer::Yes:
                     if (!SaveAllFiles(SaveMode::Overwrite, true))
                         return false;
@@ -150,13 +139,13 @@ bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
         }
         if (!SaveAllData(workingCopy, state.userPath, positions)) {
             before.Restore(app_);
-            app_.Messages().ShowMsg(kMessageSaveFailed, kCritical);
+            app_.Messages().ShowMsg(msg::SaveFailed, platform::BoxKind::Critical);
             return false;
         }
         if (!CopySetFiles(workingCopy, state.userPath, target)) {
             before.Restore(app_);
             if (!replaceExplained_)
-                app_.Messages().ShowMsg(kMessageCopyFailed, kCritical);
+                app_.Messages().ShowMsg(msg::CopyFailed, platform::BoxKind::Critical);
             return false;
         }
         state.userPath = target;
@@ -193,7 +182,7 @@ QString FileSave::GetSavingFile(const QString& currentPath) {
             const QString base = QFileInfo(name).completeBaseName();
             if (base.size() <= kMaximumBaseName)
                 return name;
-            app_.Messages().ShowMsg(kMessageNameTooLong, kExclamation);
+            app_.Messages().ShowMsg(msg::NameTooLong, platform::BoxKind::Exclamation);
             fileName = base;
         }
     });
@@ -259,7 +248,7 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
         // Room for both is checked before either is written.
         if (!CheckFreeSpace(image.size(), newPath) ||
             (copyCompanion && !CheckFreeSpace(companionBytes.size(), newCompanion))) {
-            app_.Messages().ShowMsg(kMessageNoSpace, kExclamation);
+            app_.Messages().ShowMsg(msg::NoSpace, platform::BoxKind::Exclamation);
             return false;
         }
         // Another writer (the command line's set, another copy of the program) takes the same
@@ -289,7 +278,7 @@ std::shared_ptr<platform::FileLock> FileSave::LockForReplace(const QString& path
     std::shared_ptr<platform::FileLock> lock = app_.LockFile(path, lockWait_);
     if (lock->Current() != platform::FileLock::State::Busy)
         return lock; // locked; or a new file, or a file system without locks: nobody to wait for
-    app_.Messages().ShowMsg(kMessageBeingSaved, kExclamation, QDir::toNativeSeparators(path));
+    app_.Messages().ShowMsg(msg::BeingSaved, platform::BoxKind::Exclamation, QDir::toNativeSeparators(path));
     replaceExplained_ = true;
     return nullptr;
 }
@@ -301,7 +290,7 @@ bool FileSave::StillAsRead(const QString& target) {
         return true;
     if (ReadIdentity(target) == read)
         return true;
-    if (app_.Messages().ShowMsg(kMessageChangedElsewhere, kQuestionDefaultNo,
+    if (app_.Messages().ShowMsg(msg::ChangedElsewhere, platform::BoxKind::QuestionYesNoDefaultNo,
                                 QDir::toNativeSeparators(target)) == platform::Answer::Yes)
         return true;
     replaceExplained_ = true;
@@ -363,11 +352,11 @@ bool FileSave::DriveOK(const QString& path) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("DriveOK"), false, [&] {
         const QString folder = QFileInfo(path).absolutePath();
         if (!QFileInfo(folder).isDir()) {
-            app_.Messages().ShowMsg(kMessageDriveNotReady, kExclamation);
+            app_.Messages().ShowMsg(msg::DriveNotReady, platform::BoxKind::Exclamation);
             return false;
         }
         if (!app_.File().IsWritable(folder + QLatin1Char('/'))) {
-            app_.Messages().ShowMsg(kMessageDriveProtected, kExclamation);
+            app_.Messages().ShowMsg(msg::DriveProtected, platform::BoxKind::Exclamation);
             return false;
         }
         return true;

@@ -14,6 +14,7 @@
 #include "platform/SingleInstanceLock.h"
 #include "platform/WorkFolder.h"
 #include "shell/App.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/ProgramSettings.h"
 #include "shell/messages/SharedProcedures.h"
 
@@ -27,19 +28,8 @@
 namespace vokg {
 namespace {
 
-constexpr int kMessageFileMissing = 1;
-constexpr int kMessageRegistry = 2;
-constexpr int kMessageDefinitionTable = 18;
-constexpr int kMessageInputFunctions = 21;
-constexpr int kMessageOutputFunctions = 22;
-constexpr int kMessageRunsAlready = 46;
-constexpr int kMessageSiblingRuns = 102;
-
-constexpr int kCritical = 1;
-
 // The classic code of a full disk.
 constexpr int kDiskFull = 61;
-constexpr int kExclamation = 2;
 
 QString Join(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name);
@@ -52,7 +42,7 @@ Startup::Startup(App& app) : app_(app) {}
 bool Startup::CheckSingleInstance(platform::SingleInstanceLock& lock) {
     switch (lock.Acquire()) {
     case platform::SingleInstanceLock::State::HeldElsewhere:
-        app_.Messages().ShowMsg(kMessageRunsAlready, kExclamation);
+        app_.Messages().ShowMsg(msg::RunsAlready, platform::BoxKind::Exclamation);
         return false;
     case platform::SingleInstanceLock::State::Failed:
         // A lock that cannot be made must not keep the program from starting; it is reported.
@@ -67,14 +57,14 @@ bool Startup::CheckSingleInstance(platform::SingleInstanceLock& lock) {
 bool Startup::CheckSiblingTool(const platform::ProcessList& processes) {
     if (!processes.IsRunning(QString::fromLatin1(kSiblingExecutable)))
         return true;
-    app_.Messages().ShowMsg(kMessageSiblingRuns, kExclamation);
+    app_.Messages().ShowMsg(msg::SiblingRuns, platform::BoxKind::Exclamation);
     return false;
 }
 
 bool Startup::CheckCodePage() {
     if (platform::AnsiCodec::Available())
         return true;
-    app_.Messages().ShowMsg(kMessageFileMissing, kExclamation,
+    app_.Messages().ShowMsg(msg::FileMissing, platform::BoxKind::Exclamation,
                             QStringLiteral("CP932 (the code page 932 converter of the C library, gconv)"));
     return false;
 }
@@ -84,12 +74,14 @@ bool Startup::CheckRequiredFiles() {
         return false;
     // The archive reader is linked in; what must hold is that it reads LHA archives.
     if (!platform::ArchiveExtractor::SupportsLha()) {
-        app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QStringLiteral("libarchive (LHA reader)"));
+        app_.Messages().ShowMsg(msg::FileMissing, platform::BoxKind::Exclamation,
+                                QStringLiteral("libarchive (LHA reader)"));
         return false;
     }
     const QString archive = Join(app_.Identity().folder, QString::fromLatin1(kArchiveName));
     if (!QFileInfo::exists(archive)) {
-        app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QDir::toNativeSeparators(archive));
+        app_.Messages().ShowMsg(msg::FileMissing, platform::BoxKind::Exclamation,
+                                QDir::toNativeSeparators(archive));
         return false;
     }
     return true;
@@ -102,7 +94,7 @@ bool Startup::CheckRegData() {
 
 bool Startup::ApplyRegData() {
     if (!CheckRegData())
-        app_.Messages().ShowMsg(kMessageRegistry, kCritical);
+        app_.Messages().ShowMsg(msg::RegistryFailed, platform::BoxKind::Critical);
     app_.Property().WriteEntry(QString::fromLatin1(kSiblingApplication), QString::fromLatin1(kSiblingSection),
                                QString::fromLatin1(kSiblingKey), app_.Identity().folder);
     const ProgramSettings& settings = app_.Settings();
@@ -133,23 +125,23 @@ bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
     Messenger& messages = app_.Messages();
     const QString folder = source.tableFolder;
     if (!app_.Modes().ReadSet01e(folder)) {
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set01.e"));
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, QStringLiteral("Set01.e"));
         return false;
     }
     if (!app_.Modes().ReadSet02e(folder)) {
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set02.e"));
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, QStringLiteral("Set02.e"));
         return false;
     }
     if (!app_.Modes().ReadSet03e(folder)) {
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set03.e"));
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, QStringLiteral("Set03.e"));
         return false;
     }
     if (!app_.UserCustoms().ReadSet04e(folder) || !app_.ComparisonCustoms().ReadSet04e(folder)) {
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set04.e"));
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, QStringLiteral("Set04.e"));
         return false;
     }
     if (!app_.UserCustoms().ReadSet05e(folder) || !app_.ComparisonCustoms().ReadSet05e(folder)) {
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, QStringLiteral("Set05.e"));
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, QStringLiteral("Set05.e"));
         return false;
     }
     // Two fields on one byte would make a save drop a value while it reports success.
@@ -158,15 +150,15 @@ bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
                              hlpkit::StandardErrorText(hlpkit::InvalidCall) + QStringLiteral(": ") +
                                  clash->description,
                              QStringLiteral("LoadDefinitionTables"));
-        messages.ShowMsg(kMessageDefinitionTable, kCritical, clash->definitionFile);
+        messages.ShowMsg(msg::DefinitionTable, platform::BoxKind::Critical, clash->definitionFile);
         return false;
     }
     if (!app_.InputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set06.e")))) {
-        messages.ShowMsg(kMessageInputFunctions, kCritical);
+        messages.ShowMsg(msg::InputFunctions, platform::BoxKind::Critical);
         return false;
     }
     if (!app_.OutputSelections().ReadSet6_7_8_9e(Join(folder, QStringLiteral("Set07.e")))) {
-        messages.ShowMsg(kMessageOutputFunctions, kCritical);
+        messages.ShowMsg(msg::OutputFunctions, platform::BoxKind::Critical);
         return false;
     }
     return DeleteMeltedFiles(source);
@@ -216,7 +208,8 @@ bool Startup::ExistSetFiles(const DefinitionSource& source) {
         const QString path =
             Join(source.tableFolder, QStringLiteral("Set%1.e").arg(number, 2, 10, QLatin1Char('0')));
         if (!QFileInfo::exists(path))
-            app_.Messages().ShowMsg(kMessageFileMissing, kExclamation, QDir::toNativeSeparators(path));
+            app_.Messages().ShowMsg(msg::FileMissing, platform::BoxKind::Exclamation,
+                                    QDir::toNativeSeparators(path));
     }
     return true;
 }

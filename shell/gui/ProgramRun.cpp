@@ -8,6 +8,7 @@
 #include "shell/Startup.h"
 #include "shell/gui/DialogPrompter.h"
 #include "shell/gui/fMain.h"
+#include "shell/messages/MessageIds.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,7 +98,7 @@ int RunProgram(const ProgramOptions& options) {
     startup.ApplyRegData();
     window.LoadSettingMarks();
     if (!startup.LoadDefinitionTables()) {
-        app.Messages().ShowMsg(19, 1);
+        app.Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
         return kEndedAtStart;
     }
     window.FitToWorkArea();

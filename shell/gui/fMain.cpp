@@ -1,10 +1,12 @@
 #include "shell/gui/fMain.h"
 
 #include "editors/InputWindow.h"
+#include "editors/ParameterSheetOutput.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
-#include "editors/fPrintDialog.h"
+#include "editors/rules/FeedRules.h"
+#include "editors/rules/PrintRules.h"
 #include "hlpkit/CProperty.h"
 #include "model/AccessModes.h"
 #include "model/CMode.h"
@@ -17,6 +19,7 @@
 #include "shell/Startup.h"
 #include "shell/Version.h"
 #include "shell/messages/FormUnload.h"
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/ProgramSettings.h"
 #include "shell/messages/SharedProcedures.h"
@@ -205,7 +208,8 @@ bool fMain::SaveAllFiles(SaveMode mode, bool withoutAsking) {
 }
 
 bool fMain::PrintParameters(const ParamPrintRequest& request) {
-    fPrint print(app_.Modes(), app_.Messages(), app_.Method(), *this);
+    ParameterSheetOutput output(app_.Modes(), app_.Method());
+    PrintRules print(app_.Modes(), app_.Messages(), app_.Method(), *this, output);
     print.SetPrintKind(request.printKind);
     print.SetModeName(request.modeName);
     print.SetOnlyDif(request.onlyDif);
@@ -219,12 +223,12 @@ bool fMain::PrintParameters(const ParamPrintRequest& request) {
         statusBar()->repaint();
     });
     {
-        fPrintDialog dialog(print, this);
+        fPrint dialog(print, this);
         dialog.exec();
     }
     statusBar()->clearMessage();
     if (print.DispExcel())
-        print.OpenExcelFile(app_.Property(), this);
+        fPrint::OpenExcelFile(print, app_.Property(), app_.Messages(), this);
     return print.Printed();
 }
 
@@ -313,12 +317,12 @@ void fMain::mnuParameterContent_Click(QAction* item) {
         return;
     const QString caption = item->text();
     if (IsSpecialMode(caption) && !ExistForm(caption) && !ExactPassWord(AccessLevels::SpecialMode)) {
-        app_.Messages().ShowMsg(32, 2);
+        app_.Messages().ShowMsg(msg::SpecialPasswordMissed, platform::BoxKind::Exclamation);
         return;
     }
     if (IsManufacturerMode(caption) && !ExistForm(caption) &&
         !ExactPassWord(AccessLevels::ManufacturerMode)) {
-        app_.Messages().ShowMsg(94, 2);
+        app_.Messages().ShowMsg(msg::ManufacturerPasswordMissed, platform::BoxKind::Exclamation);
         return;
     }
     OpenInputWindow(item, [this, caption]() -> InputWindow* {
@@ -341,7 +345,7 @@ InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<Input
         return open;
     }
     if (CountInputForms() >= 4) {
-        app_.Messages().ShowMsg(80, 2);
+        app_.Messages().ShowMsg(msg::CloseOtherWindows, platform::BoxKind::Exclamation);
         UpdateMenuChecks();
         return nullptr;
     }
@@ -503,7 +507,7 @@ void fMain::SetUICaptions() {
     for (const auto& group : feedKeys) {
         for (const char* key : group) {
             QAction* item = feedMenu_->addAction(QString::fromLatin1(key));
-            item->setData(QStringLiteral("0\t99"));
+            item->setData(FeedRules::AxisMenuTag());
         }
         feedMenu_->addSeparator();
     }
@@ -599,7 +603,8 @@ void fMain::CreateToolbar() {
     connect(btnHikaku_, &QPushButton::clicked, this, [=, this] { popupUnder(btnHikaku_, comparisonMenu_); });
     connect(btnOkuri_, &QPushButton::clicked, this, [=, this] {
         // Message 36: exclamation with Yes / No.
-        if (app_.Messages().ShowMsg(36, 8) == platform::Answer::Yes)
+        if (app_.Messages().ShowMsg(msg::FeedWarning, platform::BoxKind::ExclamationYesNo) ==
+            platform::Answer::Yes)
             popupUnder(btnOkuri_, feedMenu_);
     });
 }
@@ -723,7 +728,7 @@ void fMain::closeEvent(QCloseEvent* event) {
     CommitPendingEdits();
     if (state.mainChanged) {
         // Message 38: Yes / No / Cancel.
-        switch (app_.Messages().ShowMsg(38, 6)) {
+        switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
         case platform::Answer::Yes:
             // Only a save that succeeded lets the program end: the edits are still only here.
             if (!FileSave(app_, *this).SaveAllFiles(SaveMode::Overwrite, true)) {

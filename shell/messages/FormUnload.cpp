@@ -1,12 +1,11 @@
 #include "shell/messages/FormUnload.h"
 
+#include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 
 namespace vokg {
 
-namespace {
-constexpr int kSaveChangesQuestion = 13;
-}
+namespace {}
 
 QString ReadOnlyDataQuestion() {
     return QStringLiteral("The changes cannot be saved: a machine data file (*.dat) is read only.\n\n"
@@ -19,8 +18,7 @@ QString ReadOnlyDataRefusal() {
 
 bool AskGoOnWithoutSaving(Messenger& messenger) {
     // No is the default: staying loses nothing.
-    return messenger.ShowText(ReadOnlyDataQuestion(),
-                              static_cast<int>(platform::BoxKind::QuestionYesNoDefaultNo)) ==
+    return messenger.ShowText(ReadOnlyDataQuestion(), platform::BoxKind::QuestionYesNoDefaultNo) ==
            platform::Answer::Yes;
 }
 
@@ -29,8 +27,8 @@ FormUnloadDecision AskFormUnload(Messenger& messenger, const FormUnloadRequest& 
         return FormUnloadDecision::Close;
     if (!request.canSave)
         return AskGoOnWithoutSaving(messenger) ? FormUnloadDecision::Drop : FormUnloadDecision::Stay;
-    const int kind = static_cast<int>(platform::BoxKind::QuestionYesNoCancel);
-    switch (messenger.ShowMsg(kSaveChangesQuestion, kind, request.caption)) {
+    const platform::BoxKind kind = platform::BoxKind::QuestionYesNoCancel;
+    switch (messenger.ShowMsg(msg::SaveChangesQuestion, kind, request.caption)) {
     case platform::Answer::Yes:
         return FormUnloadDecision::Save;
     case platform::Answer::No:

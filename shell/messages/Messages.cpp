@@ -75,16 +75,18 @@ QString ComposeMessage(int number, const QVariantList& details) {
 Messenger::Messenger(platform::Prompter& prompter, QString title)
     : prompter_(prompter), title_(std::move(title)) {}
 
-platform::Answer Messenger::ShowMsg(int number, int kind, const QVariant& d1, const QVariant& d2,
-                                    const QVariant& d3, const QVariant& d4) {
+platform::Answer Messenger::ShowMsg(int number, platform::BoxKind kind, const QVariant& d1,
+                                    const QVariant& d2, const QVariant& d3, const QVariant& d4) {
     return ShowText(ComposeMessage(number, {d1, d2, d3, d4}), kind);
 }
 
-platform::Answer Messenger::ShowText(const QString& text, int kind) {
-    if (kind < static_cast<int>(platform::BoxKind::Critical) ||
-        kind > static_cast<int>(platform::BoxKind::ExclamationYesNo))
+platform::Answer Messenger::ShowText(const QString& text, platform::BoxKind kind) {
+    // A kind made from a number outside the table shows nothing.
+    const int number = static_cast<int>(kind);
+    if (number < static_cast<int>(platform::BoxKind::Critical) ||
+        number > static_cast<int>(platform::BoxKind::ExclamationYesNo))
         return platform::Answer::None;
-    const platform::Answer answer = prompter_.Message(static_cast<platform::BoxKind>(kind), title_, text);
+    const platform::Answer answer = prompter_.Message(kind, title_, text);
     return platform::BoxKindAsks(kind) ? answer : platform::Answer::None;
 }
 

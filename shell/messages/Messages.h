@@ -24,11 +24,11 @@ class Messenger {
 public:
     Messenger(platform::Prompter& prompter, QString title);
 
-    platform::Answer ShowMsg(int number, int kind, const QVariant& d1 = {}, const QVariant& d2 = {},
-                             const QVariant& d3 = {}, const QVariant& d4 = {});
+    platform::Answer ShowMsg(int number, platform::BoxKind kind, const QVariant& d1 = {},
+                             const QVariant& d2 = {}, const QVariant& d3 = {}, const QVariant& d4 = {});
 
     // A box with a text of its own (the few places that show a literal text, not a number).
-    platform::Answer ShowText(const QString& text, int kind);
+    platform::Answer ShowText(const QString& text, platform::BoxKind kind);
 
     platform::Prompter& Prompter() const { return prompter_; }
     const QString& Title() const { return title_; }

@@ -134,6 +134,23 @@ public:
         }
         return {};
     }
+    // Waits until the companion is stopped in the open of the blocking definition table, that
+    // is, until its start-up (the sweep of other runs' folders included) is behind it; false
+    // after ten seconds. The kernel names where it waits; where it does not, the system call
+    // it is in (an open) tells the same.
+    bool WaitUntilBlocked() {
+        const QString proc = QStringLiteral("/proc/%1/").arg(process_.processId());
+        for (int tries = 0; tries < 200; ++tries) {
+            const QByteArray waits = ReadProc(proc + QStringLiteral("wchan"));
+            if (waits == "wait_for_partner" || waits == "fifo_open")
+                return true;
+            if ((waits.isEmpty() || waits == "0") &&
+                ReadProc(proc + QStringLiteral("syscall")).startsWith("257 "))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
     // Ends it the hard way: nothing of its own clean-up runs.
     void Kill() {
         if (process_.state() == QProcess::NotRunning)
@@ -143,6 +160,11 @@ public:
     }
 
 private:
+    static QByteArray ReadProc(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+    }
+
     QProcess process_;
 };
 

@@ -381,12 +381,11 @@ void CliTest::setRefusesInvalidValuesAndWritesNothing_data() {
     QTest::newRow("index past 32 bits") << "feed.X_P1_A[4294967296]=5" << QByteArray("entries 0 to 30");
     QTest::newRow("pitch index past 32 bits")
         << "feed.pitch.X_P1[4294967297]=5" << QByteArray("entries 0 to 49");
-    QTest::newRow("number past a double")
-        << "MACHINE/BUZVOL=1e400" << QByteArray("Input value is out of range.");
+    QTest::newRow("an exponent is no number") << "MACHINE/BUZVOL=1e400" << QByteArray("Input value!");
     QTest::newRow("number past 32 bits")
         << "MACHINE/BUZVOL=4294967296" << QByteArray("Input value is out of range.");
-    QTest::newRow("two equals signs") << "BUZVOL==5" << QByteArray("\"=5\" is not a number");
-    QTest::newRow("number then text") << "BUZVOL=5x" << QByteArray("\"5x\" is not a number");
+    QTest::newRow("two equals signs") << "BUZVOL==5" << QByteArray("Input value!");
+    QTest::newRow("number then text") << "BUZVOL=5x" << QByteArray("Input value!");
 }
 
 void CliTest::setRefusesInvalidValuesAndWritesNothing() {

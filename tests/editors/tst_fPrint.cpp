@@ -1,36 +1,29 @@
 #include "editors/EditorServices.h"
+#include "editors/ParameterSheetOutput.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
+#include "editors/rules/PrintRules.h"
 #include "hlpkit/CMethod.h"
-#include "hlpkit/CProperty.h"
 #include "model/CModes.h"
-#include "platform/gui/SheetPrinter.h"
 #include "shell/messages/Messages.h"
 #include "tests/export/WorkbookReadBack.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
-#include <QDir>
-#include <QFile>
+#include <QCheckBox>
 #include <QHash>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 #include <memory>
-
-#include <unistd.h>
 
 using namespace vokg;
 using platform::FileDialogResult;
 
 namespace {
-
-const QString kSelectFromList = QStringLiteral("Select function from list.");
-const QString kFailedToCreate = QStringLiteral("Failed to create excel file.");
-const QString kFileOpen =
-    QStringLiteral("This file is already open, please specify another filename or close file.");
-const QString kDone = QStringLiteral("Print to excel file done.");
 
 class FakeServices : public EditorServices {
 public:
@@ -48,444 +41,178 @@ public:
     testsupport::MemorySettings settings;
 };
 
-// Column A of every data row of the first sheet, top to bottom.
-QStringList ModeColumn(const QJsonObject& book) {
-    QStringList modes;
-    const int last = book.value(QStringLiteral("maxRow")).toInt();
-    for (int row = 2; row <= last; ++row)
-        modes.append(workbookreadback::Cell(book, QStringLiteral("A%1").arg(row))
-                         .value(QStringLiteral("value"))
-                         .toString());
-    return modes;
+// On the box's indicator: a box stretched by its layout takes clicks only near its text.
+void ClickBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-QStringList DigitalColumn(const QJsonObject& book) {
-    QStringList digitals;
-    const int last = book.value(QStringLiteral("maxRow")).toInt();
-    for (int row = 2; row <= last; ++row)
-        digitals.append(workbookreadback::Cell(book, QStringLiteral("B%1").arg(row))
-                            .value(QStringLiteral("value"))
-                            .toString());
-    return digitals;
+QStringList SelectedTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->isSelected())
+            texts.append(list.item(row)->text());
+    return texts;
 }
 
 } // namespace
 
-class TestPrint : public QObject {
+class TestPrintDialog : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    QStringList errorBoxes_;
     hlpkit::CMethod method_;
     testsupport::ScriptedPrompter prompter_;
     Messenger messenger_{prompter_, QStringLiteral("VOKG_SET")};
     FakeServices services_;
     std::unique_ptr<CModes> modes_;
+    std::unique_ptr<ParameterSheetOutput> output_;
 
-    // BASIC: SPEED differs from the comparison, LIMIT does not. EXTRA follows the two reserved
-    // modes so that leaving them out shows in the middle of the list, not only at its end.
     void BuildModes() {
         modes_ = std::make_unique<CModes>(ModelContext{method_, messenger_});
-        modes_->SetKishuName(QStringLiteral("VK-100"));
-        modes_->SetDataVersion(QStringLiteral("V1.02"));
-        CMode& basic = modes_->Add(QStringLiteral("BASIC"));
-        CDigital& speed =
-            basic.Digits().Add(QStringLiteral("SPEED"), QStringLiteral("NUM"), QStringLiteral("rpm"),
-                               QStringLiteral("0"), QStringLiteral("3000"), QString(), QString(), 100, 2);
-        speed.SetUserValue(2500);
-        speed.SetCmpValue(2000);
-        CDigital& limit =
-            basic.Digits().Add(QStringLiteral("LIMIT"), QStringLiteral("NUM"), QStringLiteral("mm"),
-                               QStringLiteral("0"), QStringLiteral("250"), QString(), QString(), 102, 1);
-        limit.SetUserValue(12);
-        limit.SetCmpValue(12);
-        modes_->Add(QStringLiteral("SPECIAL"))
-            .Digits()
-            .Add(QStringLiteral("DB1"), QStringLiteral("NUM"), QString(), QStringLiteral("0"),
-                 QStringLiteral("9"), QString(), QString(), 200, 1)
-            .SetUserValue(7);
-        modes_->Add(QStringLiteral("Manufacturer"))
-            .Digits()
-            .Add(QStringLiteral("OFFSET"), QStringLiteral("NUM"), QString(), QStringLiteral("-100"),
-                 QStringLiteral("100"), QString(), QString(), 210, 2)
-            .SetUserValue(-5);
-        modes_->Add(QStringLiteral("EXTRA"))
-            .Digits()
-            .Add(QStringLiteral("TRIM"), QStringLiteral("NUM"), QString(), QStringLiteral("0"),
-                 QStringLiteral("1"), QString(), QString(), 220, 1)
-            .SetUserValue(1);
+        output_ = std::make_unique<ParameterSheetOutput>(*modes_, method_);
+        output_->SetTextMeasure(platform::EstimateSheetTextWidth);
+        for (const QString& name :
+             {QStringLiteral("BASIC"), QStringLiteral("SPECIAL"), QStringLiteral("EXTRA")}) {
+            CDigital& digital = modes_->Add(name).Digits().Add(
+                name + QStringLiteral("1"), QStringLiteral("NUM"), QString(), QStringLiteral("0"),
+                QStringLiteral("9"), QString(), QString(), 100, 1);
+            digital.SetUserValue(3);
+            digital.SetCmpValue(name == QLatin1String("BASIC") ? 4 : 3);
+        }
     }
 
-    std::unique_ptr<fPrint> MakePrint(const QString& modeName, bool tokushu = false,
-                                      bool manufacturer = false) {
-        auto print = std::make_unique<fPrint>(*modes_, messenger_, method_, services_);
-        print->SetPrintKind(fPrint::kParameterModes);
+    std::unique_ptr<PrintRules> MakePrint(const QString& modeName) {
+        auto print = std::make_unique<PrintRules>(*modes_, messenger_, method_, services_, *output_);
         print->SetModeName(modeName);
-        print->SetPrintTokushu(tokushu);
-        print->SetPrintManufacturer(manufacturer);
-        print->SetTextMeasure(platform::EstimateSheetTextWidth);
-        print->Load();
         return print;
-    }
-
-    QString Path(const QString& name) const { return dir_->filePath(name); }
-
-    QStringList PromptKinds() const {
-        QStringList kinds;
-        for (const auto& prompt : prompter_.Prompts())
-            kinds.append(prompt.what);
-        return kinds;
-    }
-
-    static QStringList Listed(const fPrint& print) {
-        QStringList texts;
-        for (const fPrint::ListItem& item : print.Items())
-            texts.append(item.text);
-        return texts;
     }
 
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        errorBoxes_.clear();
         prompter_ = testsupport::ScriptedPrompter();
-        services_.comparison = false;
-        services_.settings.clear();
-        hlpkit::CMethod::SetErrorBox(
-            [this](const QString&, const QString& text) { errorBoxes_.append(text); });
+        services_ = FakeServices();
         hlpkit::CMethod::SetLogFolder(dir_->path());
         BuildModes();
     }
-    void cleanup() {
-        hlpkit::CMethod::ResetErrorBox();
-        hlpkit::CMethod::SetLogFolder(QString());
-        hlpkit::CProperty::ResetOpenHook();
+    void cleanup() { hlpkit::CMethod::SetLogFolder(QString()); }
+
+    void captionsAndList() {
+        const auto print = MakePrint(QStringLiteral("EXTRA"));
+        fPrint dialog(*print);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Print"));
+        QCOMPARE(dialog.Button(1)->text(), QStringLiteral("&Print"));
+        QCOMPARE(dialog.Button(2)->text(), QStringLiteral("Create &Excel file"));
+        QCOMPARE(dialog.Button(3)->text(), QStringLiteral("&Close"));
+        QCOMPARE(dialog.SelectButton(1)->text(), QStringLiteral("Select &all"));
+        QCOMPARE(dialog.SelectButton(2)->text(), QStringLiteral("&Release all"));
+        QCOMPARE(dialog.OnlyDifBox()->text(), QStringLiteral("Print only &differences."));
+        QCOMPARE(dialog.OverWriteBox()->text(), QStringLiteral("Always Over&write"));
+        // The special mode stays out when the window did not show it.
+        QCOMPARE(dialog.List()->count(), 2);
+        QCOMPARE(SelectedTexts(*dialog.List()), QStringList{"EXTRA"});
+        QCOMPARE(dialog.List()->currentRow(), 0);
     }
 
-    void listFollowsAccessRules_data() {
-        QTest::addColumn<QString>("modeName");
-        QTest::addColumn<bool>("tokushu");
-        QTest::addColumn<bool>("manufacturer");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QStringList>("selected");
-        const QString all = fParam::AllModesName();
-        QTest::newRow("one mode") << "EXTRA" << false << false << QStringList{"BASIC", "EXTRA"}
-                                  << QStringList{"EXTRA"};
-        QTest::newRow("all modes") << all << false << false << QStringList{"BASIC", "EXTRA"}
-                                   << QStringList{"BASIC", "EXTRA"};
-        QTest::newRow("all with special") << all << true << false << QStringList{"BASIC", "SPECIAL", "EXTRA"}
-                                          << QStringList{"BASIC", "SPECIAL", "EXTRA"};
-        QTest::newRow("manufacturer window")
-            << "Manufacturer" << false << true << QStringList{"BASIC", "Manufacturer", "EXTRA"}
-            << QStringList{"Manufacturer"};
-        QTest::newRow("unknown mode selects nothing")
-            << "GONE" << true << true << QStringList{"BASIC", "SPECIAL", "Manufacturer", "EXTRA"}
-            << QStringList{};
-    }
-    void listFollowsAccessRules() {
-        QFETCH(QString, modeName);
-        QFETCH(bool, tokushu);
-        QFETCH(bool, manufacturer);
-        QFETCH(QStringList, listed);
-        QFETCH(QStringList, selected);
-        const auto print = MakePrint(modeName, tokushu, manufacturer);
-        QCOMPARE(Listed(*print), listed);
-        QCOMPARE(print->Create_dicSelected(), selected);
-        QCOMPARE(print->CurrentIndex(), 0);
-        QVERIFY(errorBoxes_.isEmpty());
-    }
-
-    void presetsSelectAndRelease() {
+    void selectionButtonsAndClicks() {
         const auto print = MakePrint(QStringLiteral("BASIC"));
-        print->SelectAll(true);
+        print->SetPrintTokushu(true);
+        fPrint dialog(*print);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        QTest::mouseClick(dialog.SelectButton(1), Qt::LeftButton);
+        QCOMPARE(SelectedTexts(*dialog.List()), (QStringList{"BASIC", "SPECIAL", "EXTRA"}));
+        QCOMPARE(print->Create_dicSelected(), (QStringList{"BASIC", "SPECIAL", "EXTRA"}));
+
+        // A click on a selected item releases it in the rules as well.
+        QListWidget* list = dialog.List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         QCOMPARE(print->Create_dicSelected(), (QStringList{"BASIC", "EXTRA"}));
-        print->SelectAll(false);
-        QVERIFY(print->Create_dicSelected().isEmpty());
 
-        // Nothing chosen: message 57 and no file question.
-        QVERIFY(!print->StartPrinting(true));
-        QCOMPARE(prompter_.MessageTexts(), QStringList{kSelectFromList});
-        QCOMPARE(PromptKinds(), QStringList{"message"});
-        QVERIFY(!print->DispExcel());
+        QTest::mouseClick(dialog.SelectButton(2), Qt::LeftButton);
+        QVERIFY(SelectedTexts(*list).isEmpty());
+        QTest::mouseClick(dialog.Button(2), Qt::LeftButton);
+        QCOMPARE(prompter_.MessageTexts(), QStringList{"Select function from list."});
+        QVERIFY(dialog.isVisible()); // stays open for another choice
     }
 
-    void onlyDifferencesNeedComparison_data() {
+    void onlyDifferencesBox_data() {
         QTest::addColumn<bool>("comparison");
-        QTest::addColumn<bool>("preset");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("effective");
-        QTest::addColumn<QStringList>("digitals");
-        QTest::newRow("comparison, preset") << true << true << true << true << QStringList{"SPEED"};
-        QTest::newRow("comparison, not preset")
-            << true << false << true << false << QStringList{"SPEED", "LIMIT"};
-        QTest::newRow("no comparison, preset")
-            << false << true << false << false << QStringList{"SPEED", "LIMIT"};
+        QTest::newRow("no comparison") << false;
+        QTest::newRow("comparison") << true;
     }
-    void onlyDifferencesNeedComparison() {
+    void onlyDifferencesBox() {
         QFETCH(bool, comparison);
-        QFETCH(bool, preset);
-        QFETCH(bool, enabled);
-        QFETCH(bool, effective);
-        QFETCH(QStringList, digitals);
         services_.comparison = comparison;
-        auto print = std::make_unique<fPrint>(*modes_, messenger_, method_, services_);
-        print->SetModeName(QStringLiteral("BASIC"));
-        print->SetOnlyDif(preset);
-        print->SetTextMeasure(platform::EstimateSheetTextWidth);
-        print->Load();
-        QCOMPARE(print->OnlyDifEnabled(), enabled);
-        QCOMPARE(print->DoesPrintOnlyDif(), effective);
-        // Ticking by hand does not get round the missing comparison either.
-        print->SetDoesPrintOnlyDif(true);
-        QCOMPARE(print->DoesPrintOnlyDif(), enabled);
-        print->SetDoesPrintOnlyDif(preset);
-
-        const QString file = Path(QStringLiteral("dif.xlsx"));
-        prompter_.QueueFile(FileDialogResult{file, 1});
-        QVERIFY(print->StartPrinting(true));
-        QCOMPARE(DigitalColumn(workbookreadback::Read(file)), digitals);
-    }
-
-    void saveWritesChosenModesAtChosenPath() {
-        services_.settings.insert(QStringLiteral("LatestExcelFile"), Path(QStringLiteral("earlier.xlsx")));
-        const auto print = MakePrint(QStringLiteral("BASIC"), true, true);
-        QStringList progress;
-        print->SetProgress([&progress](const QString& text) { progress.append(text); });
-        const QString file = Path(QStringLiteral("chosen.xlsx"));
-        prompter_.QueueFile(FileDialogResult{file, 1});
-
-        QVERIFY(print->StartPrinting(true));
-        QCOMPARE(PromptKinds(), QStringList{"save"});
-        QCOMPARE(prompter_.Prompts().at(0).title, QStringLiteral("Specify excel file name"));
-        QCOMPARE(prompter_.Prompts().at(0).text, QStringLiteral("earlier.xlsx"));
-        QVERIFY(print->DispExcel());
-        QVERIFY(print->Printed());
-        QCOMPARE(print->ExcelFile(), file);
-        QCOMPARE(services_.settings.value(QStringLiteral("LatestExcelFile")), file);
-
-        const QJsonObject book = workbookreadback::Read(file);
-        QCOMPARE(book.value(QStringLiteral("title")).toString(), QStringLiteral("VOK-G Parameters"));
-        // Only the selected mode: the listed but unselected modes give no rows and no progress.
-        QCOMPARE(ModeColumn(book), (QStringList{"BASIC", "BASIC"}));
-        QCOMPARE(progress.filter(QStringLiteral("Printing:")).size(), 2);
-        QCOMPARE(progress.filter(QStringLiteral("EXTRA")).size(), 0);
-        QCOMPARE(progress.last(), kDone);
-        QCOMPARE(print->StatusText(), kDone);
-
-        // Close after a save: nothing is left for the caller to open.
-        print->CloseCommand();
-        QVERIFY(!print->DispExcel());
-        QVERIFY(print->ExcelFile().isEmpty());
-    }
-
-    void alwaysOverwriteReplacesLatestFile_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("stored as 1") << "1";
-        QTest::newRow("stored as True") << "True";
-    }
-    void alwaysOverwriteReplacesLatestFile() {
-        QFETCH(QString, stored);
-        const QString file = Path(QStringLiteral("latest.xlsx"));
-        {
-            QFile old(file);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("not a workbook");
-        }
-        services_.settings.insert(QStringLiteral("LatestExcelFile"), file);
-        services_.settings.insert(QStringLiteral("DoesOverWrite"), stored);
-        const auto print = MakePrint(QStringLiteral("EXTRA"));
-        QVERIFY(print->DoesOverWrite());
-
-        QVERIFY(print->StartPrinting(true));
-        QVERIFY(prompter_.Prompts().isEmpty());
-        QCOMPARE(print->ExcelFile(), file);
-        QCOMPARE(ModeColumn(workbookreadback::Read(file)), QStringList{"EXTRA"});
-        // The probe's copy never stays behind.
-        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"latest.xlsx"});
-    }
-
-    void alwaysOverwriteWithFolderGoneAsks() {
-        const QString gone = Path(QStringLiteral("gone/latest.xlsx"));
-        services_.settings.insert(QStringLiteral("LatestExcelFile"), gone);
-        services_.settings.insert(QStringLiteral("DoesOverWrite"), QStringLiteral("1"));
-        const auto print = MakePrint(QStringLiteral("EXTRA"));
-
-        QVERIFY(!print->StartPrinting(true)); // the question is cancelled
-        QCOMPARE(PromptKinds(), QStringList{"save"});
-        QCOMPARE(prompter_.Prompts().at(0).text, QStringLiteral("latest.xlsx"));
-        QVERIFY(prompter_.MessageTexts().isEmpty());
-        QCOMPARE(services_.settings.value(QStringLiteral("LatestExcelFile")), gone);
-        QVERIFY(!print->DispExcel());
-    }
-
-    void fileInUseAsksAgain_data() {
-        QTest::addColumn<bool>("secondAnswer");
-        QTest::newRow("another file") << true;
-        QTest::newRow("cancelled") << false;
-    }
-    void fileInUseAsksAgain() {
-        QFETCH(bool, secondAnswer);
-        // A folder under the workbook's name cannot be replaced, as a file held open elsewhere.
-        const QString busy = Path(QStringLiteral("busy.xlsx"));
-        QVERIFY(QDir().mkpath(busy));
-        const QString other = Path(QStringLiteral("other.xlsx"));
-        const auto print = MakePrint(QStringLiteral("BASIC"));
-        prompter_.QueueFile(FileDialogResult{busy, 1});
-        if (secondAnswer)
-            prompter_.QueueFile(FileDialogResult{other, 1});
-
-        QCOMPARE(print->StartPrinting(true), secondAnswer);
-        QCOMPARE(PromptKinds(), (QStringList{"save", "message", "save"}));
-        QCOMPARE(prompter_.MessageTexts(), QStringList{kFileOpen});
-        QCOMPARE(prompter_.Prompts().at(2).text, QStringLiteral("busy.xlsx"));
-        QVERIFY(QFileInfo(busy).isDir());
-        QCOMPARE(QFileInfo::exists(other), secondAnswer);
-        QCOMPARE(print->DispExcel(), secondAnswer);
-        QCOMPARE(services_.settings.contains(QStringLiteral("LatestExcelFile")), secondAnswer);
-        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("bak_busy.xlsx"))));
-    }
-
-    // The data files being printed (by any name for them) and a read-only file are never
-    // replaced by a workbook: the dialog says why and asks again.
-    void dataAndReadOnlyFilesAreRefused_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("message");
-        const QString inUse = QStringLiteral("An excel file cannot be written over a data file in use.");
-        QTest::newRow("the user file") << "S.DSG" << inUse;
-        QTest::newRow("its companion") << "S.DSK" << inUse;
-        QTest::newRow("the comparison file") << "C.DSG" << inUse;
-        QTest::newRow("a link to the user file") << "link.xlsx" << inUse;
-        QTest::newRow("another name of the companion") << "hard.xlsx" << inUse;
-        QTest::newRow("a read-only workbook")
-            << "locked.xlsx" << QStringLiteral("You are not allowed to write this file.");
-    }
-    void dataAndReadOnlyFilesAreRefused() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, message);
-        for (const char* name : {"S.DSG", "S.DSK", "C.DSG", "locked.xlsx"}) {
-            QFile file(Path(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(name);
-        }
-        QVERIFY(QFile::link(Path(QStringLiteral("S.DSG")), Path(QStringLiteral("link.xlsx"))));
-        QVERIFY(::link(QFile::encodeName(Path(QStringLiteral("S.DSK"))).constData(),
-                       QFile::encodeName(Path(QStringLiteral("hard.xlsx"))).constData()) == 0);
-        QVERIFY(QFile::setPermissions(Path(QStringLiteral("locked.xlsx")), QFileDevice::ReadOwner |
-                                                                               QFileDevice::ReadGroup |
-                                                                               QFileDevice::ReadOther));
-        const QString target = Path(chosen);
-        QFile original(target);
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        const QByteArray before = original.readAll();
-        original.close();
-
-        const auto print = MakePrint(QStringLiteral("BASIC"));
-        print->SetFilesInUse(
-            {Path(QStringLiteral("S.DSG")), Path(QStringLiteral("S.DSK")), Path(QStringLiteral("C.DSG"))});
-        // "Always overwrite" with the refused file stored asks as well.
-        services_.settings.insert(QStringLiteral("LatestExcelFile"), target);
-        print->SetDoesOverWrite(true);
-        prompter_.QueueFile(FileDialogResult{Path(QStringLiteral("ok.xlsx")), 1});
-
-        QVERIFY(print->StartPrinting(true));
-        QCOMPARE(PromptKinds(), (QStringList{"message", "save"}));
-        QCOMPARE(prompter_.MessageTexts(), QStringList{message + QStringLiteral("\n\n") + target});
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        QCOMPARE(original.readAll(), before);
-        QCOMPARE(print->ExcelFile(), Path(QStringLiteral("ok.xlsx")));
-        QCOMPARE(ModeColumn(workbookreadback::Read(print->ExcelFile())), (QStringList{"BASIC", "BASIC"}));
-        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("bak_") + QFileInfo(target).fileName())));
-    }
-
-    void failedSaveGivesMessage55() {
-        const auto print = MakePrint(QStringLiteral("BASIC"));
-        const QString nowhere = Path(QStringLiteral("missing/folder.xlsx"));
-        prompter_.QueueFile(FileDialogResult{nowhere, 1});
-
-        QVERIFY(!print->StartPrinting(true));
-        QCOMPARE(prompter_.MessageTexts(), QStringList{kFailedToCreate});
-        QCOMPARE(prompter_.Prompts().last().kind, 1);
-        QVERIFY(!errorBoxes_.isEmpty());
-        QVERIFY(!print->DispExcel());
-        QVERIFY(print->ExcelFile().isEmpty());
-        QVERIFY(!print->Printed());
-    }
-
-    void printGoesToPrinter() {
         const auto print = MakePrint(fParam::AllModesName());
-        platform::SheetPrinter printer;
-        const QString pdf = Path(QStringLiteral("paper.pdf"));
-        printer.SetPdfOutput(pdf);
-        print->SetPrinter(&printer);
-
-        QVERIFY(print->StartPrinting(false));
-        QVERIFY(prompter_.Prompts().isEmpty());
-        QVERIFY(QFileInfo(pdf).size() > 0);
-        QVERIFY(print->Printed());
-        QVERIFY(!print->DispExcel());
-        QVERIFY(print->ExcelFile().isEmpty());
-        QVERIFY(!services_.settings.contains(QStringLiteral("LatestExcelFile")));
+        fPrint dialog(*print);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.OnlyDifBox()->isEnabled(), comparison);
+        ClickBox(dialog.OnlyDifBox());
+        QCOMPARE(dialog.OnlyDifBox()->isChecked(), comparison);
+        QCOMPARE(print->DoesPrintOnlyDif(), comparison);
     }
 
-    void unloadStoresOverwrite() {
-        services_.settings.insert(QStringLiteral("DoesOverWrite"), QStringLiteral("0"));
-        const auto print = MakePrint(QStringLiteral("BASIC"));
-        QVERIFY(!print->DoesOverWrite());
-        print->SetDoesOverWrite(true);
-        print->Unload();
-        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("True"));
-        print->SetDoesOverWrite(false);
-        print->Unload();
+    void createWorkbookClosesAndReports() {
+        services_.comparison = true;
+        const auto print = MakePrint(fParam::AllModesName());
+        print->SetOnlyDif(true);
+        fPrint dialog(*print);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.OnlyDifBox()->isChecked());
+
+        const QString file = dir_->filePath(QStringLiteral("dialog.xlsx"));
+        prompter_.QueueFile(FileDialogResult{file, 1});
+        QTest::mouseClick(dialog.Button(2), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.StatusPanel()->text(), QStringLiteral("Print to excel file done."));
+        QVERIFY(print->DispExcel());
+        QCOMPARE(print->ExcelFile(), file);
+        // Only the one differing digital, from the ticked box.
+        const QJsonObject book = workbookreadback::Read(file);
+        QCOMPARE(book.value(QStringLiteral("maxRow")).toInt(), 2);
+        QCOMPARE(workbookreadback::Cell(book, QStringLiteral("B2")).value(QStringLiteral("value")).toString(),
+                 QStringLiteral("BASIC1"));
         QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("False"));
     }
 
-    void writtenWorkbookOpensOnDesktop() {
-        QList<QUrl> opened;
-        hlpkit::CProperty::SetOpenHook([&opened](const QUrl& url) {
-            opened.append(url);
-            return true;
-        });
-        hlpkit::CProperty property;
-        const auto print = MakePrint(QStringLiteral("BASIC"));
-        QVERIFY(!print->OpenExcelFile(property, nullptr)); // nothing written yet
-        QVERIFY(opened.isEmpty());
-
-        const QString file = Path(QStringLiteral("open.xlsx"));
-        prompter_.QueueFile(FileDialogResult{file, 1});
-        QVERIFY(print->StartPrinting(true));
-        QVERIFY(print->OpenExcelFile(property, nullptr));
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(file)});
+    void closeStoresOverwrite_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("afterClick");
+        // Earlier versions stored 0 and 1; they still read, and the box is stored as False or True.
+        QTest::newRow("was off") << "False"
+                                 << "True";
+        QTest::newRow("was on") << "True"
+                                << "False";
+        QTest::newRow("was off, stored as 0") << "0"
+                                              << "True";
+        QTest::newRow("was on, stored as 1") << "1"
+                                             << "False";
+        QTest::newRow("never stored") << ""
+                                      << "True";
     }
-
-    // Where no program opens workbooks, the user is told once, plainly, where it was saved.
-    void aWorkbookNoProgramOpensIsNamed() {
-        hlpkit::CProperty::SetOpenHook([](const QUrl&) { return false; });
-        hlpkit::CProperty property;
+    void closeStoresOverwrite() {
+        QFETCH(QString, stored);
+        QFETCH(QString, afterClick);
+        if (!stored.isEmpty())
+            services_.settings.insert(QStringLiteral("DoesOverWrite"), stored);
         const auto print = MakePrint(QStringLiteral("BASIC"));
-        const QString file = Path(QStringLiteral("nobody.xlsx"));
-        prompter_.QueueFile(FileDialogResult{file, 1});
-        QVERIFY(print->StartPrinting(true));
-        prompter_.Clear();
-        QVERIFY(!print->OpenExcelFile(property, nullptr));
-        QCOMPARE(prompter_.MessageTexts(),
-                 QStringList{QStringLiteral(
-                                 "The workbook was saved as:\n\n%1\n\nNo program is registered to open it.")
-                                 .arg(QDir::toNativeSeparators(file))});
-        QCOMPARE(prompter_.Prompts().first().kind, int(platform::BoxKind::Information));
-        QVERIFY(errorBoxes_.isEmpty());
-        QVERIFY(QFile::exists(file));
-    }
-
-    void otherKindsAreRefused() {
-        auto print = std::make_unique<fPrint>(*modes_, messenger_, method_, services_);
-        print->SetPrintKind(2);
-        print->SetModeName(QStringLiteral("BASIC"));
-        QVERIFY(!print->Load());
-        QVERIFY(print->Items().isEmpty());
-        QCOMPARE(errorBoxes_.size(), 1);
-        QVERIFY(errorBoxes_.at(0).contains(QStringLiteral("Form_Load")));
+        fPrint dialog(*print);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.OverWriteBox()->isChecked(), afterClick == QLatin1String("False"));
+        ClickBox(dialog.OverWriteBox());
+        QTest::mouseClick(dialog.Button(3), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), afterClick);
+        QVERIFY(print->ExcelFile().isEmpty());
+        QVERIFY(!print->DispExcel());
     }
 };
 
-QTEST_MAIN(TestPrint)
+QTEST_MAIN(TestPrintDialog)
 #include "tst_fPrint.moc"

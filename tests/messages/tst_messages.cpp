@@ -18,6 +18,7 @@ private slots:
     void everyKindReachesThePrompter();
     void unknownKindShowsNothing();
     void numberWithoutTextShowsEmptyBox();
+    void anUnscriptedQuestionFailsTheTest();
     void detailsAreNotExpandedAgain();
     void loadMsgIsTheEnglishTwin();
     void templatesNameOnlyExistingTexts();
@@ -99,7 +100,7 @@ void MessagesTest::composesTextWithDetails() {
     testsupport::ScriptedPrompter prompter;
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
     details.resize(4);
-    messenger.ShowMsg(number, 2, details[0], details[1], details[2], details[3]);
+    messenger.ShowMsg(number, platform::BoxKind::Exclamation, details[0], details[1], details[2], details[3]);
     QCOMPARE(prompter.Prompts().size(), 1);
     QCOMPARE(prompter.Prompts().first().text, expected);
     QCOMPARE(prompter.Prompts().first().title, QStringLiteral("VOKG_SET"));
@@ -128,7 +129,7 @@ void MessagesTest::everyKindReachesThePrompter() {
     testsupport::ScriptedPrompter prompter;
     prompter.QueueAnswer(scripted);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
-    QCOMPARE(messenger.ShowMsg(38, kind), expected);
+    QCOMPARE(messenger.ShowMsg(38, platform::BoxKind(kind)), expected);
     QCOMPARE(prompter.Prompts().size(), 1);
     QCOMPARE(prompter.Prompts().first().kind, kind);
     QCOMPARE(prompter.Prompts().first().text, QStringLiteral("Data is not saved. Do you save it ?"));
@@ -139,17 +140,34 @@ void MessagesTest::unknownKindShowsNothing() {
     prompter.QueueAnswer(Answer::Yes);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
     for (int kind : {0, 9, -1, 16})
-        QCOMPARE(messenger.ShowMsg(38, kind), Answer::None);
-    QCOMPARE(messenger.ShowText(QStringLiteral("text"), 0), Answer::None);
+        QCOMPARE(messenger.ShowMsg(38, platform::BoxKind(kind)), Answer::None);
+    QCOMPARE(messenger.ShowText(QStringLiteral("text"), platform::BoxKind(0)), Answer::None);
     QVERIFY(prompter.Prompts().isEmpty());
+}
+
+// The scripted prompter's own promise: a question without a scripted answer fails the test that
+// let it be asked (here expected), and is answered Cancel; a box that only tells needs no answer.
+void MessagesTest::anUnscriptedQuestionFailsTheTest() {
+    testsupport::ScriptedPrompter prompter;
+    vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
+    QCOMPARE(messenger.ShowMsg(24, platform::BoxKind::Exclamation), Answer::None);
+    QVERIFY(prompter.Unexpected().isEmpty());
+    QEXPECT_FAIL("", "the program asks what the test did not script", Continue);
+    const Answer answer = messenger.ShowMsg(38, platform::BoxKind::QuestionYesNoCancel);
+    QCOMPARE(answer, Answer::Cancel);
+    QCOMPARE(prompter.Unexpected(),
+             QStringList{QStringLiteral("message: Data is not saved. Do you save it ?")});
+    QEXPECT_FAIL("", "an input box nobody answers", Continue);
+    QCOMPARE(prompter.Input(QString(), QStringLiteral("Input password."), QString(), true), std::nullopt);
+    QCOMPARE(prompter.Unexpected().size(), 2);
 }
 
 void MessagesTest::numberWithoutTextShowsEmptyBox() {
     testsupport::ScriptedPrompter prompter;
     prompter.QueueAnswer(Answer::No);
     vokg::Messenger messenger(prompter, QStringLiteral("VOKG_SET"));
-    messenger.ShowMsg(3, 4);
-    QCOMPARE(messenger.ShowMsg(3, 6), Answer::No);
+    messenger.ShowMsg(3, platform::BoxKind::Information);
+    QCOMPARE(messenger.ShowMsg(3, platform::BoxKind::QuestionYesNoCancel), Answer::No);
     QCOMPARE(prompter.Prompts().size(), 2);
     QCOMPARE(prompter.Prompts().at(0).kind, 4);
     QCOMPARE(prompter.Prompts().at(1).kind, 6);

@@ -1,7 +1,7 @@
 #include "editors/InputWindow.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
-#include "editors/fPrintDialog.h"
+#include "editors/fPrint.h"
 #include "model/CDigital.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
@@ -433,6 +433,7 @@ void MainWindowTest::toolbarOpenAndSaveButtonsAct() {
     QCOMPARE(main.StoredValue(QStringLiteral("MACHINE"), QStringLiteral("AREAX")), 360);
     QVERIFY(!main.Param(QStringLiteral("All"))->IsChanged());
     // Open asks for the file to open; cancelled, nothing changes.
+    main.Prompter().QueueFile(std::nullopt);
     QTest::mouseClick(main.ToolButton("keyOPEN"), Qt::LeftButton);
     QCOMPARE(main.Prompter().Prompts().size(), 1);
     QCOMPARE(main.Prompter().Prompts().first().what, QStringLiteral("open"));
@@ -464,6 +465,8 @@ void MainWindowTest::everyRouteFinishesTheTypedValue() {
     MainWindowFixture::Type(all, QStringLiteral("AREAX"), QStringLiteral("350"), false);
     QVERIFY(all->fg()->IsEditing());
     main.Prompter().Clear();
+    if (!question.isEmpty())
+        main.Prompter().QueueAnswer(Answer::Cancel);
     if (route == QLatin1String("close box")) {
         main.window->close();
     } else if (route.startsWith(QLatin1String("key"))) {
@@ -574,7 +577,8 @@ void MainWindowTest::droppingEditsRestoresTheBounds() {
         main.OpenMode(QStringLiteral("MACHINE"));
         machine = main.Param(QStringLiteral("MACHINE"));
     } else {
-        main.Pick(QStringLiteral("&File"), route); // the open dialog is then cancelled
+        main.Prompter().QueueFile(std::nullopt); // the open dialog is then cancelled
+        main.Pick(QStringLiteral("&File"), route);
     }
     QCOMPARE(orgx.Max(), QStringLiteral("300"));
     QCOMPARE(MainWindowFixture::Cell(machine, QStringLiteral("ORGX"), fParam::ColMax), QStringLiteral("300"));
@@ -601,6 +605,7 @@ void MainWindowTest::droppingEditsRestoresTheManufacturerItem() {
     QVERIFY(manufacturer->isVisible());
     // No before an open drops the toggle: the item follows the stored OF again.
     main.Prompter().QueueAnswer(Answer::No);
+    main.Prompter().QueueFile(std::nullopt);
     main.Pick(QStringLiteral("&File"), QStringLiteral("&Open"));
     QCOMPARE(MainWindowFixture::Cell(special, QStringLiteral("DB5")), QStringLiteral("OF"));
     QVERIFY(!manufacturer->isVisible());
@@ -627,7 +632,7 @@ void MainWindowTest::printKeepsAnUnsavedPasswordAndAuthor() {
     // No: print the values as they stand without saving them first.
     prompter.Clear();
     prompter.QueueAnswer(Answer::No);
-    WhenShown<vokg::fPrintDialog> closePrint([&](vokg::fPrintDialog& dialog) {
+    WhenShown<vokg::fPrint> closePrint([&](vokg::fPrint& dialog) {
         // Pushed for the print: the model holds the edit while the dialog is up.
         QCOMPARE(main.Digital(QStringLiteral("MACHINE"), QStringLiteral("AREAX")).UserValue(), 350);
         if (fileGoneDuringPrint)
@@ -685,7 +690,8 @@ void MainWindowTest::noBeforeAnOpenDropsThePasswordChange() {
     QVERIFY(main.fixture.App().State().mainChanged);
     prompter.Clear();
     prompter.QueueAnswer(Answer::No);
-    main.Pick(QStringLiteral("&File"), QStringLiteral("&Open")); // the open dialog is cancelled
+    prompter.QueueFile(std::nullopt); // the open dialog is cancelled
+    main.Pick(QStringLiteral("&File"), QStringLiteral("&Open"));
     QCOMPARE(prompter.MessageTexts(), QStringList{kNotSaved});
     QVERIFY(!main.fixture.App().State().mainChanged);
     QCOMPARE(main.fixture.App().SelectTable().Author(), QString());

@@ -228,6 +228,7 @@ void OpenSaveTest::cancelledTableDialogChangesNothing() {
     QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 2, false));
     const QList<qint32> before = UserValues(session.App());
     session.host.calls.clear();
+    session.fixture.Prompter().QueueTable(-1);
     QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dat, -1, false));
     QCOMPARE(session.fixture.Prompter().Prompts().last().what, QStringLiteral("table"));
     QCOMPARE(session.fixture.Prompter().Prompts().last().kind, 16);
@@ -318,6 +319,7 @@ void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
     // "abc" typed: the question is about abc.DSG; No keeps the dialog, which is then cancelled.
     prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
     prompter.QueueAnswer(platform::Answer::No);
+    prompter.QueueFile(std::nullopt);
     QVERIFY(!session.Save().SaveAllFiles(SaveMode::SaveAs, false));
     QCOMPARE(prompter.Prompts().last().what, QStringLiteral("overwrite"));
     QCOMPARE(prompter.Prompts().last().text, existing);
@@ -565,6 +567,7 @@ void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {
     // Choosing the table in the dialog always asks again.
     prompter.Clear();
     prompter.QueueTable(3);
+    prompter.QueueInput(std::nullopt);
     QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dsg, -1, false));
     QCOMPARE(prompter.Prompts().last().what, QStringLiteral("masked-input"));
 }
@@ -581,6 +584,7 @@ void OpenSaveTest::modePasswordsAreExact() {
     QVERIFY(!access.ExactPassWord(vokg::AccessLevels::ManufacturerMode));
     prompter.QueueInput(QStringLiteral("30918274"));
     QVERIFY(access.ExactPassWord(vokg::AccessLevels::ManufacturerMode));
+    prompter.QueueInput(std::nullopt);
     QVERIFY(!access.ExactPassWord(vokg::AccessLevels::ManufacturerMode)); // cancelled
     QCOMPARE(prompter.Prompts().first().text, QStringLiteral("Special mode\n\nInput password."));
 }
@@ -593,6 +597,7 @@ void OpenSaveTest::cancelledOpenKeepsTheAuthorAndPassword() {
     QVERIFY(vokg::AccessLevels(session.App()).InputPassword());
     QCOMPARE(session.App().SelectTable().Password(), QStringLiteral("PW1"));
     // Open protected table 3 and cancel its password question.
+    session.fixture.Prompter().QueueInput(std::nullopt);
     QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
     QCOMPARE(session.App().SelectTable().Password(), QStringLiteral("PW1"));
     QCOMPARE(session.App().SelectTable().Author(), QStringLiteral("SATO"));
@@ -614,7 +619,8 @@ void OpenSaveTest::unsavedEditsAreOfferedBeforeAnOpen() {
     QCOMPARE(prompter.MessageTexts(), QStringList{QStringLiteral("Data is not saved. Do you save it ?")});
     QVERIFY(session.host.changed);
     prompter.QueueAnswer(platform::Answer::No);
-    QVERIFY(!session.Open().OpenUserFile()); // the open dialog is cancelled afterwards
+    prompter.QueueFile(std::nullopt); // the open dialog is cancelled afterwards
+    QVERIFY(!session.Open().OpenUserFile());
     QVERIFY(!session.host.changed);
     QCOMPARE(session.App().State().userPath, session.dsg);
 }

@@ -197,6 +197,9 @@ private slots:
         const QString killedFolder = killed.WaitForFolder(base);
         const QString aliveFolder = alive.WaitForFolder(base);
         QVERIFY(!killedFolder.isEmpty() && !aliveFolder.isEmpty());
+        // The live one sweeps at its own start: it must be past that before the folders below
+        // are planted, or it takes them first.
+        QVERIFY(alive.WaitUntilBlocked());
         QVERIFY(QFile(QDir(base).filePath(killedFolder + QStringLiteral("/gsetusr.tmp")))
                     .open(QIODevice::WriteOnly));
         killed.Kill();

@@ -1,16 +1,27 @@
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QFileInfo>
+#include <QTest>
 
 namespace testsupport {
+
+void ScriptedPrompter::Unscripted(const QString& what, const QString& text) {
+    unexpected_.append(what + QStringLiteral(": ") + text);
+    const QByteArray message = QStringLiteral("the program asked a question the test did not script (%1): %2")
+                                   .arg(what, text)
+                                   .toUtf8();
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+}
 
 platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString& title,
                                            const QString& text) {
     prompts_.append({QStringLiteral("message"), static_cast<int>(kind), title, text});
-    if (!platform::BoxKindAsks(static_cast<int>(kind)))
+    if (!platform::BoxKindAsks(kind))
         return platform::Answer::Ok;
-    if (answers_.empty())
+    if (answers_.empty()) {
+        Unscripted(QStringLiteral("message"), text);
         return platform::Answer::Cancel;
+    }
     const platform::Answer answer = answers_.front();
     answers_.pop_front();
     return answer;
@@ -19,8 +30,10 @@ platform::Answer ScriptedPrompter::Message(platform::BoxKind kind, const QString
 std::optional<QString> ScriptedPrompter::Input(const QString& title, const QString& prompt, const QString&,
                                                bool masked) {
     prompts_.append({masked ? QStringLiteral("masked-input") : QStringLiteral("input"), 0, title, prompt});
-    if (inputs_.empty())
+    if (inputs_.empty()) {
+        Unscripted(QStringLiteral("input"), prompt);
         return std::nullopt;
+    }
     auto text = inputs_.front();
     inputs_.pop_front();
     return text;
@@ -29,8 +42,10 @@ std::optional<QString> ScriptedPrompter::Input(const QString& title, const QStri
 std::optional<platform::FileDialogResult>
 ScriptedPrompter::OpenFile(const platform::FileDialogRequest& request) {
     prompts_.append({QStringLiteral("open"), 0, request.title, request.initialFolder});
-    if (files_.empty())
+    if (files_.empty()) {
+        Unscripted(QStringLiteral("open"), request.title);
         return std::nullopt;
+    }
     auto file = files_.front();
     files_.pop_front();
     return file;
@@ -43,8 +58,10 @@ ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
     // file of that name is asked (an "overwrite" prompt answered from the answer queue); any
     // answer but Yes keeps the dialog open for the next queued file.
     for (;;) {
-        if (files_.empty())
+        if (files_.empty()) {
+            Unscripted(QStringLiteral("save"), request.title);
             return std::nullopt;
+        }
         auto file = files_.front();
         files_.pop_front();
         if (!file)
@@ -53,9 +70,12 @@ ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
         if (!request.confirmOverwrite || !QFileInfo(file->path).isFile())
             return file;
         prompts_.append({QStringLiteral("overwrite"), 0, request.title, file->path});
-        const platform::Answer answer = answers_.empty() ? platform::Answer::Cancel : answers_.front();
-        if (!answers_.empty())
-            answers_.pop_front();
+        if (answers_.empty()) {
+            Unscripted(QStringLiteral("overwrite"), file->path);
+            return std::nullopt;
+        }
+        const platform::Answer answer = answers_.front();
+        answers_.pop_front();
         if (answer == platform::Answer::Yes)
             return file;
     }
@@ -63,8 +83,10 @@ ScriptedPrompter::SaveFile(const platform::FileDialogRequest& request) {
 
 int ScriptedPrompter::ChooseTable(const platform::TableChoiceRequest& request) {
     prompts_.append({QStringLiteral("table"), request.tableCount, QString(), request.file});
-    if (tables_.empty())
+    if (tables_.empty()) {
+        Unscripted(QStringLiteral("table"), request.file);
         return -1;
+    }
     const int table = tables_.front();
     tables_.pop_front();
     return table;
@@ -72,8 +94,10 @@ int ScriptedPrompter::ChooseTable(const platform::TableChoiceRequest& request) {
 
 QList<int> ScriptedPrompter::ChooseTables(int preselected) {
     prompts_.append({QStringLiteral("tables"), preselected, QString(), QString()});
-    if (tableLists_.empty())
+    if (tableLists_.empty()) {
+        Unscripted(QStringLiteral("tables"), QString::number(preselected));
         return {};
+    }
     QList<int> tables = tableLists_.front();
     tableLists_.pop_front();
     return tables;
@@ -82,8 +106,10 @@ QList<int> ScriptedPrompter::ChooseTables(int preselected) {
 std::optional<platform::PasswordAuthor>
 ScriptedPrompter::EditPasswordAuthor(const platform::PasswordAuthor& current) {
     prompts_.append({QStringLiteral("password-author"), 0, current.password, current.author});
-    if (passwords_.empty())
+    if (passwords_.empty()) {
+        Unscripted(QStringLiteral("password-author"), current.password);
         return std::nullopt;
+    }
     auto answer = passwords_.front();
     passwords_.pop_front();
     return answer;

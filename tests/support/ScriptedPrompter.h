@@ -10,9 +10,10 @@
 
 namespace testsupport {
 
-// A prompter that records every prompt and answers from queues. A question asked with an
-// empty answer queue is recorded and answered Cancel, so a test that forgot to script an
-// answer sees the cancel path rather than a hang.
+// A prompter that records every prompt and answers from queues. A question its queues do not hold
+// an answer for fails the running test (and is answered Cancel so that nothing hangs): a test
+// scripts every question it expects, a cancel included, so a question the program should not
+// have asked never passes unseen.
 class ScriptedPrompter : public platform::Prompter {
 public:
     struct Prompt {
@@ -32,7 +33,7 @@ public:
     std::optional<platform::PasswordAuthor>
     EditPasswordAuthor(const platform::PasswordAuthor& current) override;
 
-    // Answers of the program's dialogs; an empty queue answers "cancelled".
+    // Answers of the program's dialogs; "cancelled" is queued as -1, {} and std::nullopt.
     void QueueTable(int table) { tables_.push_back(table); }
     void QueueTables(QList<int> tables) { tableLists_.push_back(std::move(tables)); }
     void QueuePasswordAuthor(std::optional<platform::PasswordAuthor> answer) {
@@ -44,11 +45,17 @@ public:
     void QueueFile(std::optional<platform::FileDialogResult> file) { files_.push_back(std::move(file)); }
 
     const QList<Prompt>& Prompts() const { return prompts_; }
+    // The questions asked without a scripted answer (each has failed the test already).
+    const QStringList& Unexpected() const { return unexpected_; }
     QStringList MessageTexts() const;
     void Clear();
 
 private:
+    // Records the question and fails the running test.
+    void Unscripted(const QString& what, const QString& text);
+
     QList<Prompt> prompts_;
+    QStringList unexpected_;
     std::deque<platform::Answer> answers_;
     std::deque<std::optional<QString>> inputs_;
     std::deque<std::optional<platform::FileDialogResult>> files_;
