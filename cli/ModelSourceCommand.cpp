@@ -85,7 +85,7 @@ int ExportCCommand(CliSession& session, const QStringList& givenArguments) {
         app.Messages().ShowMsg(check->message, kExclamation);
         return CheckStatus(check->message);
     }
-    if (const int status = OpenTable(session, 0, *user, access); status != kOk)
+    if (const int status = OpenTable(session, FileKind::User, *user, access); status != kOk)
         return status;
 
     // The export shows its messages on standard error as it goes (a missing signal block only

@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TerminalText.h"
+#include "shell/Version.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vokg-cli [--defs DIR] COMMAND ...\n"
+    "       vokg-cli --version\n"
     "commands:\n"
     "  defs                                   print the definitions as JSON\n"
     "  dump FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
@@ -65,6 +67,10 @@ int FinishOutput(int status) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments == QStringList{QStringLiteral("--version")}) {
+        std::printf("vokg-cli %s\n", vokg::kProgramVersion);
+        return FinishOutput(vokg::cli::kOk);
+    }
     QString definitions;
     if (arguments.size() >= 2 && arguments.first() == QLatin1String("--defs")) {
         definitions = arguments.at(1);

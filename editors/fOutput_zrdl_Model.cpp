@@ -4,6 +4,8 @@
 #include "hlpkit/RunError.h"
 #include "platform/Prompter.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/ProgramSettings.h"
+#include "shell/messages/SettingKeys.h"
 
 #include <QFileInfo>
 
@@ -33,17 +35,19 @@ fOutput_zrdl_Model::fOutput_zrdl_Model(const CModes& modes, const CCustoms& cust
       services_(services), cancelCaption_(QStringLiteral("キャンセル")) {}
 
 void fOutput_zrdl_Model::Load() {
-    fileHinagata_ = services_.ReadReg(QString::fromLatin1(kTemplateSetting));
-    fileNew_ = services_.ReadReg(QString::fromLatin1(kNewFileSetting));
-    kishu_ = services_.ReadReg(QString::fromLatin1(kModelSetting));
-    sectionNo_ = services_.ReadReg(QString::fromLatin1(kSectionSetting));
+    ProgramSettings& settings = services_.Settings();
+    fileHinagata_ = settings.Get(Setting::FileHinagata_zrdl_Modelc);
+    fileNew_ = settings.Get(Setting::FileNew_zrdl_Modelc);
+    kishu_ = settings.Get(Setting::Kishu_zrdl_Modelc);
+    sectionNo_ = settings.Get(Setting::SectionNo_zrdl_Modelc);
 }
 
 void fOutput_zrdl_Model::Unload() {
-    services_.WriteReg(QString::fromLatin1(kTemplateSetting), fileHinagata_);
-    services_.WriteReg(QString::fromLatin1(kNewFileSetting), fileNew_);
-    services_.WriteReg(QString::fromLatin1(kModelSetting), kishu_);
-    services_.WriteReg(QString::fromLatin1(kSectionSetting), sectionNo_);
+    ProgramSettings& settings = services_.Settings();
+    settings.Set(Setting::FileHinagata_zrdl_Modelc, fileHinagata_);
+    settings.Set(Setting::FileNew_zrdl_Modelc, fileNew_);
+    settings.Set(Setting::Kishu_zrdl_Modelc, kishu_);
+    settings.Set(Setting::SectionNo_zrdl_Modelc, sectionNo_);
 }
 
 QString fOutput_zrdl_Model::GetFile(const QString& current) {

@@ -25,12 +25,6 @@ class Messenger;
 // window to it; the export itself is ModelSourceExport, which the command line calls too.
 class fOutput_zrdl_Model {
 public:
-    // The settings that keep the four boxes, section "Setting".
-    static constexpr auto kTemplateSetting = "FileHinagata_zrdl_Modelc";
-    static constexpr auto kNewFileSetting = "FileNew_zrdl_Modelc";
-    static constexpr auto kModelSetting = "Kishu_zrdl_Modelc";
-    static constexpr auto kSectionSetting = "SectionNo_zrdl_Modelc";
-
     // The file dialogs' filter and the new file's default extension.
     static constexpr auto kFilter = "c file|*.c";
     static constexpr auto kExtension = "c";

@@ -10,6 +10,7 @@
 #include "platform/AnsiCodec.h"
 #include "shell/messages/Messages.h"
 #include "tests/support/CapturedReports.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ const QString kValue = QStringLiteral(u"[値]");
 
 class FakeServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return true; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -39,12 +40,8 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return false; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
-    QHash<QString, QString> settings;
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
+    testsupport::MemorySettings settings;
 };
 
 // One digital, no signals, the feed values as they are: the smallest model a template can fill.
@@ -121,11 +118,10 @@ private:
 
 void TestOutputZrdlModel::showsItsCaptionsAndKeepsTheBoxesInTheSettings() {
     World world;
-    world.services.settings = {
-        {QStringLiteral("FileHinagata_zrdl_Modelc"), QStringLiteral("/t/zrdl_Model.c")},
-        {QStringLiteral("FileNew_zrdl_Modelc"), QStringLiteral(u"/t/zrdl_G[機種].c")},
-        {QStringLiteral("Kishu_zrdl_Modelc"), QStringLiteral("VK-2300")},
-        {QStringLiteral("SectionNo_zrdl_Modelc"), QStringLiteral("3")}};
+    world.services.settings.insert(QStringLiteral("FileHinagata_zrdl_Modelc"), QStringLiteral("/t/zrdl_Model.c"));
+    world.services.settings.insert(QStringLiteral("FileNew_zrdl_Modelc"), QStringLiteral(u"/t/zrdl_G[機種].c"));
+    world.services.settings.insert(QStringLiteral("Kishu_zrdl_Modelc"), QStringLiteral("VK-2300"));
+    world.services.settings.insert(QStringLiteral("SectionNo_zrdl_Modelc"), QStringLiteral("3"));
     {
         fOutput_zrdl_ModelDialog dialog(world.form);
         dialog.show();

@@ -2,6 +2,8 @@
 #include "editors/InputWindow.h"
 #include "editors/fOutput_zrdl_ModelDialog.h"
 #include "shell/Startup.h"
+#include "shell/messages/ProgramSettings.h"
+#include "shell/messages/SettingKeys.h"
 #include "shell/gui/fMain.h"
 #include "shell/gui/fVerInfo.h"
 #include "tests/shell/ShellFixture.h"
@@ -201,8 +203,8 @@ void TestFileMenuCommands::exportItemWritesTheSource() {
     // expected output, byte for byte.
     QCOMPARE(ReadFile(written), ReadFile(QStringLiteral(VOKG_SOURCE_DIR "/samples/zrdl_GVK-2300.c")));
     QVERIFY(main.fixture.ErrorBoxes().isEmpty());
-    QCOMPARE(main.fixture.App().ReadReg(QStringLiteral("Kishu_zrdl_Modelc")), QStringLiteral("VK-2300"));
-    QCOMPARE(main.fixture.App().ReadReg(QStringLiteral("FileNew_zrdl_Modelc")), named);
+    QCOMPARE(main.fixture.App().Settings().Get(vokg::Setting::Kishu_zrdl_Modelc), QStringLiteral("VK-2300"));
+    QCOMPARE(main.fixture.App().Settings().Get(vokg::Setting::FileNew_zrdl_Modelc), named);
 }
 
 QTEST_MAIN(TestFileMenuCommands)
