@@ -12,7 +12,8 @@ namespace vokg::cli {
 // Exit statuses of the command-line companion.
 enum ExitStatus : int {
     kOk = 0,
-    kDifferent = 1, // diff only
+    kDifferent = 1,  // diff: the tables differ
+    kOutOfRange = 1, // check: a value lies outside its bounds
     kUsage = 2,
     kPassword = 3,
     kRefusedFile = 4,

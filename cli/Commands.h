@@ -14,5 +14,6 @@ int SetCommand(CliSession& session, const QStringList& arguments);
 int ExportXlsxCommand(CliSession& session, const QStringList& arguments);
 int ExportCCommand(CliSession& session, const QStringList& arguments);
 int VersionInfoCommand(CliSession& session, const QStringList& arguments);
+int CheckCommand(CliSession& session, const QStringList& arguments);
 
 } // namespace vokg::cli

@@ -28,7 +28,9 @@ constexpr const char* kUsage =
     "  export-c FILE[:TABLE] TEMPLATE OUT --model NAME [--section N]\n"
     "           [--password PW] [--special PW] [--manufacturer PW]\n"
     "                                         write the firmware C source from a template\n"
-    "  version-info FILE.vok                  print the maker's version text of a version file\n";
+    "  version-info FILE.vok                  print the maker's version text of a version file\n"
+    "  check FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         list the values outside their bounds (exit 1 when any)\n";
 
 int RunCommand(vokg::cli::CliSession& session, const QString& command, const QStringList& arguments) {
     if (command == QLatin1String("defs"))
@@ -45,6 +47,8 @@ int RunCommand(vokg::cli::CliSession& session, const QString& command, const QSt
         return vokg::cli::ExportCCommand(session, arguments);
     if (command == QLatin1String("version-info"))
         return vokg::cli::VersionInfoCommand(session, arguments);
+    if (command == QLatin1String("check"))
+        return vokg::cli::CheckCommand(session, arguments);
     vokg::cli::WriteLine(stderr, QStringLiteral("vokg-cli: unknown command '%1'").arg(command));
     std::fputs(kUsage, stderr);
     return vokg::cli::kUsage;
