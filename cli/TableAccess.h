@@ -43,7 +43,4 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
 // read (exit 7). Returns an exit status (0 when the table was read).
 int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options);
 
-// Tables of the file: 8 for a design file, 16 otherwise.
-int TableCount(const QString& path);
-
 } // namespace vokg::cli
