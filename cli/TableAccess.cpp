@@ -7,6 +7,7 @@
 #include "shell/AccessLevels.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
+#include "shell/TableDiff.h"
 #include "shell/messages/MessageIds.h"
 
 #include <QFileInfo>
@@ -120,10 +121,6 @@ int OpenOneTable(CliSession& session, const QStringList& givenArguments, const c
     return OpenTable(session, FileKind::User, table.spec, access);
 }
 
-int TableCount(const QString& path) {
-    return FileOpen::IsDSG(path) ? 8 : 16;
-}
-
 int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options) {
     App& app = session.Application();
     EditorHost noWindows;
@@ -134,12 +131,12 @@ int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, co
     }
     if (!open.ExactFile(tableSpec.path))
         return kRefusedFile;
-    if (tableSpec.table < 1 || tableSpec.table > TableCount(tableSpec.path)) {
+    if (tableSpec.table < 1 || tableSpec.table > TableDiff::TableCount(tableSpec.path)) {
         WriteLine(stderr,
                   QStringLiteral("vokg-cli: the table number %1 is out of range: %2 has tables 1 to %3")
                       .arg(tableSpec.tableGiven ? tableSpec.tableText : QString::number(tableSpec.table),
                            tableSpec.path)
-                      .arg(TableCount(tableSpec.path)));
+                      .arg(TableDiff::TableCount(tableSpec.path)));
         return kUsage;
     }
     // The table password is asked once here: the one given, or an empty answer.

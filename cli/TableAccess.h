@@ -63,7 +63,4 @@ struct OneTable {
 // an exit status (0 when the table was read into `table`).
 int OpenOneTable(CliSession& session, const QStringList& arguments, const char* usage, OneTable& table);
 
-// Tables of the file: 8 for a design file, 16 otherwise.
-int TableCount(const QString& path);
-
 } // namespace vokg::cli

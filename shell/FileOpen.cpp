@@ -76,7 +76,7 @@ QStringList FileOpen::FilesInUse(const RunState& state) {
     return files;
 }
 
-bool FileOpen::OpenUserFile() {
+bool FileOpen::OpenUserFile(const QString& file) {
     RunState& state = app_.State();
     host_.CommitPendingEdits();
     if (host_.IsExistChanged() || state.mainChanged) {
@@ -102,7 +102,7 @@ bool FileOpen::OpenUserFile() {
         }
     }
     state.busy = true;
-    const bool opened = ReadVOKGData(FileKind::User, QString(), -1, false);
+    const bool opened = ReadVOKGData(FileKind::User, file, -1, false);
     state.busy = false;
     return opened;
 }
