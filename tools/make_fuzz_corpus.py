@@ -79,6 +79,10 @@ def data_files():
     write("fuzz_datafile", "table-2", b"\0" + design[TABLE:2 * TABLE])
     write("fuzz_datafile", "zeros", b"\0")
     write("fuzz_datafile", "short", b"\1" + design[:4100])
+    # An author that decodes (stamp 0000, key 0) to the control character 01, which a save stamped
+    # 12:34 could not scramble back: such a field is kept as stored.
+    author = bytes([0xF1]) + bytes(15) + bytes([0xC5] * 4)
+    write("fuzz_datafile", "author-control", b"\0" + design[:4031] + author + design[4051:TABLE])
     machine = read("samples", "VOKG0001.dat")
     write("fuzz_datafile", "machine-table-1", b"\0" + machine[:TABLE])
 
