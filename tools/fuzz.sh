@@ -27,7 +27,7 @@ for target in "${targets[@]}"; do
         "build/fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="build/fuzz/findings/$target/" "$scratch/$target" "fuzz/corpus/$target" >"$log" 2>&1 ||
         status=$?
-    grep -E "^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units" "$log" || true
+    grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units" "$log" || true
     if ((status != 0)); then
         tail -n 40 "$log" >&2
         echo "$target: finding saved in build/fuzz/findings/$target/" >&2
