@@ -13,7 +13,9 @@
 #include "platform/Prompter.h"
 #include "shell/messages/Messages.h"
 
+#include "platform/FileOps.h"
 #include <QDir>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -296,7 +298,7 @@ std::optional<ModelSourceTemplate> ModelSourceExport::ReadAllData(const QString&
     std::optional<ModelSourceTemplate> read;
     hlpkit::Guarded(context_.method, QStringLiteral("ReadAllData"), false, [&] {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!platform::fileops::Open(file, QIODevice::ReadOnly))
             throw hlpkit::RunError(
                 QFileInfo::exists(path) ? hlpkit::PermissionDenied : hlpkit::FileNotFound,
                 QStringLiteral("%1: %2 cannot be read: %3")
@@ -375,13 +377,13 @@ bool ModelSourceExport::Write_zrdl_Modelc(const QString& path, const QByteArray&
         // Unbuffered, so that a short write (a full disk) shows in what write returns: a buffered
         // save file flushed at commit can report success for a file cut short.
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        if (!platform::fileops::Open(file, QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw hlpkit::RunError(
                 QFileInfo(QFileInfo(path).absolutePath()).isDir() ? hlpkit::PermissionDenied
                                                                   : hlpkit::PathNotFound,
                 QStringLiteral("%1: %2 cannot be written: %3")
                     .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
-        if (file.write(bytes) != bytes.size() || !file.commit())
+        if (!platform::fileops::WriteAll(file, bytes) || !platform::fileops::Commit(file))
             throw hlpkit::RunError(
                 hlpkit::PathFileAccessError,
                 QStringLiteral("%1: %2 cannot be written: %3")

@@ -1,4 +1,5 @@
 #include "platform/SheetXlsxWriter.h"
+#include "platform/FileOps.h"
 
 #include "platform/SheetError.h"
 #include "platform/SheetPalette.h"
@@ -14,7 +15,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -239,8 +239,10 @@ public:
             const QString candidate =
                 prefix + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
                                                    QLatin1Char('0'));
-            const int descriptor = ::open(QFile::encodeName(candidate).constData(),
-                                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            const int descriptor = fileops::Refused(fileops::Call::Open, candidate)
+                                       ? -1
+                                       : ::open(QFile::encodeName(candidate).constData(),
+                                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (descriptor >= 0) {
                 ::close(descriptor);
                 name_ = candidate;
@@ -252,8 +254,8 @@ public:
         Fail(target, QStringLiteral("no free name for the new file beside it."));
     }
     ~StagingFile() {
-        if (!kept_)
-            QFile::remove(name_);
+        if (!kept_ && !name_.isEmpty())
+            fileops::Remove(name_);
     }
     StagingFile(const StagingFile&) = delete;
     StagingFile& operator=(const StagingFile&) = delete;
@@ -304,16 +306,15 @@ void SheetXlsxWriter::Write(const SheetWorkbook& workbook, const QString& path) 
         WriteCells(out, sheet, formats, path);
         WritePageSetup(out, sheet, path);
     }
+    // Closing writes the whole workbook into the new file.
+    if (fileops::Refused(fileops::Call::Write, staging.Name()))
+        Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
     lxw_workbook* book = guard.book;
     guard.book = nullptr; // closing frees it, whatever the outcome
     Check(workbook_close(book), path, "closing");
 
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(stagingPath.toStdString()),
-                            std::filesystem::path(QFile::encodeName(target.absoluteFilePath()).toStdString()),
-                            error);
-    if (error)
-        Fail(path, QString::fromStdString(error.message()) + u'.');
+    if (!fileops::Rename(staging.Name(), target.absoluteFilePath()))
+        Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
     staging.Keep();
 }
 

@@ -1,4 +1,5 @@
 #include "shell/FileOpen.h"
+#include "platform/FileOps.h"
 
 #include "hlpkit/CFILE.h"
 #include "hlpkit/CMethod.h"
@@ -13,7 +14,6 @@
 #include "shell/EditorHost.h"
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
-#include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/ProgramSettings.h"
@@ -324,8 +324,8 @@ QString FileOpen::CopyFromFDToHD(FileKind kind, const QString& file) {
                 hlpkit::PathFileAccessError,
                 QStringLiteral("%1: %2 cannot be read: %3")
                     .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), file, source.errorString()));
-        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteAll(copy, bytes) ||
-            !copy.flush()) {
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            !platform::fileops::WriteAll(copy, bytes) || !copy.flush()) {
             const QString reason = copy.errorString();
             copy.remove();
             throw hlpkit::RunError(
