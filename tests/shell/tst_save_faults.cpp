@@ -57,8 +57,11 @@ Folder UserFolder(const QString& path) {
     while (it.hasNext()) {
         const QString file = it.next();
         const QString name = QFileInfo(file).fileName();
+        // The fixture's folder is the run's working folder too: its working copies are no
+        // file of the user's.
         if (name.startsWith(QLatin1String("Set0")) || name == QLatin1String("Err.log") ||
-            name.endsWith(QLatin1String(".ini")))
+            name.endsWith(QLatin1String(".ini")) ||
+            (name.startsWith(QLatin1String("gset")) && name.endsWith(QLatin1String(".tmp"))))
             continue;
         files.insert(name, ReadFile(file));
     }
@@ -196,7 +199,7 @@ public:
 
     // What the user was told: a message, an error report, or the probe's refusal, which the
     // print dialog turns into its "in use" message.
-    bool Told() const {
+    bool Told() {
         return probeRefused_ || !fixture_.Prompter().MessageTexts().isEmpty() ||
                !fixture_.ErrorBoxes().isEmpty();
     }
