@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
 #include <functional>
 
 class QByteArray;
-class QFileDevice;
 class QSaveFile;
 
 namespace platform::fileops {
@@ -53,5 +53,59 @@ bool Commit(QSaveFile& file);
 bool Copy(const QString& from, const QString& to);
 bool Rename(const QString& from, const QString& to);
 bool Remove(const QString& path);
+
+// The new version of a file of the user's, written beside it and renamed over it when complete,
+// so that the file is at every moment its old or its new version. The new file's name is this
+// program's own and names its writer: "." + the target's name + ".vokg-" + host + "-" + process
+// id + "-" + six letters or digits, e.g. ".SAMPLE.DSG.vokg-bench4-8412-Xy3k0Q". No user's file is
+// named so, and a run killed before its rename leaves a file the next open or save of that
+// target recognises as a dead writer's (SweepLeftovers).
+class NewFile {
+public:
+    explicit NewFile(const QString& target);
+    // Removes the new file unless it was renamed over the target.
+    ~NewFile();
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // Written through Write, WriteAll and Flush; the hook sees the new file's name.
+    QFile& Device() { return file_; }
+    const QString& Target() const { return target_; }
+    // The system's reason for the last failure.
+    QString ErrorString() const;
+
+private:
+    friend bool Open(NewFile& file, QIODevice::OpenMode mode);
+    friend bool Commit(NewFile& file);
+    void Drop();
+
+    // A file opened on a descriptor forgets its name; this one tells it to the hook all the same.
+    class Named : public QFile {
+    public:
+        QString fileName() const override { return name; }
+        QString name;
+    };
+
+    QString target_;
+    QString name_;
+    Named file_;
+    QString error_;
+    bool created_ = false;
+};
+
+// Creates the new file (exclusively; with the target's permissions when it exists, else those
+// of any new file of the user's) after sweeping the target's leftovers.
+bool Open(NewFile& file, QIODevice::OpenMode mode);
+// Flushes, syncs and closes the new file and renames it over the target (one atomic rename).
+// A refused or failed commit removes the new file; the target is untouched.
+bool Commit(NewFile& file);
+
+// The start of the names the new files of `target` written by process `pid` on this machine
+// get: the folder, then "." + the target's name + ".vokg-" + host + "-" + pid + "-".
+QString NewFilePrefix(const QString& target, qint64 pid);
+// Removes the new files beside `target` that were written for it on this machine by a process
+// that is no longer running. Nothing else is touched: no other name, no file of a running
+// writer, none written from another machine (its process ids are not ours to ask about).
+void SweepLeftovers(const QString& target);
 
 } // namespace platform::fileops

@@ -128,6 +128,12 @@ bool FileOpen::ReadVOKGData(FileKind kind, const QString& file, int table, bool 
         // chosen in the dialog: a file of another size is no data file of ours.
         if (!file.isEmpty() && !ExactFile(path))
             return false;
+        // The new files a save killed before its rename left beside the file and its companion.
+        if (kind == FileKind::User) {
+            platform::fileops::SweepLeftovers(path);
+            if (IsDSG(path))
+                platform::fileops::SweepLeftovers(FileSave::NewCompanionOf(path));
+        }
         RunState& state = app_.State();
         OpeningScope opening(state, kind);
         const ModelSnapshot before(app_);

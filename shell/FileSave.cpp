@@ -338,17 +338,16 @@ QByteArray FileSave::HashOf(const QByteArray& bytes) {
 }
 
 bool FileSave::ReplaceFile(const QByteArray& bytes, const QString& target) {
-    QSaveFile file(target);
-    if (!platform::fileops::Open(file, QIODevice::WriteOnly))
+    namespace io = platform::fileops;
+    io::NewFile file(target);
+    if (!io::Open(file, QIODevice::WriteOnly))
         hlpkit::Raise(QFileInfo::exists(QFileInfo(target).absolutePath()) ? hlpkit::PermissionDenied
                                                                           : hlpkit::PathNotFound);
-    if (!platform::fileops::WriteAll(file, bytes) || !platform::fileops::Flush(file))
+    if (!io::WriteAll(file.Device(), bytes) || !io::Flush(file.Device()))
         hlpkit::Raise(hlpkit::PathFileAccessError);
-    if (beforeReplace_ && !beforeReplace_(target)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!platform::fileops::Commit(file))
+    if (beforeReplace_ && !beforeReplace_(target))
+        return false; // the new file goes with `file`
+    if (!io::Commit(file))
         hlpkit::Raise(hlpkit::PathFileAccessError);
     return true;
 }

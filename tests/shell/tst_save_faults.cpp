@@ -20,6 +20,9 @@
 
 #include <functional>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using platform::fileops::Call;
 using vokg::FileKind;
 using vokg::SaveMode;
@@ -197,6 +200,11 @@ public:
         return false;
     }
 
+    // The user opens the file again.
+    bool Reopen() {
+        return vokg::FileOpen(fixture_.App(), host_).ReadVOKGData(FileKind::User, dsg_, 1, false);
+    }
+
     // What the user was told: a message, an error report, or the probe's refusal, which the
     // print dialog turns into its "in use" message.
     bool Told() {
@@ -239,6 +247,16 @@ private:
     QString failed_;
 };
 
+// The id of a process that has ended.
+qint64 DeadProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
 } // namespace
 
 class SaveFaultsTest : public QObject {
@@ -246,6 +264,8 @@ class SaveFaultsTest : public QObject {
 private slots:
     void everyFailingCallLeavesTheOldOrTheNewFiles_data();
     void everyFailingCallLeavesTheOldOrTheNewFiles();
+    void onlyADeadWritersNewFileIsSwept_data();
+    void onlyADeadWritersNewFileIsSwept();
 };
 
 void SaveFaultsTest::everyFailingCallLeavesTheOldOrTheNewFiles_data() {
@@ -310,6 +330,77 @@ void SaveFaultsTest::everyFailingCallLeavesTheOldOrTheNewFiles() {
         QVERIFY2(n < 100, "the save never ends");
     }
     qInfo("%d calls that can fail", points);
+}
+
+enum class Writer { Dead, Running, OtherMachine, Named };
+
+void SaveFaultsTest::onlyADeadWritersNewFileIsSwept_data() {
+    QTest::addColumn<int>("modeNumber"); // -1: the file is opened again instead
+    QTest::addColumn<QString>("target"); // the file the leftover belongs to
+    QTest::addColumn<int>("writer");
+    QTest::addColumn<QString>("name"); // a name of the user's, for Writer::Named
+    QTest::addColumn<bool>("swept");
+    const int overwrite = int(Run::Mode::Overwrite);
+    const int dead = int(Writer::Dead);
+    const int named = int(Writer::Named);
+    const QString dsg = QStringLiteral("SAMPLE.DSG");
+    QTest::newRow("dead writer, table save") << overwrite << dsg << dead << QString() << true;
+    QTest::newRow("dead writer of the companion, save as")
+        << int(Run::Mode::SaveAsExisting) << QStringLiteral("abc.DSK") << dead << QString() << true;
+    QTest::newRow("dead writer, save as")
+        << int(Run::Mode::SaveAsExisting) << QStringLiteral("abc.DSG") << dead << QString() << true;
+    QTest::newRow("dead writer, open") << -1 << dsg << dead << QString() << true;
+    QTest::newRow("dead writer of the companion, open")
+        << -1 << QStringLiteral("SAMPLE.DSK") << dead << QString() << true;
+    QTest::newRow("dead writer, workbook")
+        << int(Run::Mode::WorkbookOver) << QStringLiteral("sheet.xlsx") << dead << QString() << true;
+    QTest::newRow("dead writer, C source")
+        << int(Run::Mode::CSourceOver) << QStringLiteral("out.c") << dead << QString() << true;
+    QTest::newRow("running writer") << overwrite << dsg << int(Writer::Running) << QString() << false;
+    QTest::newRow("running writer, open") << -1 << dsg << int(Writer::Running) << QString() << false;
+    QTest::newRow("writer on another machine")
+        << overwrite << dsg << int(Writer::OtherMachine) << QString() << false;
+    QTest::newRow("dead writer of another file")
+        << overwrite << QStringLiteral("OTHER.DSG") << dead << QString() << false;
+    for (const char* user :
+         {"SAMPLE.DSG.backup", "SAMPLE.DSG.A1b2C3", ".SAMPLE.DSG.A1b2C3", ".SAMPLE.DSG.vokg-old",
+          ".SAMPLE.DSG.vokg--1-A1b2C3", ".SAMPLE.DSG.vokg-x-1-A1b2C3.xlsx", "SAMPLE.DSG~"})
+        QTest::newRow(user) << overwrite << dsg << named << QString::fromLatin1(user) << false;
+}
+
+// A save killed before its rename leaves its new file beside the target. The next save or open
+// of that target removes it once its writer has gone, and nothing else in the folder.
+void SaveFaultsTest::onlyADeadWritersNewFileIsSwept() {
+    QFETCH(int, modeNumber);
+    QFETCH(QString, target);
+    QFETCH(int, writer);
+    QFETCH(QString, name);
+    QFETCH(bool, swept);
+    Run run(modeNumber < 0 ? Run::Mode::Overwrite : Run::Mode(modeNumber));
+    QVERIFY(run.Ready());
+    const QString targetPath = run.Fixture().PathOf(target);
+    QString leftover;
+    switch (Writer(writer)) {
+    case Writer::Dead:
+        leftover = platform::fileops::NewFilePrefix(targetPath, DeadProcess()) + QStringLiteral("A1b2C3");
+        break;
+    case Writer::Running:
+        leftover = platform::fileops::NewFilePrefix(targetPath, ::getppid()) + QStringLiteral("A1b2C3");
+        break;
+    case Writer::OtherMachine:
+        leftover = run.Fixture().PathOf(
+            QStringLiteral(".%1.vokg-elsewhere99-%2-A1b2C3").arg(target).arg(DeadProcess()));
+        break;
+    case Writer::Named:
+        leftover = run.Fixture().PathOf(name);
+        break;
+    }
+    QVERIFY(QFileInfo(leftover).fileName().startsWith(u'.') || Writer(writer) == Writer::Named);
+    WriteFile(leftover, QByteArray("the new file of a killed save"));
+    QVERIFY(modeNumber < 0 ? run.Reopen() : run.Save());
+    QCOMPARE(!QFileInfo::exists(leftover), swept);
+    if (!swept)
+        QCOMPARE(ReadFile(leftover), QByteArray("the new file of a killed save"));
 }
 
 QTEST_GUILESS_MAIN(SaveFaultsTest)
