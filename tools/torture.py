@@ -3,9 +3,11 @@
 
 Kills: `vokg-cli set` on a copy of the sample design file, killed with SIGKILL at a random moment
 of its run. After every run the design file and its companion must each be the old or the new
-version (never a mix, never cut short), and the user's folder must hold nothing else. Every so
-often, and at the end, a run that is not killed must leave no working folder of a dead run in the
-private temporary folder: the companion sweeps them at its start.
+version (never a mix, never cut short), and the user's folder must hold nothing else but the new
+file of a save killed before its rename (hidden, named after its writer). Every so often, and at
+the end, a run that is not killed must leave nothing beside the files (the open sweeps the new
+files of dead writers) and no working folder of a dead run in the private temporary folder (the
+companion sweeps them at its start).
 
 Pairs: two `set` started together on one file, one changing the model name, the other the data
 version of the same table. Each either succeeds, and its change is in the file afterwards, or is
@@ -20,6 +22,7 @@ Exit status 0 when nothing was torn, lost or left behind; the figures go to stan
 import argparse
 import os
 import random
+import re
 import shutil
 import signal
 import subprocess
@@ -35,6 +38,8 @@ VERSION_OFFSET = MODEL_OFFSET + 10           # the data version, 10 bytes
 BUSY_STATUS = 7
 BUSY_TEXT = "This file is being saved by another program"
 FILES = ("SAMPLE.DSG", "SAMPLE.DSK")
+# The name a save gives the new file it writes beside the target: hidden, naming its writer.
+NEW_FILE = re.compile(r"^\.(SAMPLE\.DSG|SAMPLE\.DSK)\.vokg-[A-Za-z0-9]{0,16}-[0-9]+-[A-Za-z0-9]{6}$")
 
 
 def read(path):
@@ -103,8 +108,9 @@ def kills(bench, count, rng, report):
         if bench.snapshot() != reference[value]:
             sys.exit("torture: two unkilled sets of %s left different files" % value)
     longest = max(durations) * 1.3
-    figures = dict(runs=0, kills=0, finished=0, torn=0, strays=0, dead_folders=0)
+    figures = dict(runs=0, kills=0, finished=0, torn=0, strays=0, new_files=0, unswept=0, dead_folders=0)
     before = bench.snapshot()
+    pending = set()  # new files of killed runs, not yet swept
     for i in range(count):
         value = rng.choice(values)
         process = bench.start("header.version=" + value)
@@ -121,10 +127,15 @@ def kills(bench, count, rng, report):
             if after.get(name) not in (before[name], reference[value][name]):
                 figures["torn"] += 1
                 report("torn: run %d (%s) left %s neither old nor new" % (i, value, name))
-        for name in set(after) - set(FILES):
-            figures["strays"] += 1
-            report("stray: run %d left %s beside the file" % (i, name))
-            os.remove(bench.path(name))
+        for name in set(after) - set(FILES) - pending:
+            if process.returncode != 0 and NEW_FILE.match(name):
+                # The new file of a save killed before its rename: the next run sweeps it.
+                figures["new_files"] += 1
+                pending.add(name)
+            else:
+                figures["strays"] += 1
+                report("stray: run %d left %s beside the file" % (i, name))
+                os.remove(bench.path(name))
         before = {name: after[name] for name in FILES}
         if (i + 1) % 100 == 0 or i + 1 == count:
             # A run that is not killed sweeps what killed runs left.
@@ -132,6 +143,12 @@ def kills(bench, count, rng, report):
             if status != 0:
                 sys.exit("torture: the clean run failed (%d): %s" % (status, err))
             before = bench.snapshot()
+            for name in set(before) - set(FILES):
+                figures["unswept"] += 1
+                report("leftover: %s beside the file after a clean run" % name)
+                os.remove(bench.path(name))
+                del before[name]
+            pending.clear()
             left = bench.dead_run_folders()
             figures["dead_folders"] += len(left)
             for folder in left:
@@ -203,7 +220,8 @@ def main():
         seconds = time.monotonic() - started
     print("seed %d, %.0f s" % (seed, seconds))
     print("kills: %(runs)d runs, %(kills)d killed, %(finished)d finished, %(torn)d torn files, "
-          "%(strays)d files left beside the data file, %(dead_folders)d dead runs' folders after a start"
+          "%(strays)d other files left beside the data file, %(new_files)d new files of killed saves "
+          "(%(unswept)d left after a clean run), %(dead_folders)d dead runs' folders after a start"
           % killed)
     print("pairs: %(pairs)d pairs, %(updates)d updates: %(applied)d applied, %(refused)d refused as busy, "
           "%(lost)d lost, %(other)d other failures" % paired)
