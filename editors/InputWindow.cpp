@@ -33,7 +33,7 @@ void InputWindow::ControlChange(bool changed) {
     if (platform::Grid* grid = EditGrid())
         grid->CancelEditing();
     DropEdits();
-    editedRows_.clear();
+    editedCells_.clear();
     refused_.reset();
     SetChanged(false);
     AfterEditsDropped();
@@ -45,6 +45,45 @@ void InputWindow::SetChanged(bool changed) {
     setWindowModified(changed);
     if (was != changed)
         emit ChangedStateChanged(changed);
+}
+
+QSet<int> InputWindow::EditedRows() const {
+    QSet<int> rows;
+    for (const QPair<int, int>& cell : editedCells_)
+        rows.insert(cell.first);
+    return rows;
+}
+
+void InputWindow::FollowMarks() {
+    bool differs = false;
+    for (const QPair<int, int>& cell : std::as_const(editedCells_)) {
+        if (EditDiffersFromModel(cell.first, cell.second)) {
+            differs = true;
+            break;
+        }
+    }
+    SetChanged(differs);
+}
+
+bool InputWindow::SaveAllWindows() {
+    if (!services_.SaveAllFiles(0, true))
+        return false;
+    // Every window's edits went into the file with this save.
+    QList<InputWindow*> windows = services_.InputWindows();
+    if (!windows.contains(this))
+        windows.append(this);
+    for (InputWindow* window : windows)
+        window->ControlChange(false);
+    return true;
+}
+
+void InputWindow::PrintWithEdits(const std::function<void()>& print) {
+    CommitPendingEdit();
+    if (IsChanged() && !services_.SaveAllFiles(3, false))
+        return;
+    print();
+    if (IsChanged())
+        services_.ReadVOKGData();
 }
 
 bool InputWindow::CommitPendingEdit() {

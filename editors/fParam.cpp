@@ -638,16 +638,9 @@ void fParam::TakeOverFrom(InputWindow& other) {
     });
 }
 
-void fParam::FollowMarks() {
-    bool differs = false;
-    for (const int row : EditedRows()) {
-        if (row >= 1 && row <= rows_.Count() &&
-            ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser))) {
-            differs = true;
-            break;
-        }
-    }
-    SetChanged(differs);
+bool fParam::EditDiffersFromModel(int row, int) const {
+    return row >= 1 && row <= rows_.Count() &&
+           ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser));
 }
 
 bool fParam::Update_Variable() {
@@ -718,14 +711,8 @@ void fParam::BTN_Click(int index) {
 
 void fParam::SaveCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!Services().SaveAllFiles(0, true))
+        if (!SaveAllWindows())
             return false;
-        // Every window's edits went into the file with this save.
-        QList<InputWindow*> windows = Services().InputWindows();
-        if (!windows.contains(this))
-            windows.append(this);
-        for (InputWindow* window : windows)
-            window->ControlChange(false);
         fg_->Refresh();
         return true;
     });
@@ -733,20 +720,17 @@ void fParam::SaveCommand() {
 
 void fParam::PrintCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        CommitPendingEdit();
-        if (IsChanged() && !Services().SaveAllFiles(3, false))
-            return false;
-        ParamPrintRequest request;
-        request.printKind = 0;
-        request.modeName = modeName_;
-        request.onlyDif = filter_ == ShowDifferent;
-        for (const ParamRow& row : rows_.Rows()) {
-            request.printTokushu = request.printTokushu || row.specialMode;
-            request.printManufacturer = request.printManufacturer || row.manufacturerMode;
-        }
-        Services().PrintParameters(request);
-        if (IsChanged())
-            Services().ReadVOKGData();
+        PrintWithEdits([this] {
+            ParamPrintRequest request;
+            request.printKind = 0;
+            request.modeName = modeName_;
+            request.onlyDif = filter_ == ShowDifferent;
+            for (const ParamRow& row : rows_.Rows()) {
+                request.printTokushu = request.printTokushu || row.specialMode;
+                request.printManufacturer = request.printManufacturer || row.manufacturerMode;
+            }
+            Services().PrintParameters(request);
+        });
         return true;
     });
 }
