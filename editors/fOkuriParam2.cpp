@@ -138,6 +138,13 @@ void fOkuriParam2::Fomrat_fg(Grid& grid, bool comparison) {
         grid.SetCellAlignment({0, 0, 0, cols - 1}, Qt::AlignCenter);
         for (int row = 1; row <= rows_; ++row)
             grid.SetTextMatrix(row, 0, RowLabel(row));
+        // Each grid asks for the room of all its columns, so that the two stand side by side
+        // without a horizontal scroll bar while the window is wide enough.
+        int width = 0;
+        for (int col = 0; col < cols; ++col)
+            width += grid.ColWidth(col);
+        grid.setMinimumWidth(width / Grid::TwipsPerPixel +
+                             grid.View()->verticalScrollBar()->sizeHint().width() + 6);
         grid.SetRedraw(true);
         return true;
     });

@@ -26,6 +26,12 @@ QVariant Label(const QString& text) {
     return QVariant(QLatin1Char('\'') + text);
 }
 
+// A line break inside a cell is a line feed; a carriage return would show as a character.
+QString CellText(const QString& text) {
+    QString cell = text;
+    return cell.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 void Report(const FeedSheetProgress& doing, const QString& text) {
     if (doing)
         doing(text);
@@ -139,8 +145,8 @@ bool FeedSheet::PrintExcelRows(SheetWorksheet& sheet, const FeedSheetRequest& re
         sheet.Cells(row, 1).SetValue(key);
         ++row;
         sheet.Cells(row, 1).SetValue(other ? QString() : LoadMsg(507));
-        sheet.Cells(row, 2).SetValue(LoadMsg(455));
-        sheet.Cells(row, 3).SetValue(LoadMsg(456));
+        sheet.Cells(row, 2).SetValue(CellText(LoadMsg(455)));
+        sheet.Cells(row, 3).SetValue(CellText(LoadMsg(456)));
         sheet.Cells(row, 4).SetValue(LoadMsg(458));
         const QList<int> users = user_.GetArray(key);
         const QList<int> comparisons = request.hasComparison ? comparison_.GetArray(key) : QList<int>();

@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TableBuilder.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -546,6 +547,22 @@ private slots:
         pitch.ControlChange(false);
         QCOMPARE(pitch.fgUsr()->TextMatrix(2, 1), QStringLiteral("5"));
         QVERIFY(feed.IsChanged());
+    }
+
+    // The picture of the README: the X pitch window over the sample's table 1 beside table 2, with
+    // one edit. Written only when VOKG_SCREENSHOT_DIR names a folder.
+    void screenshotOfTheSample() {
+        const QString folder = qEnvironmentVariable("VOKG_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("VOKG_SCREENSHOT_DIR is not set");
+        const QString sample = QStringLiteral(VOKG_SOURCE_DIR "/samples/SAMPLE.DSG");
+        QVERIFY(user_->ReadData(sample, 1) && comparison_->ReadData(sample, 1 + TableBuilder::kTableSize));
+        fOkuriParam2& x = Open<fOkuriParam2>(SendingX());
+        x.resize(x.minimumSizeHint().width() + 20, 720);
+        QCOMPARE(Type(*x.fgUsr(), 6, 2, QStringLiteral("33")), QStringLiteral("33"));
+        x.fgUsr()->SetTopRow(1);
+        QTest::qWait(200);
+        QVERIFY(x.grab().save(QDir(folder).filePath(QStringLiteral("pitch-window.png"))));
     }
 
     void closeAsksAndNoDrops() {
