@@ -23,10 +23,9 @@ namespace vokg {
 using platform::Answer;
 using platform::BoxKind;
 using platform::Grid;
+using namespace feedcolors;
 
 namespace {
-
-const QColor kMarkColor(255, 0, 0);
 
 // Message 76 asks before one row is copied, message 77 says that no row is chosen.
 constexpr int kResetRowQuestion = 76;
@@ -49,28 +48,15 @@ void FeedWindow::BuildButtonStrip(QBoxLayout* layout, bool rowCopy) {
     strip->setObjectName(QStringLiteral("picCMD"));
     auto* flow = new FlowLayout(strip);
     const auto addButton = [&](int index, int resource) {
-        auto* button = new QPushButton(ResourceText(resource), strip);
-        button->setObjectName(QStringLiteral("BTN%1").arg(index));
-        button->setFont(QFont(QStringLiteral("Tahoma")));
-        connect(button, &QPushButton::clicked, this, [this, index] { BTN_Click(index); });
-        buttons_[index] = button;
-        flow->addWidget(button);
+        buttons_[index] = MakeCommandButton(strip, index, resource);
+        flow->addWidget(buttons_[index]);
     };
     addButton(1, 1074);
     addButton(2, 1075);
     addButton(3, 1076);
     if (rowCopy)
         addButton(4, 1494);
-    frameDisp_ = new QGroupBox(ResourceText(1499), strip);
-    frameDisp_->setObjectName(QStringLiteral("frameDisp"));
-    auto* options = new QHBoxLayout(frameDisp_);
-    for (int index = 0; index < 3; ++index) {
-        opDisp_[index] = new QRadioButton(ResourceText(1500 + index), frameDisp_);
-        opDisp_[index]->setObjectName(QStringLiteral("opDisp%1").arg(index));
-        options->addWidget(opDisp_[index]);
-        connect(opDisp_[index], &QRadioButton::clicked, this, [this, index] { SetFilter(index); });
-    }
-    opDisp_[ShowAll]->setChecked(true);
+    frameDisp_ = MakeShowOptions(strip, opDisp_, [this](int index) { SetFilter(index); });
     flow->addWidget(frameDisp_);
     flow->addStretch();
     addButton(9, 1077);
@@ -211,24 +197,12 @@ void FeedWindow::fg_KeyPress(QChar& ch) {
 }
 
 void FeedWindow::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
-    const bool checked = hlpkit::Guarded(method_, QStringLiteral("ValidateEditOp"), false, [&] {
-        if (!PlaceOf(row, col)) {
-            cancel = true;
-            return true;
-        }
-        const EntryVerdict verdict = FeedRules::CheckEntry(text, RangeOf(row, col));
-        if (!verdict.Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict.Tell(Messages());
-            return true;
-        }
-        text = *verdict.accepted;
-        return true;
-    });
-    // A check that could not run keeps the edit open rather than storing an unchecked text.
-    if (!checked)
-        cancel = true;
+    ValidateCellEdit(method_, QStringLiteral("ValidateEditOp"), row, col, text, cancel,
+                     [&]() -> std::optional<EntryVerdict> {
+                         if (!PlaceOf(row, col))
+                             return std::nullopt;
+                         return FeedRules::CheckEntry(text, RangeOf(row, col));
+                     });
 }
 
 void FeedWindow::fg_AfterEdit(int row, int col) {
@@ -336,7 +310,7 @@ void FeedWindow::BTN_Click(int index) {
         return;
     switch (index) {
     case 1:
-        SaveCommand();
+        SaveAllWindows();
         break;
     case 2:
         PrintCommand();
@@ -353,15 +327,6 @@ void FeedWindow::BTN_Click(int index) {
     default:
         break;
     }
-}
-
-void FeedWindow::SaveCommand() {
-    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!SaveAllWindows())
-            return false;
-        EditGrid()->Refresh();
-        return true;
-    });
 }
 
 void FeedWindow::PrintCommand() {

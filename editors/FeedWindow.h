@@ -4,6 +4,7 @@
 #include "editors/rules/FeedRules.h"
 #include "platform/gui/GridCellPosition.h"
 
+#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -24,6 +25,14 @@ class CString;
 namespace vokg {
 
 class COkuris;
+
+// The colours both feed windows paint with.
+namespace feedcolors {
+inline const QColor kHeaderShade(224, 224, 224);
+inline const QColor kComparisonShade(255, 224, 192);
+inline const QColor kCurrentRowShade(150, 245, 209);
+inline const QColor kMarkColor(255, 0, 0);
+} // namespace feedcolors
 
 // What the feed-parameter window (one axis array or the seven other values) and the
 // pitch-parameter window (the long arrays or the pitch arrays of one axis) share: user cells
@@ -115,7 +124,6 @@ private:
     void CopyComparison(const QList<int>& rows);
     void CopyAllCommand();
     void CopyRowCommand();
-    void SaveCommand();
     void PrintCommand();
     void EnableButtons();
     QList<FeedWindow*> OtherFeedWindows() const;

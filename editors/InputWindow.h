@@ -11,7 +11,13 @@
 #include <optional>
 
 class QCloseEvent;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
 
+namespace hlpkit {
+class CMethod;
+}
 namespace platform {
 class Grid;
 }
@@ -19,6 +25,7 @@ class Grid;
 namespace vokg {
 
 class EditorServices;
+struct EntryVerdict;
 class Messenger;
 
 // The common frame of the editor windows the main window holds (parameters, customize, feed,
@@ -114,6 +121,19 @@ protected:
     // The window refuses this text in this cell: true when it should say why, false when it
     // has said so already for the same text in the same cell.
     bool TellRefusal(int row, int col, const QString& text);
+    // The validate-edit event of a cell: `rule` gives the verdict on the typed text, or none for
+    // a cell that cannot be edited. A refusal keeps the editor open and is told once for one typed
+    // text; an accepted text goes into the cell as the rule gives it; a rule that could not run
+    // (reported under `procName`) keeps the edit open rather than store an unchecked text.
+    void ValidateCellEdit(hlpkit::CMethod& method, const QString& procName, int row, int col, QString& text,
+                          bool& cancel, const std::function<std::optional<EntryVerdict>()>& rule);
+    // The button BTN `index` of the button strip, captioned with resource `resource` and wired
+    // to BTN_Click.
+    QPushButton* MakeCommandButton(QWidget* strip, int index, int resource);
+    // The "Show" frame with its options "All", "Different" and "Edited" (opDisp 0 to 2), each
+    // wired to `choose`; "All" is chosen.
+    QGroupBox* MakeShowOptions(QWidget* strip, QRadioButton* (&options)[3],
+                               const std::function<void(int)>& choose);
     // Runs once when the window is really going away (after the closing question let it go).
     virtual void WindowUnloading() {}
     void closeEvent(QCloseEvent* event) override;

@@ -11,13 +11,9 @@
 namespace vokg {
 
 using platform::Grid;
+using namespace feedcolors;
 
 namespace {
-
-const QColor kHeaderShade(224, 224, 224);
-const QColor kComparisonShade(255, 224, 192);
-const QColor kCurrentRowShade(150, 245, 209);
-const QColor kMarkColor(255, 0, 0);
 
 // Column widths in twips; the other values need room for their captions.
 constexpr int kLabelWidth = 800;

@@ -87,12 +87,8 @@ void fParam::BuildControls() {
     picCMD_->setObjectName(QStringLiteral("picCMD"));
     auto* strip = new FlowLayout(picCMD_);
     const auto addButton = [&](int index, int resource) {
-        auto* button = new QPushButton(ResourceText(resource), picCMD_);
-        button->setObjectName(QStringLiteral("BTN%1").arg(index));
-        button->setFont(QFont(QStringLiteral("Tahoma")));
-        connect(button, &QPushButton::clicked, this, [this, index] { BTN_Click(index); });
-        buttons_[index] = button;
-        strip->addWidget(button);
+        buttons_[index] = MakeCommandButton(picCMD_, index, resource);
+        strip->addWidget(buttons_[index]);
     };
     addButton(1, 1074);
     addButton(2, 1075);
@@ -103,15 +99,7 @@ void fParam::BuildControls() {
     connect(btnFind_, &QPushButton::clicked, this, [this] { FindOp(); });
     strip->addWidget(btnFind_);
 
-    frameDisp_ = new QGroupBox(ResourceText(1499), picCMD_);
-    auto* options = new QHBoxLayout(frameDisp_);
-    for (int index = 0; index < 3; ++index) {
-        opDisp_[index] = new QRadioButton(ResourceText(1500 + index), frameDisp_);
-        opDisp_[index]->setObjectName(QStringLiteral("opDisp%1").arg(index));
-        options->addWidget(opDisp_[index]);
-        connect(opDisp_[index], &QRadioButton::clicked, this, [this, index] { SetFilter(index); });
-    }
-    opDisp_[ShowAll]->setChecked(true);
+    frameDisp_ = MakeShowOptions(picCMD_, opDisp_, [this](int index) { SetFilter(index); });
     strip->addWidget(frameDisp_);
 
     frameLines_ = new QGroupBox(ResourceText(1503), picCMD_);
@@ -376,25 +364,14 @@ void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
-    const bool checked = hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), false, [&] {
-        if (row < 1 || row > rows_.Count() || col != ColUser) {
-            cancel = true;
-            return true;
-        }
-        const EntryVerdict verdict = ParamRules::ValidateEntry(
-            *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
-        if (!verdict.Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict.Tell(Messages());
-            return true;
-        }
-        text = *verdict.accepted;
-        return true;
-    });
-    // A check that could not run keeps the edit open rather than storing an unchecked text.
-    if (!checked)
-        cancel = true;
+    ValidateCellEdit(method_, QStringLiteral("fg_ValidateEdit"), row, col, text, cancel,
+                     [&]() -> std::optional<EntryVerdict> {
+                         if (row < 1 || row > rows_.Count() || col != ColUser)
+                             return std::nullopt;
+                         return ParamRules::ValidateEntry(*rows_.At(row - 1).digital, text,
+                                                          fg_->TextMatrix(row, ColMin),
+                                                          fg_->TextMatrix(row, ColMax));
+                     });
 }
 
 void fParam::fg_AfterEdit(int row, int col) {
@@ -688,7 +665,7 @@ void fParam::BTN_Click(int index) {
     switch (index) {
     case 1:
         if (buttons_[1]->isEnabled())
-            SaveCommand();
+            SaveAllWindows();
         break;
     case 2:
         if (buttons_[2]->isEnabled())
@@ -707,15 +684,6 @@ void fParam::BTN_Click(int index) {
     default:
         break;
     }
-}
-
-void fParam::SaveCommand() {
-    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!SaveAllWindows())
-            return false;
-        fg_->Refresh();
-        return true;
-    });
 }
 
 void fParam::PrintCommand() {

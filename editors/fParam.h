@@ -139,7 +139,6 @@ private:
     void ReapplyEditedBounds();
     QList<fParam*> OtherParamWindows() const;
     void ResetFace();
-    void SaveCommand();
     void PrintCommand();
     bool SelectRow(int row);
     void ShowDb5Menu(const ParamRow& row, const QString& text);
