@@ -10,6 +10,7 @@
 #include "hlpkit/CString.h"
 #include "model/COkuris.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,9 +23,16 @@
 
 namespace {
 
+class NoSettings : public vokg::SettingsStore {
+public:
+    QString Read(const QString&) const override { return {}; }
+    bool Write(const QString&, const QString&) override { return true; }
+    bool WriteDefault(const QString&, const QString&) override { return true; }
+};
+
 class BenchServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return false; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -32,8 +40,11 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return true; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString&) const override { return {}; }
-    bool WriteReg(const QString&, const QString&) override { return true; }
+    vokg::ProgramSettings& Settings() override { return settings; }
+
+    NoSettings store;
+    hlpkit::CMethod method;
+    vokg::ProgramSettings settings{store, method, QString()};
 };
 
 struct Sample {

@@ -10,6 +10,7 @@
 #include "platform/gui/Grid.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -25,9 +26,17 @@ constexpr int kDigitals = 3000;
 constexpr int kSignals = 100;
 constexpr int kFunctions = 255;
 
+// Settings that keep nothing: the window reads only defaults here.
+class NoSettings : public vokg::SettingsStore {
+public:
+    QString Read(const QString&) const override { return {}; }
+    bool Write(const QString&, const QString&) override { return true; }
+    bool WriteDefault(const QString&, const QString&) override { return true; }
+};
+
 class BenchServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return false; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -35,8 +44,11 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return true; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString&) const override { return {}; }
-    bool WriteReg(const QString&, const QString&) override { return true; }
+    vokg::ProgramSettings& Settings() override { return settings; }
+
+    NoSettings store;
+    hlpkit::CMethod method;
+    vokg::ProgramSettings settings{store, method, QString()};
 };
 
 // The package loaded once, with one digital in ten differing from its comparison value.

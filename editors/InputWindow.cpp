@@ -73,7 +73,7 @@ void InputWindow::FollowMarks() {
 }
 
 bool InputWindow::SaveAllWindows() {
-    if (!services_.SaveAllFiles(0, true))
+    if (!services_.SaveAllFiles(SaveMode::Overwrite, true))
         return false;
     // Every window's edits went into the file with this save.
     QList<InputWindow*> windows = services_.InputWindows();
@@ -88,7 +88,7 @@ bool InputWindow::SaveAllWindows() {
 
 void InputWindow::PrintWithEdits(const std::function<void()>& print) {
     CommitPendingEdit();
-    if (IsChanged() && !services_.SaveAllFiles(3, false))
+    if (IsChanged() && !services_.SaveAllFiles(SaveMode::MemoryOnly, false))
         return;
     print();
     if (IsChanged())

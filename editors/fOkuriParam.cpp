@@ -4,7 +4,7 @@
 #include "model/COkuris.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <QVBoxLayout>
 

@@ -6,6 +6,7 @@
 #include "model/COkuris.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TableBuilder.h"
 
@@ -39,7 +40,7 @@ constexpr int kOther = 2754; // the seven other values, words
 // The main window as the feed windows see it.
 class FakeServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int mode, bool) override {
+    bool SaveAllFiles(vokg::SaveMode mode, bool) override {
         saves.append(mode);
         bool taken = true;
         for (vokg::InputWindow* window : windows)
@@ -58,15 +59,15 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return windows; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return dsg; }
-    QString ReadReg(const QString&) const override { return {}; }
-    bool WriteReg(const QString&, const QString&) override { return true; }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
-    QList<int> saves;
+    QList<vokg::SaveMode> saves;
     QList<vokg::FeedPrintRequest> prints;
     bool saveSucceeds = true;
     QList<vokg::InputWindow*> windows;
     bool comparison = true;
     bool dsg = true;
+    testsupport::MemorySettings settings;
 };
 
 QString Each() {
@@ -413,7 +414,7 @@ private slots:
         fOkuriParam& axis = OpenFeed(QStringLiteral("X_P1_B"));
         QCOMPARE(Type(*axis.fg(), 3, fOkuriParam::ColUser, QStringLiteral("12")), QStringLiteral("12"));
         QTest::mouseClick(axis.BTN(1), Qt::LeftButton);
-        QCOMPARE(services_->saves, QList<int>{0});
+        QCOMPARE(services_->saves, QList<vokg::SaveMode>{vokg::SaveMode::Overwrite});
         QVERIFY(!axis.IsChanged());
         const QByteArray saved = Saved(*user_, userImage_);
         QCOMPARE(saved.size(), userImage_.size());
@@ -526,7 +527,7 @@ private slots:
             services_->windows = {&pitch, &feed};
         else
             services_->windows = {&feed, &pitch};
-        QVERIFY(services_->SaveAllFiles(0, true));
+        QVERIFY(services_->SaveAllFiles(vokg::SaveMode::Overwrite, true));
         const QByteArray saved = Saved(*user_, userImage_);
         QCOMPARE(Word(saved, kFeed + kXP1A), word);
         // Nothing else of the table changed.

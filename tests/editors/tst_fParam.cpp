@@ -4,6 +4,7 @@
 #include "model/CModes.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QLabel>
@@ -31,7 +32,7 @@ const QString kCheckDone = QStringLiteral("Check done.\n\nThere was no error.");
 // The main window as the editors see it, with every answer under the test's control.
 class FakeServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int mode, bool withoutAsking) override {
+    bool SaveAllFiles(vokg::SaveMode mode, bool withoutAsking) override {
         saves.append({mode, withoutAsking});
         if (saveSucceeds) {
             for (vokg::InputWindow* window : windows)
@@ -52,13 +53,9 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return windows; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return dsg; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
-    QList<QPair<int, bool>> saves;
+    QList<QPair<vokg::SaveMode, bool>> saves;
     bool saveSucceeds = true;
     bool busy = false;
     bool passwordRight = true;
@@ -68,7 +65,7 @@ public:
     QList<vokg::InputWindow*> windows;
     bool comparison = false;
     bool dsg = true;
-    QHash<QString, QString> settings;
+    testsupport::MemorySettings settings;
 };
 
 } // namespace
@@ -615,7 +612,7 @@ private slots:
         QVERIFY(Type(window, "SPEED", "90"));
         QVERIFY(Type(other, "DB1", "7"));
         QTest::mouseClick(window.BTN(1), Qt::LeftButton);
-        QCOMPARE(services_->saves, (QList<QPair<int, bool>>{{0, true}}));
+        QCOMPARE(services_->saves, (QList<QPair<vokg::SaveMode, bool>>{{vokg::SaveMode::Overwrite, true}}));
         QVERIFY(!window.IsChanged());
         QVERIFY(!other.IsChanged());
         QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 90);

@@ -62,7 +62,7 @@ struct FeedFixture {
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not shown");
         if (!window->OpenCommandLineFile(dsg) ||
-            !vokg::FileOpen(fixture.App(), *window).ReadVOKGData(1, dsg, 2, false))
+            !vokg::FileOpen(fixture.App(), *window).ReadVOKGData(vokg::FileKind::Comparison, dsg, 2, false))
             qFatal("the sample did not open");
     }
     ~FeedFixture() {
