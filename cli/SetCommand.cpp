@@ -65,9 +65,7 @@ private:
     bool Header(const QString& field, const QString& value);
     bool Customize(const QString& location, const QString& field, const QString& value);
     bool Feed(const QString& key, int index, const QString& value, bool pitch);
-    bool ModeAllowed(const QString& mode) const {
-        return !(IsSpecialMode(mode) && !special_) && !(IsManufacturerMode(mode) && !manufacturer_);
-    }
+    bool ModeAllowed(const QString& mode) const { return IsModeUnlocked(mode, special_, manufacturer_); }
 
     App& app_;
     bool special_;

@@ -86,6 +86,40 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
     return kOk;
 }
 
+bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value) {
+    for (qsizetype index = arguments.indexOf(name); index >= 0; index = arguments.indexOf(name)) {
+        if (value || index + 1 >= arguments.size())
+            return false;
+        value = arguments.at(index + 1);
+        arguments.remove(index, 2);
+    }
+    return true;
+}
+
+int UsageError(const char* usage, const char* why) {
+    if (why != nullptr)
+        std::fprintf(stderr, "vokg-cli: %s\n", why);
+    std::fputs(usage, stderr);
+    return kUsage;
+}
+
+int OpenOneTable(CliSession& session, const QStringList& givenArguments, const char* usage, OneTable& table) {
+    QStringList arguments = givenArguments;
+    AccessOptions access;
+    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 ||
+        arguments.first().startsWith(QLatin1String("--")))
+        return UsageError(usage);
+    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
+    if (!tableSpec)
+        return UsageError(usage);
+    table.spec = *tableSpec;
+    if (!session.LoadDefinitions())
+        return kDefinitions;
+    if (const int status = UnlockModes(session, access, table.special, table.manufacturer); status != kOk)
+        return status;
+    return OpenTable(session, FileKind::User, table.spec, access);
+}
+
 int TableCount(const QString& path) {
     return FileOpen::IsDSG(path) ? 8 : 16;
 }

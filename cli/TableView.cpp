@@ -28,8 +28,7 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
         {QStringLiteral("header.version"), Quoted(modes.DataVersion()), Quoted(modes.DataVersion2())});
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) ||
-            (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if (!IsModeUnlocked(mode.ModeName(), special, manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {

@@ -295,18 +295,7 @@ ModelSourceTemplate ModelSourceExport::SplitLines(const QByteArray& bytes) {
 std::optional<ModelSourceTemplate> ModelSourceExport::ReadAllData(const QString& path) {
     std::optional<ModelSourceTemplate> read;
     hlpkit::Guarded(context_.method, QStringLiteral("ReadAllData"), false, [&] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw hlpkit::RunError(
-                QFileInfo::exists(path) ? hlpkit::PermissionDenied : hlpkit::FileNotFound,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw hlpkit::RunError(
-                hlpkit::PathFileAccessError,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
+        const QByteArray bytes = hlpkit::ReadFileOrRaise(path);
         read = SplitLines(bytes);
         return true;
     });
