@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/FeedExport.h"
 #include "cli/TableAccess.h"
 #include "cli/TerminalText.h"
 
@@ -20,7 +21,8 @@ namespace {
 
 constexpr const char* kExportUsage =
     "usage: vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] "
-    "[--modes A,B|--all] [--only-diff] [--password PW] [--special PW] [--manufacturer PW]\n";
+    "[--modes A,B|--all|--feed KEY[,KEY...]|--pitch each|x|y] [--only-diff] [--password PW] [--special PW] "
+    "[--manufacturer PW]\n";
 
 int Usage(const char* why = nullptr) {
     return UsageError(kExportUsage, why);
@@ -38,8 +40,12 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return Usage();
     std::optional<QString> compare;
     std::optional<QString> modeList;
+    std::optional<QString> feedList;
+    std::optional<QString> pitchKind;
     if (!TakeValue(arguments, QStringLiteral("--compare"), compare) ||
-        !TakeValue(arguments, QStringLiteral("--modes"), modeList))
+        !TakeValue(arguments, QStringLiteral("--modes"), modeList) ||
+        !TakeValue(arguments, QStringLiteral("--feed"), feedList) ||
+        !TakeValue(arguments, QStringLiteral("--pitch"), pitchKind))
         return Usage();
     const bool all = arguments.removeAll(QStringLiteral("--all")) > 0;
     const bool onlyDifferences = arguments.removeAll(QStringLiteral("--only-diff")) > 0;
@@ -48,6 +54,14 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return Usage();
     if (all && modeList)
         return Usage("--modes and --all exclude each other");
+    if ((feedList || pitchKind) && (all || modeList || (feedList && pitchKind)))
+        return Usage("--feed, --pitch and the modes exclude each other");
+    std::optional<FeedSheetChoice> feedChoice;
+    if (feedList || pitchKind) {
+        feedChoice = ParseFeedSheetChoice(feedList, pitchKind);
+        if (!feedChoice)
+            return kInvalidValue;
+    }
     if (onlyDifferences && !compare)
         return Usage("--only-diff needs a comparison table (--compare)");
     const std::optional<TableSpec> user = ParseTableSpec(arguments.first());
@@ -106,13 +120,23 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return kRefusedFile;
     }
 
+    const int userTable = app.State().userTable > 0 ? app.State().userTable : user->table;
+    if (feedChoice) {
+        if (!WriteFeedWorkbook(app, *feedChoice, outputPath, comparison.has_value(), onlyDifferences,
+                               userTable)) {
+            WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(55));
+            return kFailed;
+        }
+        return kOk;
+    }
+
     ParameterSheetRequest request;
     request.fileName = outputPath;
     request.selectedModes = selected;
     request.onlyDifferences = onlyDifferences;
     request.saveToFile = true;
     request.hasComparison = comparison.has_value();
-    request.userTableNumber = app.State().userTable > 0 ? app.State().userTable : user->table;
+    request.userTableNumber = userTable;
     if (!PrintToExcel(app.Modes(), app.Method(), request, {})) {
         WriteLine(stderr, QStringLiteral("vokg-cli: ") + ComposeMessage(55));
         return kFailed;

@@ -19,6 +19,13 @@ struct ParamPrintRequest {
     bool printManufacturer = false; // the window shows a row of a manufacturer mode
 };
 
+// What a feed or pitch window hands to the print dialog (print kind 2 or 3).
+struct FeedPrintRequest {
+    int printKind = 2;
+    QString okuriCaption; // the window's array key or pitch-window kind
+    bool onlyDif = false; // the row filter "Different" is on
+};
+
 // What the editor windows need of the main window. The main window implements it; the
 // windows never reach the shell by any other road, so a test can stand in for the shell.
 class EditorServices : public RulesServices {
@@ -30,6 +37,11 @@ public:
     virtual bool CanPrint() const { return false; }
     // Shows the print dialog for the request; false when nothing was printed.
     virtual bool PrintParameters(const ParamPrintRequest& request) {
+        static_cast<void>(request);
+        return false;
+    }
+    // Shows the print dialog for a feed or pitch window; false when nothing was printed.
+    virtual bool PrintFeed(const FeedPrintRequest& request) {
         static_cast<void>(request);
         return false;
     }

@@ -1,10 +1,17 @@
 #include "editors/InputWindow.h"
 
 #include "editors/EditorServices.h"
+#include "editors/rules/EntryVerdict.h"
+#include "hlpkit/RunError.h"
 #include "platform/gui/Grid.h"
+#include "shell/messages/Messages.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vokg {
 
@@ -33,7 +40,7 @@ void InputWindow::ControlChange(bool changed) {
     if (platform::Grid* grid = EditGrid())
         grid->CancelEditing();
     DropEdits();
-    editedRows_.clear();
+    editedCells_.clear();
     refused_.reset();
     SetChanged(false);
     AfterEditsDropped();
@@ -45,6 +52,47 @@ void InputWindow::SetChanged(bool changed) {
     setWindowModified(changed);
     if (was != changed)
         emit ChangedStateChanged(changed);
+}
+
+QSet<int> InputWindow::EditedRows() const {
+    QSet<int> rows;
+    for (const QPair<int, int>& cell : editedCells_)
+        rows.insert(cell.first);
+    return rows;
+}
+
+void InputWindow::FollowMarks() {
+    bool differs = false;
+    for (const QPair<int, int>& cell : std::as_const(editedCells_)) {
+        if (EditDiffersFromModel(cell.first, cell.second)) {
+            differs = true;
+            break;
+        }
+    }
+    SetChanged(differs);
+}
+
+bool InputWindow::SaveAllWindows() {
+    if (!services_.SaveAllFiles(SaveMode::Overwrite, true))
+        return false;
+    // Every window's edits went into the file with this save.
+    QList<InputWindow*> windows = services_.InputWindows();
+    if (!windows.contains(this))
+        windows.append(this);
+    for (InputWindow* window : windows)
+        window->ControlChange(false);
+    if (platform::Grid* grid = EditGrid())
+        grid->Refresh();
+    return true;
+}
+
+void InputWindow::PrintWithEdits(const std::function<void()>& print) {
+    CommitPendingEdit();
+    if (IsChanged() && !services_.SaveAllFiles(SaveMode::MemoryOnly, false))
+        return;
+    print();
+    if (IsChanged())
+        services_.ReadVOKGData();
 }
 
 bool InputWindow::CommitPendingEdit() {
@@ -70,6 +118,51 @@ bool InputWindow::TellRefusal(int row, int col, const QString& text) {
     const bool repeated = refused_ && refused_->row == row && refused_->col == col && refused_->text == text;
     refused_ = RefusedEdit{row, col, text};
     return !repeated;
+}
+
+void InputWindow::ValidateCellEdit(hlpkit::CMethod& method, const QString& procName, int row, int col,
+                                   QString& text, bool& cancel,
+                                   const std::function<std::optional<EntryVerdict>()>& rule) {
+    const bool checked = hlpkit::Guarded(method, procName, false, [&] {
+        const std::optional<EntryVerdict> verdict = rule();
+        if (!verdict) {
+            cancel = true;
+            return true;
+        }
+        if (!verdict->Accepted()) {
+            cancel = true;
+            if (TellRefusal(row, col, text))
+                verdict->Tell(messenger_);
+            return true;
+        }
+        text = *verdict->accepted;
+        return true;
+    });
+    if (!checked)
+        cancel = true;
+}
+
+QPushButton* InputWindow::MakeCommandButton(QWidget* strip, int index, int resource) {
+    auto* button = new QPushButton(ResourceText(resource), strip);
+    button->setObjectName(QStringLiteral("BTN%1").arg(index));
+    button->setFont(QFont(QStringLiteral("Tahoma")));
+    connect(button, &QPushButton::clicked, this, [this, index] { BTN_Click(index); });
+    return button;
+}
+
+QGroupBox* InputWindow::MakeShowOptions(QWidget* strip, QRadioButton* (&options)[3],
+                                        const std::function<void(int)>& choose) {
+    auto* frame = new QGroupBox(ResourceText(1499), strip);
+    frame->setObjectName(QStringLiteral("frameDisp"));
+    auto* row = new QHBoxLayout(frame);
+    for (int index = 0; index < 3; ++index) {
+        options[index] = new QRadioButton(ResourceText(1500 + index), frame);
+        options[index]->setObjectName(QStringLiteral("opDisp%1").arg(index));
+        row->addWidget(options[index]);
+        connect(options[index], &QRadioButton::clicked, this, [choose, index] { choose(index); });
+    }
+    options[0]->setChecked(true);
+    return frame;
 }
 
 void InputWindow::TakeOverPendingValues() {

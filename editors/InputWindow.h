@@ -7,10 +7,17 @@
 #include <QSet>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QCloseEvent;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
 
+namespace hlpkit {
+class CMethod;
+}
 namespace platform {
 class Grid;
 }
@@ -18,6 +25,7 @@ class Grid;
 namespace vokg {
 
 class EditorServices;
+struct EntryVerdict;
 class Messenger;
 
 // The common frame of the editor windows the main window holds (parameters, customize, feed,
@@ -70,8 +78,9 @@ public:
     // frame's sub-window goes with it. False when the window stayed open.
     bool CloseWindow();
 
-    // The grid rows this window edited since its last save or drop.
-    const QSet<int>& EditedRows() const { return editedRows_; }
+    // The grid cells this window edited since its last save or drop, and their rows.
+    const QSet<QPair<int, int>>& EditedCells() const { return editedCells_; }
+    QSet<int> EditedRows() const;
 
     EditorServices& Services() const { return services_; }
     Messenger& Messages() const { return messenger_; }
@@ -92,10 +101,39 @@ protected:
 
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
-    void MarkRowEdited(int row) { editedRows_.insert(row); }
+    void MarkCellEdited(int row, int col) { editedCells_.insert({row, col}); }
+    // A window with one editable column marks its rows.
+    void MarkRowEdited(int row) { MarkCellEdited(row, 0); }
+    // Whether the edited cell still differs from the model (for a window that marks rows, col
+    // is 0).
+    virtual bool EditDiffersFromModel(int row, int col) const = 0;
+    // The changed mark follows the edits: set while an edited cell still differs from the
+    // model, so that a value changed and changed back leaves nothing to save.
+    void FollowMarks();
+
+    // The window's Save: every window's edits go into the file, and on success every window
+    // shows the saved values without a mark. False when nothing was saved.
+    bool SaveAllWindows();
+    // The window's Print: unsaved edits are pushed into the model without writing a file,
+    // `print` runs, and the open table is read again so that the model holds the file's values
+    // while the window keeps its edits.
+    void PrintWithEdits(const std::function<void()>& print);
     // The window refuses this text in this cell: true when it should say why, false when it
     // has said so already for the same text in the same cell.
     bool TellRefusal(int row, int col, const QString& text);
+    // The validate-edit event of a cell: `rule` gives the verdict on the typed text, or none for
+    // a cell that cannot be edited. A refusal keeps the editor open and is told once for one typed
+    // text; an accepted text goes into the cell as the rule gives it; a rule that could not run
+    // (reported under `procName`) keeps the edit open rather than store an unchecked text.
+    void ValidateCellEdit(hlpkit::CMethod& method, const QString& procName, int row, int col, QString& text,
+                          bool& cancel, const std::function<std::optional<EntryVerdict>()>& rule);
+    // The button BTN `index` of the button strip, captioned with resource `resource` and wired
+    // to BTN_Click.
+    QPushButton* MakeCommandButton(QWidget* strip, int index, int resource);
+    // The "Show" frame with its options "All", "Different" and "Edited" (opDisp 0 to 2), each
+    // wired to `choose`; "All" is chosen.
+    QGroupBox* MakeShowOptions(QWidget* strip, QRadioButton* (&options)[3],
+                               const std::function<void(int)>& choose);
     // Runs once when the window is really going away (after the closing question let it go).
     virtual void WindowUnloading() {}
     void closeEvent(QCloseEvent* event) override;
@@ -106,7 +144,7 @@ private:
     EditorServices& services_;
     Messenger& messenger_;
     QDateTime loadTime_;
-    QSet<int> editedRows_;
+    QSet<QPair<int, int>> editedCells_;
     struct RefusedEdit {
         int row;
         int col;

@@ -86,12 +86,8 @@ void fParam::BuildControls() {
     picCMD_->setObjectName(QStringLiteral("picCMD"));
     auto* strip = new FlowLayout(picCMD_);
     const auto addButton = [&](int index, int resource) {
-        auto* button = new QPushButton(ResourceText(resource), picCMD_);
-        button->setObjectName(QStringLiteral("BTN%1").arg(index));
-        button->setFont(QFont(QStringLiteral("Tahoma")));
-        connect(button, &QPushButton::clicked, this, [this, index] { BTN_Click(index); });
-        buttons_[index] = button;
-        strip->addWidget(button);
+        buttons_[index] = MakeCommandButton(picCMD_, index, resource);
+        strip->addWidget(buttons_[index]);
     };
     addButton(1, 1074);
     addButton(2, 1075);
@@ -102,15 +98,7 @@ void fParam::BuildControls() {
     connect(btnFind_, &QPushButton::clicked, this, [this] { FindOp(); });
     strip->addWidget(btnFind_);
 
-    frameDisp_ = new QGroupBox(ResourceText(1499), picCMD_);
-    auto* options = new QHBoxLayout(frameDisp_);
-    for (int index = 0; index < 3; ++index) {
-        opDisp_[index] = new QRadioButton(ResourceText(1500 + index), frameDisp_);
-        opDisp_[index]->setObjectName(QStringLiteral("opDisp%1").arg(index));
-        options->addWidget(opDisp_[index]);
-        connect(opDisp_[index], &QRadioButton::clicked, this, [this, index] { SetFilter(index); });
-    }
-    opDisp_[ShowAll]->setChecked(true);
+    frameDisp_ = MakeShowOptions(picCMD_, opDisp_, [this](int index) { SetFilter(index); });
     strip->addWidget(frameDisp_);
 
     frameLines_ = new QGroupBox(ResourceText(1503), picCMD_);
@@ -374,25 +362,14 @@ void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
-    const bool checked = hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), false, [&] {
-        if (row < 1 || row > rows_.Count() || col != ColUser) {
-            cancel = true;
-            return true;
-        }
-        const EntryVerdict verdict = ParamRules::ValidateEntry(
-            *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
-        if (!verdict.Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict.Tell(Messages());
-            return true;
-        }
-        text = *verdict.accepted;
-        return true;
-    });
-    // A check that could not run keeps the edit open rather than storing an unchecked text.
-    if (!checked)
-        cancel = true;
+    ValidateCellEdit(method_, QStringLiteral("fg_ValidateEdit"), row, col, text, cancel,
+                     [&]() -> std::optional<EntryVerdict> {
+                         if (row < 1 || row > rows_.Count() || col != ColUser)
+                             return std::nullopt;
+                         return ParamRules::ValidateEntry(*rows_.At(row - 1).digital, text,
+                                                          fg_->TextMatrix(row, ColMin),
+                                                          fg_->TextMatrix(row, ColMax));
+                     });
 }
 
 void fParam::fg_AfterEdit(int row, int col) {
@@ -636,16 +613,9 @@ void fParam::TakeOverFrom(InputWindow& other) {
     });
 }
 
-void fParam::FollowMarks() {
-    bool differs = false;
-    for (const int row : EditedRows()) {
-        if (row >= 1 && row <= rows_.Count() &&
-            ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser))) {
-            differs = true;
-            break;
-        }
-    }
-    SetChanged(differs);
+bool fParam::EditDiffersFromModel(int row, int) const {
+    return row >= 1 && row <= rows_.Count() &&
+           ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser));
 }
 
 bool fParam::Update_Variable() {
@@ -693,7 +663,7 @@ void fParam::BTN_Click(int index) {
     switch (index) {
     case 1:
         if (buttons_[1]->isEnabled())
-            SaveCommand();
+            SaveAllWindows();
         break;
     case 2:
         if (buttons_[2]->isEnabled())
@@ -714,37 +684,19 @@ void fParam::BTN_Click(int index) {
     }
 }
 
-void fParam::SaveCommand() {
-    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!Services().SaveAllFiles(SaveMode::Overwrite, true))
-            return false;
-        // Every window's edits went into the file with this save.
-        QList<InputWindow*> windows = Services().InputWindows();
-        if (!windows.contains(this))
-            windows.append(this);
-        for (InputWindow* window : windows)
-            window->ControlChange(false);
-        fg_->Refresh();
-        return true;
-    });
-}
-
 void fParam::PrintCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        CommitPendingEdit();
-        if (IsChanged() && !Services().SaveAllFiles(SaveMode::MemoryOnly, false))
-            return false;
-        ParamPrintRequest request;
-        request.printKind = 0;
-        request.modeName = modeName_;
-        request.onlyDif = filter_ == ShowDifferent;
-        for (const ParamRow& row : rows_.Rows()) {
-            request.printTokushu = request.printTokushu || row.specialMode;
-            request.printManufacturer = request.printManufacturer || row.manufacturerMode;
-        }
-        Services().PrintParameters(request);
-        if (IsChanged())
-            Services().ReadVOKGData();
+        PrintWithEdits([this] {
+            ParamPrintRequest request;
+            request.printKind = 0;
+            request.modeName = modeName_;
+            request.onlyDif = filter_ == ShowDifferent;
+            for (const ParamRow& row : rows_.Rows()) {
+                request.printTokushu = request.printTokushu || row.specialMode;
+                request.printManufacturer = request.printManufacturer || row.manufacturerMode;
+            }
+            Services().PrintParameters(request);
+        });
         return true;
     });
 }

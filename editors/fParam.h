@@ -103,6 +103,7 @@ protected:
     void DropEdits() override;
     void AfterEditsDropped() override;
     void TakeOverFrom(InputWindow& other) override;
+    bool EditDiffersFromModel(int row, int col) const override;
     void WindowUnloading() override;
 
 private:
@@ -132,15 +133,12 @@ private:
     // the digital, the changed mark.
     void AfterValueChanged(int row, const QString& before);
     void UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& text);
-    // The changed mark follows the rows: set while an edited row still differs from the model.
-    void FollowMarks();
     // Columns MIN and MAX as the model holds the bounds.
     void ShowModelBounds();
     // The bounds that name a value this window still holds unsaved follow that value again.
     void ReapplyEditedBounds();
     QList<fParam*> OtherParamWindows() const;
     void ResetFace();
-    void SaveCommand();
     void PrintCommand();
     bool SelectRow(int row);
     void ShowDb5Menu(const ParamRow& row, const QString& text);

@@ -1,5 +1,6 @@
 #include "export/ParameterSheet.h"
 
+#include "export/SheetStep.h"
 #include "hlpkit/RunError.h"
 #include "model/CDigital.h"
 #include "model/CDigitals.h"
@@ -28,19 +29,6 @@ using platform::SheetWorksheet;
 enum Column : int { kMode = 1, kDigital, kRemark, kUnit, kMin, kMax, kComparative, kValue, kDif };
 
 constexpr int kHeadingGrey = 15;
-
-// Runs one step of the export as an operation of its own: a sheet failure is reported under
-// the step's name with the sheet's code and text.
-template <class Body> bool Step(hlpkit::CMethod& method, const char* name, Body&& body) {
-    return hlpkit::Guarded(method, QString::fromLatin1(name), false, [&] {
-        try {
-            body();
-        } catch (const platform::SheetError& error) {
-            throw hlpkit::RunError(error.Code(), error.Text());
-        }
-        return true;
-    });
-}
 
 // Texts go into the sheet exactly as the definitions hold them: a leading apostrophe would
 // otherwise be taken for the sheet's "this is text" mark and vanish.
@@ -76,12 +64,12 @@ bool ParameterSheet::PrintToExcel(const ParameterSheetRequest& request, const Sh
     report(LoadMsg(264));
     platform::SheetApplication application(printer_, measure_);
     platform::SheetWorkbook* book = nullptr;
-    if (!Step(method_, "PrintToExcel", [&] { book = &application.AddWorkbook(); }))
+    if (!SheetStep(method_, "PrintToExcel", [&] { book = &application.AddWorkbook(); }))
         return false;
     SheetWorksheet& sheet = book->Worksheets(1);
     if (!PrintExcelRows(sheet, request, report) || !ArrangeFace(sheet, request, report))
         return false;
-    const bool finished = Step(method_, "PrintToExcel", [&] {
+    const bool finished = SheetStep(method_, "PrintToExcel", [&] {
         sheet.Range(QStringLiteral("A1")).Select();
         if (request.saveToFile)
             book->SaveAs(request.fileName); // replaces an existing file only once the new one is whole
@@ -98,7 +86,7 @@ bool ParameterSheet::PrintToExcel(const ParameterSheetRequest& request, const Sh
 
 bool ParameterSheet::PrintExcelRows(SheetWorksheet& sheet, const ParameterSheetRequest& request,
                                     const SheetProgress& doing) {
-    return Step(method_, "PrintExcelRows", [&] {
+    return SheetStep(method_, "PrintExcelRows", [&] {
         const QStringList headings = {LoadMsg(296), LoadMsg(297),          LoadMsg(298),
                                       LoadMsg(299), QStringLiteral("MIN"), QStringLiteral("MAX"),
                                       LoadMsg(300), LoadMsg(301),          LoadMsg(302)};
@@ -136,13 +124,13 @@ bool ParameterSheet::PrintExcelRows(SheetWorksheet& sheet, const ParameterSheetR
 bool ParameterSheet::ArrangeFace(SheetWorksheet& sheet, const ParameterSheetRequest& request,
                                  const SheetProgress& doing) {
     doing(LoadMsg(267));
-    if (!Step(method_, "ArrangeFace", [&] { sheet.SetName(QString::fromLatin1(kSheetName)); }))
+    if (!SheetStep(method_, "ArrangeFace", [&] { sheet.SetName(QString::fromLatin1(kSheetName)); }))
         return false;
     doing(LoadMsg(269));
     if (!SetExcelFont(sheet))
         return false;
     doing(LoadMsg(268));
-    if (!Step(method_, "ArrangeFace", [&] {
+    if (!SheetStep(method_, "ArrangeFace", [&] {
             for (const char* column : {"A", "B", "C", "D", "G", "H"})
                 sheet.Columns(QString::fromLatin1(column)).AutoFit();
             sheet.Columns(QStringLiteral("E:F")).SetColumnWidth(5.25);
@@ -154,10 +142,10 @@ bool ParameterSheet::ArrangeFace(SheetWorksheet& sheet, const ParameterSheetRequ
     if (!SetExcelBorders(sheet))
         return false;
     doing(LoadMsg(271));
-    if (!Step(method_, "ArrangeFace", [&] { sheet.SetDisplayGridlines(false); }))
+    if (!SheetStep(method_, "ArrangeFace", [&] { sheet.SetDisplayGridlines(false); }))
         return false;
     doing(LoadMsg(272));
-    return Step(method_, "ArrangeFace", [&] {
+    return SheetStep(method_, "ArrangeFace", [&] {
         platform::SheetPageSetup& page = sheet.PageSetup();
         using platform::SheetApplication;
         page.SetLeftMargin(SheetApplication::InchesToPoints(0.4));
@@ -177,7 +165,7 @@ bool ParameterSheet::ArrangeFace(SheetWorksheet& sheet, const ParameterSheetRequ
 }
 
 bool ParameterSheet::SetExcelFont(SheetWorksheet& sheet) {
-    return Step(method_, "SetExcelFont", [&] {
+    return SheetStep(method_, "SetExcelFont", [&] {
         sheet.Cells().SetFontSize(9);
         platform::SheetRange first = sheet.Range(QStringLiteral("A1"));
         platform::SheetRange heading =
@@ -201,7 +189,7 @@ bool ParameterSheet::SetExcelFont(SheetWorksheet& sheet) {
 }
 
 bool ParameterSheet::SetExcelBorders(SheetWorksheet& sheet) {
-    return Step(method_, "SetExcelBorders", [&] {
+    return SheetStep(method_, "SetExcelBorders", [&] {
         const platform::SheetArea used{1, 1, std::max(sheet.LastRow(), 1), std::max(sheet.LastColumn(), 1)};
         platform::SheetRange range = sheet.Range(used);
         for (const SheetBorderEdge edge :

@@ -382,6 +382,46 @@ QStringList COkuris::PitchKeys() {
     return keys;
 }
 
+QString COkuris::PitchRowText(int row) {
+    // Whole tenths of a millimetre, so that no rounding of 0.4 * r can show.
+    const int lower = 4 * row + 1;
+    const int upper = 4 * row + 4;
+    return QStringLiteral("%1.%2-%3.%4").arg(lower / 10).arg(lower % 10).arg(upper / 10).arg(upper % 10);
+}
+
+QString COkuris::LongEntryText(int index) {
+    return QStringLiteral("%1.%2").arg(index / 10).arg(index % 10);
+}
+
+COkuris::Contents::Contents() : arrays(std::make_unique<Arrays>()) {}
+COkuris::Contents::~Contents() = default;
+COkuris::Contents::Contents(const Contents& other)
+    : arrays(std::make_unique<Arrays>(*other.arrays)), currentFeedKey(other.currentFeedKey),
+      position(other.position), hasData(other.hasData) {}
+COkuris::Contents& COkuris::Contents::operator=(const Contents& other) {
+    *arrays = *other.arrays;
+    currentFeedKey = other.currentFeedKey;
+    position = other.position;
+    hasData = other.hasData;
+    return *this;
+}
+
+COkuris::Contents COkuris::TakeContents() const {
+    Contents contents;
+    *contents.arrays = arrays_;
+    contents.currentFeedKey = currentFeedKey_;
+    contents.position = position_;
+    contents.hasData = hasData_;
+    return contents;
+}
+
+void COkuris::RestoreContents(const Contents& contents) {
+    arrays_ = *contents.arrays;
+    currentFeedKey_ = contents.currentFeedKey;
+    position_ = contents.position;
+    hasData_ = contents.hasData;
+}
+
 QString COkuris::OtherValuesKey() {
     return LoadMsg(feed::kOtherGroupKeyId);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace vokg {
@@ -94,6 +95,36 @@ public:
 
     // False until the first successful ReadData: an empty object has nothing to save.
     bool HasData() const { return hasData_; }
+
+    // The label of pitch row `row` (0..49): its stitch pitches in millimetres, "0.1-0.4" ...
+    // "19.7-20.0".
+    static QString PitchRowText(int row);
+    // The label of entry `index` (0..200) of a long array: the pitch in millimetres, "0.0" ...
+    // "20.0".
+    static QString LongEntryText(int index);
+
+private:
+    struct Arrays;
+
+public:
+    // Everything the object holds, for putting it back after a save or an open that failed
+    // half-way through.
+    class Contents {
+    public:
+        ~Contents();
+        Contents(const Contents& other);
+        Contents& operator=(const Contents& other);
+
+    private:
+        friend class COkuris;
+        Contents();
+        std::unique_ptr<Arrays> arrays;
+        QString currentFeedKey;
+        qint64 position = 0;
+        bool hasData = false;
+    };
+    Contents TakeContents() const;
+    void RestoreContents(const Contents& contents);
 
 private:
     enum class Group { Axis, Long, Other, Pitch };

@@ -5,6 +5,7 @@
 #include "model/CDigital.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "model/CSelectTable.h"
 #include "shell/App.h"
 
@@ -21,7 +22,7 @@ template <class Visit> void ForEachDigital(const CModes& modes, Visit&& visit) {
 
 } // namespace
 
-ModelSnapshot::ModelSnapshot(const App& app) {
+ModelSnapshot::ModelSnapshot(const App& app) : userFeed_(app.UserOkuris().TakeContents()) {
     const CModes& modes = app.Modes();
     digitals_.reserve(static_cast<size_t>(modes.AllDititalCount()));
     ForEachDigital(modes, [this](const CDigital& digital) {
@@ -83,6 +84,7 @@ void ModelSnapshot::Restore(App& app) const {
     record.SetUserRecord(userRecord_);
     record.SetAuthor2(author2_);
     record.SetPassword2(password2_);
+    app.UserOkuris().RestoreContents(userFeed_);
 }
 
 } // namespace vokg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "model/CSelectTable.h"
 
 #include <QString>
@@ -35,6 +36,8 @@ private:
     QString kishuName2_, dataVersion2_;
     CSelectTable::Record userRecord_;
     QString author2_, password2_;
+    // The user feed table: a save pushes the feed windows' edits into it before writing.
+    COkuris::Contents userFeed_;
 };
 
 } // namespace vokg

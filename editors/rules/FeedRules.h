@@ -30,6 +30,23 @@ public:
     // "ZLM" 1-9999; "P1X", "P1Y" 1-99; the eight pitch arrays ("X_P1" ... "Y_T2") 1-99.
     static std::optional<NumberRange> PitchWindowRange(const QString& key);
 
+    // One entry of a feed array: the array's key and the entry's index.
+    struct Place {
+        QString key;
+        int index = 0;
+        bool operator==(const Place&) const = default;
+    };
+    // The pitch arrays are a second view of bytes of the axis arrays. The pitch row that shares
+    // its byte with an axis entry (entries 25..30 have none), and the axis entry behind a pitch
+    // row; none for any other place.
+    static std::optional<Place> PitchPlaceOfAxis(const Place& axis);
+    static std::optional<Place> AxisPlaceOfPitch(const Place& pitch);
+    // The value the pitch row shows for an axis entry holding `axisValue`: the low byte of a word
+    // entry, the byte itself of a byte entry.
+    static int PitchValueOfAxis(const QString& axisKey, int axisValue);
+    // The axis entry once its pitch row holds `pitchValue`: a word entry keeps its high byte.
+    static int AxisValueWithPitch(const QString& axisKey, int axisValue, int pitchValue);
+
     static EntryVerdict CheckEntry(const QString& text, NumberRange range) {
         return CheckNumberEntry(text, range);
     }

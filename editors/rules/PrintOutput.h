@@ -17,6 +17,18 @@ struct ParameterPrintJob {
     int userTableNumber = 1; // "TableNo" of the page header
 };
 
+// One print of a feed sheet (print kinds 2 and 3), as the print dialog decided it.
+struct FeedPrintJob {
+    QString file;             // the workbook to write; empty for the printer
+    QStringList keys;         // kind 2: the arrays ticked in the list; kind 3: the pitch window's kind
+    bool pitchWindow = false; // kind 3: one pitch window's arrays side by side
+    QString title;            // the calling window's caption
+    bool onlyDifferences = false;
+    bool toFile = false;
+    bool hasComparison = false;
+    int userTableNumber = 1; // "TableNo" of the page header
+};
+
 // Where the print dialog's decisions go: the sheet itself and the workbook files. The dialog's
 // rules decide what to print and into which file; the sheet export (a layer above the rules)
 // does it.
@@ -28,6 +40,14 @@ public:
     // failed (reported through the error log).
     virtual bool PrintParameters(const ParameterPrintJob& job,
                                  const std::function<void(const QString&)>& doing) = 0;
+
+    // Prints a feed sheet or saves it as a workbook; false when it failed or this output has no
+    // feed data.
+    virtual bool PrintFeed(const FeedPrintJob& job, const std::function<void(const QString&)>& doing) {
+        static_cast<void>(job);
+        static_cast<void>(doing);
+        return false;
+    }
 
     // 0 when a workbook may be written at `file`; otherwise the message that says why not
     // (a data file in use, a file the user may not write), shown with the file as its detail.

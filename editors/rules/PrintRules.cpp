@@ -7,6 +7,7 @@
 #include "model/AccessModes.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/ProgramSettings.h"
@@ -34,12 +35,21 @@ bool PrintRules::Load() {
     doesPrintOnlyDif_ = onlyDif_ && OnlyDifEnabled();
     doesOverWrite_ = services_.Settings().Get(Setting::DoesOverWrite);
     return hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
-        // The customize and feed sheets are not exported from here: say so rather than show an
-        // empty list that prints nothing.
-        if (printKind_ != kParameterModes)
+        switch (printKind_) {
+        case kParameterModes:
+            Create_lst_modes();
+            return true;
+        case kFeedArrays:
+            Create_lst_okuri();
+            return true;
+        case kPitchWindow:
+            Create_lst_okuri2();
+            return true;
+        default:
+            // The customize sheet is not exported from here: say so rather than show an empty
+            // list that prints nothing.
             hlpkit::Raise(hlpkit::InvalidCall);
-        Create_lst_modes();
-        return true;
+        }
     });
 }
 
@@ -58,6 +68,26 @@ void PrintRules::Create_lst_modes() {
         currentIndex_ = items_.isEmpty() ? -1 : 0;
         return true;
     });
+}
+
+void PrintRules::Create_lst_okuri() {
+    hlpkit::Guarded(method_, QStringLiteral("Create_lst_okuri"), false, [&] {
+        // Every array the feed-parameter window shows can be printed, the calling window's own
+        // array chosen: a list of the other values alone would leave an axis window nothing of
+        // its own to print.
+        items_.clear();
+        QStringList keys = COkuris::AxisKeys();
+        keys.append(COkuris::OtherValuesKey());
+        for (const QString& key : keys)
+            items_.append(ListItem{key, key == okuriCaption_});
+        currentIndex_ = int(std::max<qsizetype>(0, keys.indexOf(okuriCaption_)));
+        return true;
+    });
+}
+
+void PrintRules::Create_lst_okuri2() {
+    items_ = {ListItem{okuriCaption_, true}};
+    currentIndex_ = 0;
 }
 
 void PrintRules::SetSelected(int index, bool selected) {
@@ -89,7 +119,7 @@ bool PrintRules::StartPrinting(bool toFile) {
             messenger_.ShowMsg(msg::SelectFromList, platform::BoxKind::Exclamation);
             return false;
         }
-        if (printKind_ != kParameterModes)
+        if (printKind_ != kParameterModes && printKind_ != kFeedArrays && printKind_ != kPitchWindow)
             hlpkit::Raise(hlpkit::InvalidCall);
 
         QString file;
@@ -99,14 +129,7 @@ bool PrintRules::StartPrinting(bool toFile) {
                 return false;
         }
 
-        ParameterPrintJob job;
-        job.file = file;
-        job.selectedModes = selected;
-        job.onlyDifferences = DoesPrintOnlyDif();
-        job.toFile = toFile;
-        job.hasComparison = services_.HasComparison();
-        job.userTableNumber = userTable_;
-        if (!output_.PrintParameters(job, [this](const QString& text) { Doing(text); })) {
+        if (!PrintSheet(selected, file, toFile)) {
             messenger_.ShowMsg(msg::WorkbookFailed, platform::BoxKind::Critical);
             return false;
         }
@@ -117,6 +140,30 @@ bool PrintRules::StartPrinting(bool toFile) {
         }
         return true;
     });
+}
+
+bool PrintRules::PrintSheet(const QStringList& selected, const QString& file, bool toFile) {
+    const auto doing = [this](const QString& text) { Doing(text); };
+    if (printKind_ == kParameterModes) {
+        ParameterPrintJob job;
+        job.file = file;
+        job.selectedModes = selected;
+        job.onlyDifferences = DoesPrintOnlyDif();
+        job.toFile = toFile;
+        job.hasComparison = services_.HasComparison();
+        job.userTableNumber = userTable_;
+        return output_.PrintParameters(job, doing);
+    }
+    FeedPrintJob job;
+    job.file = file;
+    job.keys = selected;
+    job.pitchWindow = printKind_ == kPitchWindow;
+    job.title = okuriCaption_;
+    job.onlyDifferences = DoesPrintOnlyDif();
+    job.toFile = toFile;
+    job.hasComparison = services_.HasComparison();
+    job.userTableNumber = userTable_;
+    return output_.PrintFeed(job, doing);
 }
 
 QString PrintRules::ChooseExcelFile() {

@@ -23,8 +23,11 @@ class RulesServices;
 // afterwards.
 class PrintRules {
 public:
-    // The parameter modes; the customize and feed kinds have no sheet export yet.
+    // The parameter modes; the customize kind has no sheet export yet.
     static constexpr int kParameterModes = 0;
+    // The feed arrays of the feed-parameter window, and one pitch window's arrays.
+    static constexpr int kFeedArrays = 2;
+    static constexpr int kPitchWindow = 3;
 
     struct ListItem {
         QString text;
@@ -41,6 +44,9 @@ public:
     void SetModeName(const QString& name) { modeName_ = name; }
     bool OnlyDif() const { return onlyDif_; }
     void SetOnlyDif(bool onlyDif) { onlyDif_ = onlyDif; }
+    // The calling feed or pitch window's caption (kinds 2 and 3).
+    const QString& OkuriCaption() const { return okuriCaption_; }
+    void SetOkuriCaption(const QString& caption) { okuriCaption_ = caption; }
     bool PrintTokushu() const { return printTokushu_; }
     void SetPrintTokushu(bool print) { printTokushu_ = print; }
     bool PrintManufacturer() const { return printManufacturer_; }
@@ -59,6 +65,10 @@ public:
     // only-differences box preset (ticked only with a comparison) and the stored "DoesOverWrite".
     bool Load();
     void Create_lst_modes();
+    // Kind 2: every array of the feed-parameter window, the calling window's array selected.
+    void Create_lst_okuri();
+    // Kind 3: the calling pitch window's kind, selected.
+    void Create_lst_okuri2();
 
     const QList<ListItem>& Items() const { return items_; }
     int CurrentIndex() const { return currentIndex_; }
@@ -97,6 +107,7 @@ private:
     // empty when the user gave up.
     QString ChooseExcelFile();
     void Doing(const QString& text);
+    bool PrintSheet(const QStringList& selected, const QString& file, bool toFile);
 
     const CModes& modes_;
     Messenger& messenger_;
@@ -106,6 +117,7 @@ private:
 
     int printKind_ = kParameterModes;
     QString modeName_;
+    QString okuriCaption_;
     bool onlyDif_ = false;
     bool printTokushu_ = false;
     bool printManufacturer_ = false;

@@ -3,9 +3,12 @@
 #include "shell/gui/fCompare.h"
 #include "shell/gui/fVerInfo.h"
 
+#include "editors/FeedSheetOutput.h"
 #include "editors/InputWindow.h"
 #include "editors/ParameterSheetOutput.h"
 #include "editors/fHeader.h"
+#include "editors/fOkuriParam.h"
+#include "editors/fOkuriParam2.h"
 #include "editors/fOutput_zrdl_Model.h"
 #include "editors/fOutput_zrdl_ModelDialog.h"
 #include "editors/fParam.h"
@@ -223,6 +226,8 @@ void fMain::ConnectCommands() {
     });
     connect(parameterMenu_, &QMenu::triggered, this,
             [this](QAction* item) { mnuParameterContent_Click(item); });
+    connect(feedMenu_, &QMenu::triggered, this, [this](QAction* item) { mnuOkuriParamContent_Click(item); });
+    connect(editPitch_, &QAction::triggered, this, [this] { ShowFeedMenu(); });
     connect(editParameter_, &QAction::triggered, this, [this] {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
@@ -360,12 +365,27 @@ bool fMain::SaveAllFiles(SaveMode mode, bool withoutAsking) {
 
 bool fMain::PrintParameters(const ParamPrintRequest& request) {
     ParameterSheetOutput output(app_.Modes(), app_.Method());
+    return RunPrintDialog(output, [&](PrintRules& print) {
+        print.SetPrintKind(request.printKind);
+        print.SetModeName(request.modeName);
+        print.SetOnlyDif(request.onlyDif);
+        print.SetPrintTokushu(request.printTokushu);
+        print.SetPrintManufacturer(request.printManufacturer);
+    });
+}
+
+bool fMain::PrintFeed(const FeedPrintRequest& request) {
+    FeedSheetOutput output(app_.Modes(), app_.UserOkuris(), app_.ComparisonOkuris(), app_.Method());
+    return RunPrintDialog(output, [&](PrintRules& print) {
+        print.SetPrintKind(request.printKind);
+        print.SetOkuriCaption(request.okuriCaption);
+        print.SetOnlyDif(request.onlyDif);
+    });
+}
+
+bool fMain::RunPrintDialog(PrintOutput& output, const std::function<void(PrintRules&)>& setUp) {
     PrintRules print(app_.Modes(), app_.Messages(), app_.Method(), *this, output);
-    print.SetPrintKind(request.printKind);
-    print.SetModeName(request.modeName);
-    print.SetOnlyDif(request.onlyDif);
-    print.SetPrintTokushu(request.printTokushu);
-    print.SetPrintManufacturer(request.printManufacturer);
+    setUp(print);
     print.SetUserTableNumber(app_.State().userTable);
     print.SetFilesInUse(FileOpen::FilesInUse(app_.State()));
     // The export's progress shows in the status bar while it runs.
@@ -480,6 +500,32 @@ void fMain::mnuParameterContent_Click(QAction* item) {
         return new fParam(app_.Modes(), *this, app_.Messages(), app_.Method(), caption);
     });
     UpdateMenuChecks();
+}
+
+void fMain::mnuOkuriParamContent_Click(QAction* item) {
+    if (!item || item->isSeparator())
+        return;
+    const QString caption = item->text();
+    const QString tag = item->data().toString();
+    OpenInputWindow(item, [this, caption, tag]() -> InputWindow* {
+        if (fOkuriParam2::KindOf(caption))
+            return new fOkuriParam2(app_.UserOkuris(), app_.ComparisonOkuris(), *this, app_.Messages(),
+                                    app_.Method(), app_.String(), caption);
+        return new fOkuriParam(app_.UserOkuris(), app_.ComparisonOkuris(), *this, app_.Messages(),
+                               app_.Method(), app_.String(), caption, tag);
+    });
+    UpdateMenuChecks();
+}
+
+void fMain::ShowFeedMenu() {
+    // Message 36: exclamation with Yes / No.
+    if (app_.Messages().ShowMsg(msg::FeedWarning, platform::BoxKind::ExclamationYesNo) !=
+        platform::Answer::Yes)
+        return;
+    if (btnOkuri_ && btnOkuri_->isVisible())
+        feedMenu_->popup(btnOkuri_->mapToGlobal(QPoint(0, btnOkuri_->height())));
+    else
+        feedMenu_->popup(QCursor::pos());
 }
 
 InputWindow* fMain::ExistForm(const QString& caption) const {
@@ -672,9 +718,9 @@ void fMain::SetUICaptions() {
     feedMenu_->addAction(R(1573))->setData(QStringLiteral("0\t0"));
     feedMenu_->addAction(R(1574))->setData(QStringLiteral("0\t0"));
 
-    // The customize and feed editors are not part of this program yet: their items are shown,
-    // and stay disabled until those windows exist.
-    for (QMenu* menu : {customizeMenu_, feedMenu_})
+    // The customize editor is not part of this program yet: its items are shown, and stay
+    // disabled until that window exists.
+    for (QMenu* menu : {customizeMenu_})
         for (QAction* item : menu->actions())
             item->setEnabled(false);
 
@@ -755,12 +801,7 @@ void fMain::CreateToolbar() {
     connect(btnCustomize_, &QPushButton::clicked, this,
             [=, this] { popupUnder(btnCustomize_, customizeMenu_); });
     connect(btnHikaku_, &QPushButton::clicked, this, [=, this] { popupUnder(btnHikaku_, comparisonMenu_); });
-    connect(btnOkuri_, &QPushButton::clicked, this, [=, this] {
-        // Message 36: exclamation with Yes / No.
-        if (app_.Messages().ShowMsg(msg::FeedWarning, platform::BoxKind::ExclamationYesNo) ==
-            platform::Answer::Yes)
-            popupUnder(btnOkuri_, feedMenu_);
-    });
+    connect(btnOkuri_, &QPushButton::clicked, this, [this] { ShowFeedMenu(); });
 }
 
 void fMain::EnableCommands() {

@@ -24,6 +24,11 @@ class QToolButton;
 class QPushButton;
 
 namespace vokg {
+class PrintOutput;
+class PrintRules;
+} // namespace vokg
+
+namespace vokg {
 
 class App;
 
@@ -50,6 +55,7 @@ public:
     bool SaveAllFiles(SaveMode mode, bool withoutAsking) override;
     bool CanPrint() const override { return true; }
     bool PrintParameters(const ParamPrintRequest& request) override;
+    bool PrintFeed(const FeedPrintRequest& request) override;
     void ReadVOKGData() override;
     bool IsBusy() const override;
     bool ExactPassWord(int kind) override;
@@ -64,6 +70,11 @@ public:
     void mnuParameterContent_Click(QAction* item);
     // Brings the window of that caption to the front, or opens it with `create` when fewer than
     // four input windows are open (message 80 otherwise).
+    // A feed-menu choice: the pitch window for its three pitch items, the feed window otherwise.
+    void mnuOkuriParamContent_Click(QAction* item);
+    // The feed menu under the feed button, after the warning (message 36) was answered Yes.
+    void ShowFeedMenu();
+    QMenu* FeedMenu() const { return feedMenu_; }
     InputWindow* OpenInputWindow(QAction* menuItem, const std::function<InputWindow*()>& create);
     InputWindow* ExistForm(const QString& caption) const;
     int CountInputForms() const { return static_cast<int>(InputWindows().size()); }
@@ -123,6 +134,8 @@ private:
     bool CloseEditorWindowsForExit();
     void ToggleSetting(int item);
     void ConnectCommands();
+    // Runs the print dialog over `output` as `setUp` prepares its rules.
+    bool RunPrintDialog(PrintOutput& output, const std::function<void(PrintRules&)>& setUp);
     void Save(SaveMode mode, bool withoutAsking);
     void OpenComparison(QAction* item);
     void EditHeader();

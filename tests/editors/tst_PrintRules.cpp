@@ -6,6 +6,7 @@
 #include "hlpkit/CMethod.h"
 #include "hlpkit/CProperty.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "platform/gui/SheetPrinter.h"
 #include "shell/messages/Messages.h"
 #include "tests/export/WorkbookReadBack.h"
@@ -479,9 +480,58 @@ private slots:
         QVERIFY(QFile::exists(file));
     }
 
+    // Kind 2 lists every array of the feed-parameter window with the calling window's own
+    // selected; kind 3 lists the calling pitch window alone, selected.
+    void feedKindsList_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("count");
+        QTest::newRow("axis window") << 2 << "X_P1_B" << 17;
+        QTest::newRow("other values window") << 2 << COkuris::OtherValuesKey() << 17;
+        QTest::newRow("pitch window") << 3 << LoadMsg(573) << 1;
+    }
+    void feedKindsList() {
+        QFETCH(int, kind);
+        QFETCH(QString, caption);
+        QFETCH(int, count);
+        auto print = std::make_unique<PrintRules>(*modes_, messenger_, method_, services_, *output_);
+        print->SetPrintKind(kind);
+        print->SetOkuriCaption(caption);
+        QVERIFY(print->Load());
+        QCOMPARE(print->Items().size(), count);
+        QCOMPARE(print->Create_dicSelected(), QStringList{caption});
+        QCOMPARE(print->Items().at(print->CurrentIndex()).text, caption);
+    }
+
+    void feedKindsPrintThroughTheFeedOutput() {
+        struct FeedOutput : ParameterSheetOutput {
+            using ParameterSheetOutput::ParameterSheetOutput;
+            bool PrintFeed(const FeedPrintJob& job, const std::function<void(const QString&)>&) override {
+                jobs.append(job);
+                return true;
+            }
+            QList<FeedPrintJob> jobs;
+        } output(*modes_, method_);
+        services_.comparison = true;
+        PrintRules print(*modes_, messenger_, method_, services_, output);
+        print.SetPrintKind(PrintRules::kFeedArrays);
+        print.SetOkuriCaption(QStringLiteral("X_T1_A"));
+        print.SetOnlyDif(true);
+        QVERIFY(print.Load());
+        print.SetSelected(0, true); // X_P1_A as well
+        QVERIFY(print.StartPrinting(false));
+        QCOMPARE(output.jobs.size(), 1);
+        QCOMPARE(output.jobs[0].keys, (QStringList{QStringLiteral("X_P1_A"), QStringLiteral("X_T1_A")}));
+        QVERIFY(!output.jobs[0].pitchWindow);
+        QVERIFY(output.jobs[0].onlyDifferences);
+        QVERIFY(output.jobs[0].hasComparison);
+        QCOMPARE(output.jobs[0].title, QStringLiteral("X_T1_A"));
+        services_.comparison = false;
+    }
+
     void otherKindsAreRefused() {
         auto print = std::make_unique<PrintRules>(*modes_, messenger_, method_, services_, *output_);
-        print->SetPrintKind(2);
+        print->SetPrintKind(1);
         print->SetModeName(QStringLiteral("BASIC"));
         QVERIFY(!print->Load());
         QVERIFY(print->Items().isEmpty());

@@ -4,6 +4,8 @@
 #include "editors/EditorServices.h"
 #include "editors/fHeader.h"
 #include "editors/fInpPassword.h"
+#include "editors/fOkuriParam.h"
+#include "editors/fOkuriParam2.h"
 #include "editors/fParam.h"
 #include "editors/rules/CustomizeRules.h"
 #include "editors/rules/FeedRules.h"
@@ -11,8 +13,10 @@
 #include "editors/rules/ParamRules.h"
 #include "editors/rules/PasswordRules.h"
 #include "hlpkit/CMethod.h"
+#include "hlpkit/CString.h"
 #include "model/CCusSelections.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
 #include "tests/cli/CliRun.h"
@@ -32,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using testsupport::DefinitionBuilder;
@@ -40,7 +45,7 @@ namespace {
 
 // The kinds of entry whose window exists; the feed and customize windows add theirs here.
 const QStringList kWindowKinds{QStringLiteral("digital"), QStringLiteral("header"),
-                               QStringLiteral("password"), QStringLiteral("author")};
+                               QStringLiteral("password"), QStringLiteral("author"), QStringLiteral("feed")};
 
 struct EntryCase {
     QString kind;
@@ -128,6 +133,7 @@ class EntryCasesTest : public QObject {
     std::unique_ptr<vokg::CModes> modes_;
     std::unique_ptr<vokg::CCusSelections> inputFunctions_;
     std::unique_ptr<vokg::CCusSelections> outputFunctions_;
+    hlpkit::CString keys_;
 
     void AddRows(bool windowOnly) {
         QTest::addColumn<QString>("kind");
@@ -154,7 +160,11 @@ class EntryCasesTest : public QObject {
     }
 
     // A selection digital is chosen from its drop-down list: only its choices reach the window.
+    // A feed cell takes digits only: anything else is dropped as it is typed.
     bool Typable(const EntryCase& entry) {
+        if (entry.kind == QLatin1String("feed"))
+            return std::all_of(entry.typed.cbegin(), entry.typed.cend(),
+                               [](QChar ch) { return ch.isDigit(); });
         if (entry.kind != QLatin1String("digital"))
             return true;
         const vokg::CDigital& digital = Digital(entry.target);
@@ -215,6 +225,70 @@ class EntryCasesTest : public QObject {
         if (stillOpen)
             grid.CancelEditing();
         window.ControlChange(false);
+        return outcome;
+    }
+
+    // The feed window that shows the target (X_P1_A[3], other[4], pitch.X_P1[0], XYLM[0]) over the
+    // sample's table 1, and the cell the entry is typed into.
+    QString ThroughTheFeedWindow(const QString& target, const QString& typed) {
+        static const QRegularExpression cell(QStringLiteral("^(pitch\\.)?([A-Za-z0-9_]+)\\[([0-9]+)\\]$"));
+        const QRegularExpressionMatch match = cell.match(target);
+        vokg::COkuris user(vokg::ModelContext{method_, messenger_});
+        vokg::COkuris comparison(vokg::ModelContext{method_, messenger_});
+        if (!user.ReadData(QStringLiteral(VOKG_SOURCE_DIR "/samples/SAMPLE.DSG"), 1))
+            return QStringLiteral("the sample's feed table was not read");
+        QuietServices services;
+        const QString key = match.captured(2);
+        const int row = match.captured(3).toInt() + 1;
+        std::unique_ptr<vokg::FeedWindow> window;
+        platform::Grid* grid = nullptr;
+        int col = vokg::fOkuriParam::ColUser;
+        if (!match.captured(1).isEmpty() || vokg::COkuris::LongKeys().contains(key)) {
+            const QString caption = match.captured(1).isEmpty()
+                                        ? vokg::LoadMsg(572)
+                                        : vokg::LoadMsg(key.startsWith(u'X') ? 573 : 574);
+            auto pitch = std::make_unique<vokg::fOkuriParam2>(user, comparison, services, messenger_, method_,
+                                                              keys_, caption);
+            grid = pitch->fgUsr();
+            col = int(vokg::fOkuriParam2::KeysOf(pitch->WindowKindNumber()).indexOf(key)) + 1;
+            window = std::move(pitch);
+        } else {
+            const QString caption = key == QLatin1String("other") ? vokg::COkuris::OtherValuesKey() : key;
+            auto feed = std::make_unique<vokg::fOkuriParam>(user, comparison, services, messenger_, method_,
+                                                            keys_, caption, vokg::FeedRules::AxisMenuTag());
+            grid = feed->fg();
+            window = std::move(feed);
+        }
+        window->resize(900, 500);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return QStringLiteral("the feed window was not shown");
+        grid->SetTopRow(row);
+        const std::optional<QRect> rect = grid->CellRect(row, col);
+        if (!rect)
+            return QStringLiteral("no value cell");
+        QWidget* area = grid->View()->viewport();
+        const QPoint centre = area->mapFrom(grid, rect->center());
+        QTest::mouseClick(area, Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(area, Qt::LeftButton, {}, centre);
+        QLineEdit* box = nullptr;
+        for (QLineEdit* candidate : grid->findChildren<QLineEdit*>())
+            if (candidate->isVisible())
+                box = candidate;
+        if (box == nullptr)
+            return QStringLiteral("the value cell did not open for editing");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const bool stillOpen = grid->IsEditing();
+        const QString outcome = Shown(grid->TextMatrix(row, col));
+        if (stillOpen == outcome.startsWith(QLatin1Char('=')))
+            return QStringLiteral("the edit is %1 after: %2").arg(stillOpen ? "open" : "closed", outcome);
+        if (stillOpen)
+            grid->CancelEditing();
+        window->ControlChange(false);
         return outcome;
     }
 
@@ -440,6 +514,8 @@ private slots:
             outcome = ThroughTheParameterWindow(target, typed);
         else if (kind == QLatin1String("header"))
             outcome = ThroughTheHeaderDialog(target, typed);
+        else if (kind == QLatin1String("feed"))
+            outcome = ThroughTheFeedWindow(target, typed);
         else
             outcome = ThroughThePasswordDialog(kind == QLatin1String("password"), typed);
         QCOMPARE(outcome, expected);
