@@ -106,11 +106,11 @@ int DumpCommand(CliSession& session, const QStringList& arguments) {
         return status;
 
     App& app = session.Application();
-    const bool design = FileOpen::IsDSG(table.spec.path);
+    const bool design = FileOpen::IsDSG(table.tableSpec.path);
     JsonWriter json;
     json.BeginObject()
-        .Field(QStringLiteral("file"), QFileInfo(table.spec.path).absoluteFilePath())
-        .Field(QStringLiteral("table"), table.spec.table)
+        .Field(QStringLiteral("file"), QFileInfo(table.tableSpec.path).absoluteFilePath())
+        .Field(QStringLiteral("table"), table.tableSpec.table)
         .Field(QStringLiteral("kind"), design ? "DSG" : "DAT")
         .Key(QStringLiteral("header"))
         .BeginObject()

@@ -113,12 +113,12 @@ int OpenOneTable(CliSession& session, const QStringList& givenArguments, const c
     const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
     if (!tableSpec)
         return UsageError(usage);
-    table.spec = *tableSpec;
+    table.tableSpec = *tableSpec;
     if (!session.LoadDefinitions())
         return kDefinitions;
     if (const int status = UnlockModes(session, access, table.special, table.manufacturer); status != kOk)
         return status;
-    return OpenTable(session, FileKind::User, table.spec, access);
+    return OpenTable(session, FileKind::User, table.tableSpec, access);
 }
 
 int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options) {

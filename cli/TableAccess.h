@@ -53,7 +53,7 @@ int UsageError(const char* usage, const char* why = nullptr);
 
 // One table read into the user side, with the modes the access options unlocked.
 struct OneTable {
-    TableSpec spec;
+    TableSpec tableSpec;
     bool special = false;
     bool manufacturer = false;
 };

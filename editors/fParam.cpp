@@ -50,7 +50,6 @@ constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
-
 QColor DetailShade() {
     return QToolTip::palette().color(QPalette::ToolTipBase);
 }

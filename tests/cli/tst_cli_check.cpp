@@ -24,7 +24,8 @@ private:
     QTemporaryDir dir_;
     QProcessEnvironment environment_;
     Run Check(const QStringList& arguments) const {
-        return clirun::RunCli(QStringList{QStringLiteral("--defs"), QStringLiteral(VOKG_SOURCE_DIR "/data/definitions"),
+        return clirun::RunCli(QStringList{QStringLiteral("--defs"),
+                                          QStringLiteral(VOKG_SOURCE_DIR "/data/definitions"),
                                           QStringLiteral("check")} +
                                   arguments,
                               environment_);
@@ -49,13 +50,15 @@ void TestCliCheck::listsEveryValueOutsideItsBounds_data() {
     QTest::newRow("below MIN") << Patches{{34, QByteArray("\x00\x05", 2)}} << 1
                                << QStringList{QStringLiteral("MACHINE/AREAX = 5 (10 .. 400)"),
                                               QStringLiteral("MACHINE/ORGX = 150 (0 .. 5)")};
-    QTest::newRow("on the bounds") << Patches{{34, QByteArray("\x01\x90", 2)}, {38, QByteArray("\x01\x90", 2)}} << 0
-                                   << QStringList{};
+    QTest::newRow("on the bounds") << Patches{{34, QByteArray("\x01\x90", 2)},
+                                              {38, QByteArray("\x01\x90", 2)}}
+                                   << 0 << QStringList{};
     // The upper bound of ORGX is the value AREAX holds in this table, not the definition's text.
     QTest::newRow("above a bound by name")
         << Patches{{34, QByteArray("\x00\x64", 2)}, {38, QByteArray("\x00\x65", 2)}} << 1
         << QStringList{QStringLiteral("MACHINE/ORGX = 101 (0 .. 100)")};
-    QTest::newRow("two at once") << Patches{{34, QByteArray("\x01\xF4", 2)}, {38, QByteArray("\x01\xF5", 2)}} << 1
+    QTest::newRow("two at once") << Patches{{34, QByteArray("\x01\xF4", 2)}, {38, QByteArray("\x01\xF5", 2)}}
+                                 << 1
                                  << QStringList{QStringLiteral("MACHINE/AREAX = 500 (10 .. 400)"),
                                                 QStringLiteral("MACHINE/ORGX = 501 (0 .. 500)")};
 }

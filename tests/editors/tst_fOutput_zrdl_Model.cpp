@@ -118,8 +118,10 @@ private:
 
 void TestOutputZrdlModel::showsItsCaptionsAndKeepsTheBoxesInTheSettings() {
     World world;
-    world.services.settings.insert(QStringLiteral("FileHinagata_zrdl_Modelc"), QStringLiteral("/t/zrdl_Model.c"));
-    world.services.settings.insert(QStringLiteral("FileNew_zrdl_Modelc"), QStringLiteral(u"/t/zrdl_G[機種].c"));
+    world.services.settings.insert(QStringLiteral("FileHinagata_zrdl_Modelc"),
+                                   QStringLiteral("/t/zrdl_Model.c"));
+    world.services.settings.insert(QStringLiteral("FileNew_zrdl_Modelc"),
+                                   QStringLiteral(u"/t/zrdl_G[機種].c"));
     world.services.settings.insert(QStringLiteral("Kishu_zrdl_Modelc"), QStringLiteral("VK-2300"));
     world.services.settings.insert(QStringLiteral("SectionNo_zrdl_Modelc"), QStringLiteral("3"));
     {

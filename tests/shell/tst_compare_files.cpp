@@ -10,6 +10,7 @@
 #include "shell/Startup.h"
 #include "shell/gui/fCompare.h"
 #include "shell/gui/fMain.h"
+#include "tests/shell/SampleMainWindow.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAction>
@@ -39,23 +40,12 @@ struct Window {
     QString dsg;
 
     Window() {
-        fixture.CopySampleTables();
-        vokg::Startup startup(fixture.App());
-        startup.ApplyRegData();
-        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}))
-            qFatal("the sample definitions did not load");
+        LoadSampleDefinitions(fixture);
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
-        window = std::make_unique<vokg::fMain>(fixture.App());
-        window->SetUICaptions();
-        window->CreateToolbar();
-        window->EnableCommands();
-        window->Create_mnuParam();
+        window = BuildMainWindow(fixture);
         window->SetCaption();
-        window->resize(1000, 700);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not shown");
+        ShowMainWindow(*window, 1000, 700);
     }
     ~Window() {
         for (vokg::InputWindow* input : window->InputWindows())
@@ -232,7 +222,8 @@ void TestCompareFiles::filterNarrowsTheLinesAndTheCounts() {
     QTreeWidgetItem* table = compare->Tree()->topLevelItem(0);
     QCOMPARE(Captions(table), QStringList{QStringLiteral("digital (%1)").arg(shown.size())});
     QCOMPARE(table->text(0), QStringLiteral("Table 1 : table 2 (%1)").arg(shown.size()));
-    const QString folder = QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
+    const QString folder =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
     if (!folder.isEmpty())
         QVERIFY(compare->grab().save(QDir(folder).filePath(QStringLiteral("compare-window.png"))));
     // A text no line holds hides every group; clearing it shows every line again.

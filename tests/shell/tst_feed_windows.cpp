@@ -9,6 +9,7 @@
 #include "shell/gui/fMain.h"
 #include "shell/messages/Messages.h"
 #include "tests/cli/CliRun.h"
+#include "tests/shell/SampleMainWindow.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -44,23 +45,12 @@ struct FeedFixture {
     QString dsg;
 
     FeedFixture() {
-        fixture.CopySampleTables();
-        vokg::Startup startup(fixture.App());
-        startup.ApplyRegData();
-        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}))
-            qFatal("the sample definitions did not load");
+        LoadSampleDefinitions(fixture);
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
-        window = std::make_unique<vokg::fMain>(fixture.App());
-        window->SetUICaptions();
-        window->CreateToolbar();
-        window->EnableCommands();
-        window->Create_mnuParam();
+        window = BuildMainWindow(fixture);
         window->SetHiddenCommands(false, true, false);
-        window->resize(1400, 900);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not shown");
+        ShowMainWindow(*window, 1400, 900);
         if (!window->OpenCommandLineFile(dsg) ||
             !vokg::FileOpen(fixture.App(), *window).ReadVOKGData(vokg::FileKind::Comparison, dsg, 2, false))
             qFatal("the sample did not open");

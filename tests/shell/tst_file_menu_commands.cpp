@@ -2,10 +2,11 @@
 #include "editors/InputWindow.h"
 #include "editors/fOutput_zrdl_ModelDialog.h"
 #include "shell/Startup.h"
-#include "shell/messages/ProgramSettings.h"
-#include "shell/messages/SettingKeys.h"
 #include "shell/gui/fMain.h"
 #include "shell/gui/fVerInfo.h"
+#include "shell/messages/ProgramSettings.h"
+#include "shell/messages/SettingKeys.h"
+#include "tests/shell/SampleMainWindow.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/WhenShown.h"
 
@@ -49,24 +50,13 @@ struct Window {
     QString dsg;
 
     explicit Window(bool showExport) {
-        fixture.CopySampleTables();
-        vokg::Startup startup(fixture.App());
-        startup.ApplyRegData();
-        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}))
-            qFatal("the sample definitions did not load");
+        LoadSampleDefinitions(fixture);
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
-        window = std::make_unique<vokg::fMain>(fixture.App());
-        window->SetUICaptions();
-        window->CreateToolbar();
-        window->EnableCommands();
-        window->Create_mnuParam();
+        window = BuildMainWindow(fixture);
         window->SetCaption();
         window->SetHiddenCommands(false, false, showExport);
-        window->resize(1000, 700);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not shown");
+        ShowMainWindow(*window, 1000, 700);
     }
     ~Window() {
         for (vokg::InputWindow* input : window->InputWindows())

@@ -6,6 +6,7 @@
 #include "shell/Startup.h"
 #include "shell/gui/fMain.h"
 #include "shell/messages/ProgramSettings.h"
+#include "tests/shell/SampleMainWindow.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/MemorySettings.h"
 
@@ -29,26 +30,15 @@ struct Window {
     QString dat;
 
     Window() {
-        fixture.CopySampleTables();
-        vokg::Startup startup(fixture.App());
-        startup.ApplyRegData();
-        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}))
-            qFatal("the sample definitions did not load");
+        LoadSampleDefinitions(fixture);
         // No window opens by itself after an open: the tests look at the open alone.
         fixture.App().Settings().Set(vokg::Setting::DoesDispAllModeInOpening, false);
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
         dat = fixture.CopySample(QStringLiteral("VOKG0001.dat"));
-        window = std::make_unique<vokg::fMain>(fixture.App());
-        window->SetUICaptions();
-        window->CreateToolbar();
-        window->EnableCommands();
-        window->Create_mnuParam();
+        window = BuildMainWindow(fixture);
         window->SetCaption();
-        window->resize(1000, 700);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not shown");
+        ShowMainWindow(*window, 1000, 700);
     }
     ~Window() {
         for (vokg::InputWindow* input : window->InputWindows())
