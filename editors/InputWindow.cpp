@@ -47,6 +47,45 @@ void InputWindow::SetChanged(bool changed) {
         emit ChangedStateChanged(changed);
 }
 
+void InputWindow::FollowMarks() {
+    bool differs = false;
+    for (const int row : editedRows_) {
+        if (EditedRowDiffers(row)) {
+            differs = true;
+            break;
+        }
+    }
+    SetChanged(differs);
+}
+
+QList<InputWindow*> InputWindow::OpenWindows() const {
+    return services_.InputWindows();
+}
+
+bool InputWindow::SaveCommand() {
+    if (!services_.SaveAllFiles(0, true))
+        return false;
+    // Every window's edits went into the file with this save.
+    QList<InputWindow*> windows = services_.InputWindows();
+    if (!windows.contains(this))
+        windows.append(this);
+    for (InputWindow* window : windows)
+        window->ControlChange(false);
+    if (platform::Grid* grid = EditGrid())
+        grid->Refresh();
+    return true;
+}
+
+bool InputWindow::PrintCommand(const std::function<void()>& print) {
+    CommitPendingEdit();
+    if (IsChanged() && !services_.SaveAllFiles(3, false))
+        return false;
+    print();
+    if (IsChanged())
+        services_.ReadVOKGData();
+    return true;
+}
+
 bool InputWindow::CommitPendingEdit() {
     platform::Grid* grid = EditGrid();
     if (grid == nullptr || !grid->IsEditing())

@@ -4,9 +4,12 @@
 
 #include <QDateTime>
 
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 #include <optional>
 
 class QCloseEvent;
@@ -93,6 +96,32 @@ protected:
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
     void MarkRowEdited(int row) { editedRows_.insert(row); }
+    // Whether an edited grid row still holds something the model does not.
+    virtual bool EditedRowDiffers(int row) const {
+        static_cast<void>(row);
+        return true;
+    }
+    // The changed mark follows the rows: set while an edited row still differs from the model.
+    void FollowMarks();
+
+    // The Save button: every window's edits go into the file, and every window is clean after a
+    // save that happened. False when nothing was saved.
+    bool SaveCommand();
+    // The Print button: unsaved edits are pushed into the model for the print only (after the
+    // "Data is not saved" question), and the table is read again afterwards. False when the
+    // user stopped at the question.
+    bool PrintCommand(const std::function<void()>& print);
+
+    // The other open windows of one kind, in the order they were opened.
+    template <class Window> QList<Window*> OtherWindows() const {
+        QList<Window*> windows;
+        for (InputWindow* window : OpenWindows()) {
+            auto* same = qobject_cast<Window*>(window);
+            if (same != nullptr && same != this)
+                windows.append(same);
+        }
+        return windows;
+    }
     // The window refuses this text in this cell: true when it should say why, false when it
     // has said so already for the same text in the same cell.
     bool TellRefusal(int row, int col, const QString& text);
@@ -102,6 +131,7 @@ protected:
 
 private:
     bool HasUncommittedText() const;
+    QList<InputWindow*> OpenWindows() const;
 
     EditorServices& services_;
     Messenger& messenger_;

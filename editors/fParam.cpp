@@ -513,13 +513,7 @@ void fParam::AfterValueChanged(int row, const QString& before) {
 }
 
 QList<fParam*> fParam::OtherParamWindows() const {
-    QList<fParam*> windows;
-    for (InputWindow* window : Services().InputWindows()) {
-        auto* param = qobject_cast<fParam*>(window);
-        if (param != nullptr && param != this)
-            windows.append(param);
-    }
-    return windows;
+    return OtherWindows<fParam>();
 }
 
 void fParam::UpdateSameDigital(const CDigital& digital, const QString& text) {
@@ -638,16 +632,9 @@ void fParam::TakeOverFrom(InputWindow& other) {
     });
 }
 
-void fParam::FollowMarks() {
-    bool differs = false;
-    for (const int row : EditedRows()) {
-        if (row >= 1 && row <= rows_.Count() &&
-            ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser))) {
-            differs = true;
-            break;
-        }
-    }
-    SetChanged(differs);
+bool fParam::EditedRowDiffers(int row) const {
+    return row >= 1 && row <= rows_.Count() &&
+           ParamRows::DiffersFromModel(rows_.At(row - 1), fg_->TextMatrix(row, ColUser));
 }
 
 bool fParam::Update_Variable() {
@@ -717,37 +704,22 @@ void fParam::BTN_Click(int index) {
 }
 
 void fParam::SaveCommand() {
-    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        if (!Services().SaveAllFiles(0, true))
-            return false;
-        // Every window's edits went into the file with this save.
-        QList<InputWindow*> windows = Services().InputWindows();
-        if (!windows.contains(this))
-            windows.append(this);
-        for (InputWindow* window : windows)
-            window->ControlChange(false);
-        fg_->Refresh();
-        return true;
-    });
+    hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] { return InputWindow::SaveCommand(); });
 }
 
 void fParam::PrintCommand() {
     hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] {
-        CommitPendingEdit();
-        if (IsChanged() && !Services().SaveAllFiles(3, false))
-            return false;
-        ParamPrintRequest request;
-        request.printKind = 0;
-        request.modeName = modeName_;
-        request.onlyDif = filter_ == ShowDifferent;
-        for (const ParamRow& row : rows_.Rows()) {
-            request.printTokushu = request.printTokushu || row.specialMode;
-            request.printManufacturer = request.printManufacturer || row.manufacturerMode;
-        }
-        Services().PrintParameters(request);
-        if (IsChanged())
-            Services().ReadVOKGData();
-        return true;
+        return InputWindow::PrintCommand([this] {
+            ParamPrintRequest request;
+            request.printKind = 0;
+            request.modeName = modeName_;
+            request.onlyDif = filter_ == ShowDifferent;
+            for (const ParamRow& row : rows_.Rows()) {
+                request.printTokushu = request.printTokushu || row.specialMode;
+                request.printManufacturer = request.printManufacturer || row.manufacturerMode;
+            }
+            Services().PrintParameters(request);
+        });
     });
 }
 

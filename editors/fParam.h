@@ -132,8 +132,7 @@ private:
     // the digital, the changed mark.
     void AfterValueChanged(int row, const QString& before);
     void UpdateDigitalHavingAsMinMax(const CDigital& edited, const QString& text);
-    // The changed mark follows the rows: set while an edited row still differs from the model.
-    void FollowMarks();
+    bool EditedRowDiffers(int row) const override;
     // Columns MIN and MAX as the model holds the bounds.
     void ShowModelBounds();
     // The bounds that name a value this window still holds unsaved follow that value again.

@@ -1,5 +1,7 @@
 #include "export/ParameterSheet.h"
 
+#include "export/SheetStep.h"
+
 #include "hlpkit/RunError.h"
 #include "model/CDigital.h"
 #include "model/CDigitals.h"
@@ -29,23 +31,12 @@ enum Column : int { kMode = 1, kDigital, kRemark, kUnit, kMin, kMax, kComparativ
 
 constexpr int kHeadingGrey = 15;
 
-// Runs one step of the export as an operation of its own: a sheet failure is reported under
-// the step's name with the sheet's code and text.
 template <class Body> bool Step(hlpkit::CMethod& method, const char* name, Body&& body) {
-    return hlpkit::Guarded(method, QString::fromLatin1(name), false, [&] {
-        try {
-            body();
-        } catch (const platform::SheetError& error) {
-            throw hlpkit::RunError(error.Code(), error.Text());
-        }
-        return true;
-    });
+    return SheetStep(method, name, std::forward<Body>(body));
 }
 
-// Texts go into the sheet exactly as the definitions hold them: a leading apostrophe would
-// otherwise be taken for the sheet's "this is text" mark and vanish.
 QVariant Literal(const QString& text) {
-    return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
+    return SheetLiteral(text);
 }
 
 // A bound is a number on the sheet when it reads back as the very same text; "1.50", "007"

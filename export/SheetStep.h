@@ -1,0 +1,31 @@
+#pragma once
+
+#include "hlpkit/CMethod.h"
+#include "hlpkit/RunError.h"
+#include "platform/SheetError.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace vokg {
+
+// Runs one step of a sheet export as an operation of its own: a sheet failure is reported under
+// the step's name with the sheet's code and text.
+template <class Body> bool SheetStep(hlpkit::CMethod& method, const char* name, Body&& body) {
+    return hlpkit::Guarded(method, QString::fromLatin1(name), false, [&] {
+        try {
+            body();
+        } catch (const platform::SheetError& error) {
+            throw hlpkit::RunError(error.Code(), error.Text());
+        }
+        return true;
+    });
+}
+
+// Texts go into the sheet exactly as the program holds them: a leading apostrophe would
+// otherwise be taken for the sheet's "this is text" mark and vanish.
+inline QVariant SheetLiteral(const QString& text) {
+    return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
+}
+
+} // namespace vokg
