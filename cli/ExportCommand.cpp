@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/CustomizeExport.h"
 #include "cli/TableAccess.h"
 #include "cli/TerminalText.h"
 
@@ -20,7 +21,9 @@ namespace {
 
 constexpr const char* kExportUsage =
     "usage: vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] "
-    "[--modes A,B|--all] [--only-diff] [--password PW] [--special PW] [--manufacturer PW]\n";
+    "[--modes A,B|--all] [--only-diff] [--password PW] [--special PW] [--manufacturer PW]\n"
+    "       vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx --customize in|out [--groups \"A,B\"] "
+    "[--compare FILE[:TABLE]] [--only-diff] [--password PW]\n";
 
 int Usage(const char* why = nullptr) {
     if (why != nullptr)
@@ -53,8 +56,12 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return Usage();
     std::optional<QString> compare;
     std::optional<QString> modeList;
+    std::optional<QString> customize;
+    std::optional<QString> groupList;
     if (!TakeValue(arguments, QStringLiteral("--compare"), compare) ||
-        !TakeValue(arguments, QStringLiteral("--modes"), modeList))
+        !TakeValue(arguments, QStringLiteral("--modes"), modeList) ||
+        !TakeValue(arguments, QStringLiteral("--customize"), customize) ||
+        !TakeValue(arguments, QStringLiteral("--groups"), groupList))
         return Usage();
     const bool all = arguments.removeAll(QStringLiteral("--all")) > 0;
     const bool onlyDifferences = arguments.removeAll(QStringLiteral("--only-diff")) > 0;
@@ -63,6 +70,12 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return Usage();
     if (all && modeList)
         return Usage("--modes and --all exclude each other");
+    if (customize && customize != QLatin1String("in") && customize != QLatin1String("out"))
+        return Usage("--customize takes in or out");
+    if (customize && (all || modeList))
+        return Usage("--customize prints signals, not modes (--modes, --all)");
+    if (groupList && !customize)
+        return Usage("--groups needs --customize");
     if (onlyDifferences && !compare)
         return Usage("--only-diff needs a comparison table (--compare)");
     const std::optional<TableSpec> user = ParseTableSpec(arguments.first());
@@ -121,6 +134,10 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         app.Messages().ShowMsg(WorkbookTargetMessage(target), platform::BoxKind::Exclamation, outputPath);
         return kRefusedFile;
     }
+
+    if (customize)
+        return WriteCustomizeSheet(app, *customize == QLatin1String("in") ? 0 : 1, groupList, onlyDifferences,
+                                   comparison.has_value(), outputPath, user->table);
 
     ParameterSheetRequest request;
     request.fileName = outputPath;

@@ -22,7 +22,10 @@ constexpr const char* kUsage =
     "                                         change values through the program's own save\n"
     "  export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] [--modes A,B|--all] [--only-diff]\n"
     "              [--password PW] [--special PW] [--manufacturer PW]\n"
-    "                                         write the parameter sheet as a workbook\n";
+    "                                         write the parameter sheet as a workbook\n"
+    "  export-xlsx FILE[:TABLE] OUT.xlsx --customize in|out [--groups \"A,B\"] [--compare FILE[:TABLE]]\n"
+    "              [--only-diff] [--password PW]\n"
+    "                                         write the customize sheet of the inputs or outputs\n";
 
 int RunCommand(vokg::cli::CliSession& session, const QString& command, const QStringList& arguments) {
     if (command == QLatin1String("defs"))

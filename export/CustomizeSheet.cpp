@@ -51,7 +51,10 @@ QString CustomizeSheet::FunctionText(const CCusSelections& functions, qint32 val
     const CCusSelection* function = functions.Item(QString::number(value));
     if (function == nullptr)
         return QString::number(value);
-    return function->Ditigal().leftJustified(kFunctionField, QLatin1Char(' ')) + function->Advice();
+    // A longer name keeps every character and one space before its description.
+    const QString& name = function->Ditigal();
+    return name.leftJustified(kFunctionField, QLatin1Char(' ')) +
+           (name.size() >= kFunctionField ? QStringLiteral(" ") : QString()) + function->Advice();
 }
 
 QString CustomizeSheet::DutyText(const CCustom& row) const {

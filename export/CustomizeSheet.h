@@ -52,8 +52,9 @@ public:
     // and gives false; an existing workbook of that name is then left as it was.
     bool PrintToExcelCustomize(const CustomizeSheetRequest& request, const SheetProgress& doing);
 
-    // The cell texts: a function as its name in a field of five characters and its description
-    // (its number when the table lacks it); the duty as its code, a free one as its percentage
+    // The cell texts: a function as its name in a field of five characters and its description,
+    // a longer name followed by one space
+    // (the number alone when the table lacks it); the duty as its code, a free one as its percentage
     // and "(MANUAL)".
     static QString FunctionText(const CCusSelections& functions, qint32 value);
     QString DutyText(const CCustom& row) const;

@@ -57,6 +57,14 @@ int CustomizeRules::DirectionOf(const QString& group) {
     return group.toUpper().contains(LoadMsg(487)) ? 0 : 1;
 }
 
+QStringList CustomizeRules::GroupsOf(const CCustoms& customs, int inout) {
+    QStringList groups;
+    for (const CCustom& row : customs)
+        if (row.INOUT() == inout && !groups.contains(row.Category()))
+            groups.append(row.Category());
+    return groups;
+}
+
 QString CustomizeRules::Toggled(const QString& text) {
     return text.trimmed() == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0");
 }

@@ -14,6 +14,7 @@ class CMethod;
 namespace vokg {
 
 class CCusSelections;
+class CCustoms;
 
 // The entry rules of the customize settings of a signal, for the customize window, its
 // chopping-duty dialog and the companion's customize.LOCATION.FIELD=.
@@ -47,6 +48,9 @@ public:
 
     // 0 (inputs) when the upper-cased group text holds the input word ("INPUT"), else 1.
     static int DirectionOf(const QString& group);
+    // The categories of the rows of one direction, each once, in set order: what a customize
+    // sheet of that direction can print.
+    static QStringList GroupsOf(const CCustoms& customs, int inout);
 
     // The value lists of the logic and operation cells: 0 shows "USUAL", 1 "REV" / "ALT".
     static QString LogicList() { return QStringLiteral("#0;USUAL|#1;REV"); }

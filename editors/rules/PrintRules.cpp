@@ -1,10 +1,12 @@
 #include "editors/rules/PrintRules.h"
 
+#include "editors/rules/CustomizeRules.h"
 #include "editors/rules/ParamRules.h"
 #include "editors/rules/RulesServices.h"
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
 #include "model/AccessModes.h"
+#include "model/CCustoms.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "shell/messages/MessageIds.h"
@@ -42,8 +44,12 @@ bool PrintRules::Load() {
     doesPrintOnlyDif_ = onlyDif_ && OnlyDifEnabled();
     doesOverWrite_ = StoredFlag(services_.ReadReg(kDoesOverWrite));
     return hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
-        // The customize and feed sheets are not exported from here: say so rather than show an
-        // empty list that prints nothing.
+        // The feed sheets are not exported from here: say so rather than show an empty list
+        // that prints nothing.
+        if (printKind_ == kCustomize) {
+            Create_lst_cus();
+            return true;
+        }
         if (printKind_ != kParameterModes)
             hlpkit::Raise(hlpkit::InvalidCall);
         Create_lst_modes();
@@ -63,6 +69,19 @@ void PrintRules::Create_lst_modes() {
                 continue;
             items_.append(ListItem{name, allModes || name == modeName_});
         }
+        currentIndex_ = items_.isEmpty() ? -1 : 0;
+        return true;
+    });
+}
+
+void PrintRules::Create_lst_cus() {
+    hlpkit::Guarded(method_, QStringLiteral("Create_lst_cus"), false, [&] {
+        items_.clear();
+        if (customs_ == nullptr)
+            hlpkit::Raise(hlpkit::InvalidCall);
+        for (const QString& group :
+             CustomizeRules::GroupsOf(*customs_, CustomizeRules::DirectionOf(customName_)))
+            items_.append(ListItem{group, CCustoms::Included(customName_, group)});
         currentIndex_ = items_.isEmpty() ? -1 : 0;
         return true;
     });
@@ -97,7 +116,7 @@ bool PrintRules::StartPrinting(bool toFile) {
             messenger_.ShowMsg(msg::SelectFromList, platform::BoxKind::Exclamation);
             return false;
         }
-        if (printKind_ != kParameterModes)
+        if (printKind_ != kParameterModes && printKind_ != kCustomize)
             hlpkit::Raise(hlpkit::InvalidCall);
 
         QString file;
@@ -107,14 +126,29 @@ bool PrintRules::StartPrinting(bool toFile) {
                 return false;
         }
 
-        ParameterPrintJob job;
-        job.file = file;
-        job.selectedModes = selected;
-        job.onlyDifferences = DoesPrintOnlyDif();
-        job.toFile = toFile;
-        job.hasComparison = services_.HasComparison();
-        job.userTableNumber = userTable_;
-        if (!output_.PrintParameters(job, [this](const QString& text) { Doing(text); })) {
+        bool printed = false;
+        const auto doing = [this](const QString& text) { Doing(text); };
+        if (printKind_ == kCustomize) {
+            CustomizePrintJob job;
+            job.file = file;
+            job.selectedGroups = selected;
+            job.inout = CustomizeRules::DirectionOf(customName_);
+            job.onlyDifferences = DoesPrintOnlyDif();
+            job.toFile = toFile;
+            job.hasComparison = services_.HasComparison();
+            job.userTableNumber = userTable_;
+            printed = output_.PrintCustomize(job, doing);
+        } else {
+            ParameterPrintJob job;
+            job.file = file;
+            job.selectedModes = selected;
+            job.onlyDifferences = DoesPrintOnlyDif();
+            job.toFile = toFile;
+            job.hasComparison = services_.HasComparison();
+            job.userTableNumber = userTable_;
+            printed = output_.PrintParameters(job, doing);
+        }
+        if (!printed) {
             messenger_.ShowMsg(msg::WorkbookFailed, platform::BoxKind::Critical);
             return false;
         }
@@ -179,6 +213,10 @@ void PrintRules::CloseCommand() {
 
 void PrintRules::Unload() {
     services_.WriteReg(kDoesOverWrite, doesOverWrite_ ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool PrintOutput::PrintCustomize(const CustomizePrintJob&, const std::function<void(const QString&)>&) {
+    hlpkit::Raise(hlpkit::InvalidCall);
 }
 
 void PrintRules::Doing(const QString& text) {

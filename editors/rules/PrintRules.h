@@ -12,6 +12,7 @@ class CMethod;
 
 namespace vokg {
 
+class CCustoms;
 class CModes;
 class Messenger;
 class RulesServices;
@@ -23,8 +24,9 @@ class RulesServices;
 // afterwards.
 class PrintRules {
 public:
-    // The parameter modes; the customize and feed kinds have no sheet export yet.
+    // The parameter modes; the customize settings.
     static constexpr int kParameterModes = 0;
+    static constexpr int kCustomize = 1;
 
     struct ListItem {
         QString text;
@@ -45,6 +47,10 @@ public:
     void SetPrintTokushu(bool print) { printTokushu_ = print; }
     bool PrintManufacturer() const { return printManufacturer_; }
     void SetPrintManufacturer(bool print) { printManufacturer_ = print; }
+    // Kind 1: the customize window's group and the user customize set whose categories are listed.
+    const QString& CustomName() const { return customName_; }
+    void SetCustomName(const QString& name) { customName_ = name; }
+    void SetCustoms(const CCustoms* user) { customs_ = user; }
     // "TableNo" of the page header.
     void SetUserTableNumber(int table) { userTable_ = table; }
     // The data files the sheet is made from: a workbook is never written over one of them.
@@ -59,6 +65,9 @@ public:
     // only-differences box preset (ticked only with a comparison) and the stored "DoesOverWrite".
     bool Load();
     void Create_lst_modes();
+    // Kind 1: every category of the window's direction, each once in set order; the categories
+    // the window shows are selected.
+    void Create_lst_cus();
 
     const QList<ListItem>& Items() const { return items_; }
     int CurrentIndex() const { return currentIndex_; }
@@ -106,6 +115,8 @@ private:
 
     int printKind_ = kParameterModes;
     QString modeName_;
+    QString customName_;
+    const CCustoms* customs_ = nullptr;
     bool onlyDif_ = false;
     bool printTokushu_ = false;
     bool printManufacturer_ = false;

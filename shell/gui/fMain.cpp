@@ -1,7 +1,9 @@
 #include "shell/gui/fMain.h"
 
+#include "editors/CustomizeSheetOutput.h"
 #include "editors/InputWindow.h"
 #include "editors/ParameterSheetOutput.h"
+#include "editors/fCustomize.h"
 #include "editors/fHeader.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
@@ -103,6 +105,12 @@ void fMain::ConnectCommands() {
     });
     connect(parameterMenu_, &QMenu::triggered, this,
             [this](QAction* item) { mnuParameterContent_Click(item); });
+    connect(customizeMenu_, &QMenu::triggered, this,
+            [this](QAction* item) { mnuCustomizeContent_Click(item); });
+    connect(editCustomize_, &QAction::triggered, this, [this] {
+        customizeMenu_->popup(btnCustomize_ ? btnCustomize_->mapToGlobal(QPoint(0, btnCustomize_->height()))
+                                            : QCursor::pos());
+    });
     connect(editParameter_, &QAction::triggered, this, [this] {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
@@ -210,8 +218,15 @@ bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
 }
 
 bool fMain::PrintParameters(const ParamPrintRequest& request) {
-    ParameterSheetOutput output(app_.Modes(), app_.Method());
+    ParameterSheetOutput parameterOutput(app_.Modes(), app_.Method());
+    CustomizeSheetOutput customizeOutput(app_.Modes(), app_.UserCustoms(), app_.ComparisonCustoms(),
+                                         app_.InputSelections(), app_.OutputSelections(), app_.Method());
+    PrintOutput& output = request.printKind == PrintRules::kCustomize
+                              ? static_cast<PrintOutput&>(customizeOutput)
+                              : parameterOutput;
     PrintRules print(app_.Modes(), app_.Messages(), app_.Method(), *this, output);
+    print.SetCustomName(request.customName);
+    print.SetCustoms(&app_.UserCustoms());
     print.SetPrintKind(request.printKind);
     print.SetModeName(request.modeName);
     print.SetOnlyDif(request.onlyDif);
@@ -337,6 +352,17 @@ void fMain::mnuParameterContent_Click(QAction* item) {
     UpdateMenuChecks();
 }
 
+void fMain::mnuCustomizeContent_Click(QAction* item) {
+    if (!item || item->isSeparator())
+        return;
+    const QString group = item->text();
+    OpenInputWindow(item, [this, group]() -> InputWindow* {
+        return new fCustomize(
+            {app_.UserCustoms(), app_.ComparisonCustoms(), app_.InputSelections(), app_.OutputSelections()},
+            *this, app_.Messages(), app_.Method(), group);
+    });
+}
+
 InputWindow* fMain::ExistForm(const QString& caption) const {
     for (InputWindow* window : InputWindows())
         if (window->Caption() == caption)
@@ -451,6 +477,7 @@ void fMain::BuildMenus() {
     passwordAction_ = infoMenu_->addAction(QString());
 
     customizeMenu_ = new QMenu(this);
+    customizeMenu_->setObjectName(QStringLiteral("mnuCustomize"));
     comparisonMenu_ = new QMenu(this);
     feedMenu_ = new QMenu(this);
     saveMenu_ = new QMenu(this);
@@ -524,9 +551,9 @@ void fMain::SetUICaptions() {
     feedMenu_->addAction(R(1573))->setData(QStringLiteral("0\t0"));
     feedMenu_->addAction(R(1574))->setData(QStringLiteral("0\t0"));
 
-    // The customize and feed editors are not part of this program yet: their items are shown,
-    // and stay disabled until those windows exist.
-    for (QMenu* menu : {customizeMenu_, feedMenu_})
+    // The feed editors are not part of this program yet: their items are shown, and stay
+    // disabled until those windows exist.
+    for (QMenu* menu : {feedMenu_})
         for (QAction* item : menu->actions())
             item->setEnabled(false);
 
