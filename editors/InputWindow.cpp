@@ -111,6 +111,55 @@ bool InputWindow::TellRefusal(int row, int col, const QString& text) {
     return !repeated;
 }
 
+void InputWindow::InstallGridEvents() {
+    platform::GridEvents& events = EditGrid()->Events();
+    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
+    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
+        fg_ValidateEdit(row, col, text, cancel);
+    };
+    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
+    events.RowColChange = [this] { fg_RowColChange(); };
+    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
+    events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
+    events.DblClick = [this](int row, int col, bool& handled) { fg_DblClick(row, col, handled); };
+    events.CellButtonClick = [this](int row, int col) { fg_CellButtonClick(row, col); };
+    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool& done) {
+        fg_DrawCell(painter, row, col, rect, done);
+    };
+    events.AfterUserResize = [this](int col) { fg_AfterUserResize(col); };
+}
+
+void InputWindow::fg_BeforeEdit(int, int, bool& cancel) {
+    cancel = true;
+}
+
+void InputWindow::fg_ValidateEdit(int, int, QString&, bool& cancel) {
+    cancel = true;
+}
+
+void InputWindow::fg_AfterEdit(int, int) {}
+void InputWindow::fg_KeyDown(int, bool&) {}
+void InputWindow::fg_MouseMove(int, int) {}
+void InputWindow::fg_DblClick(int, int, bool&) {}
+void InputWindow::fg_CellButtonClick(int, int) {}
+void InputWindow::fg_DrawCell(QPainter&, int, int, const QRect&, bool&) {}
+void InputWindow::fg_AfterUserResize(int) {}
+
+void InputWindow::TakeVerdict(int row, int col, const std::optional<EntryVerdict>& verdict, QString& text,
+                              bool& cancel) {
+    if (!verdict) {
+        cancel = true;
+        return;
+    }
+    if (!verdict->Accepted()) {
+        cancel = true;
+        if (TellRefusal(row, col, text))
+            verdict->Tell(messenger_);
+        return;
+    }
+    text = *verdict->accepted;
+}
+
 void InputWindow::TakeOverPendingValues() {
     for (InputWindow* other : services_.InputWindows()) {
         if (other == this)

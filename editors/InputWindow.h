@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/rules/EntryVerdict.h"
 #include "shell/messages/FormUnload.h"
 
 #include <QDateTime>
@@ -13,6 +14,8 @@
 #include <optional>
 
 class QCloseEvent;
+class QPainter;
+class QRect;
 
 namespace platform {
 class Grid;
@@ -93,6 +96,20 @@ protected:
     // Takes over the unsaved values of `other`, an open window that holds edits.
     virtual void TakeOverFrom(InputWindow& other) { static_cast<void>(other); }
 
+    // Wires the edit grid's events to the handlers below; called once the grid exists.
+    void InstallGridEvents();
+    // The grid's events (see platform::GridEvents); each does nothing unless a window takes it.
+    virtual void fg_BeforeEdit(int row, int col, bool& cancel);
+    virtual void fg_ValidateEdit(int row, int col, QString& text, bool& cancel);
+    virtual void fg_AfterEdit(int row, int col);
+    virtual void fg_RowColChange() {}
+    virtual void fg_KeyDown(int key, bool& handled);
+    virtual void fg_MouseMove(int x, int y);
+    virtual void fg_DblClick(int row, int col, bool& handled);
+    virtual void fg_CellButtonClick(int row, int col);
+    virtual void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done);
+    virtual void fg_AfterUserResize(int col);
+
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
     void MarkRowEdited(int row) { editedRows_.insert(row); }
@@ -125,6 +142,11 @@ protected:
     // The window refuses this text in this cell: true when it should say why, false when it
     // has said so already for the same text in the same cell.
     bool TellRefusal(int row, int col, const QString& text);
+    // The grid's validate-edit step with a rule's verdict: an accepted text replaces the typed
+    // one; a refusal keeps the editor open with the typed text and says why once. No verdict (a
+    // cell that takes no entry, or a rule that could not run) keeps it open without a word.
+    void TakeVerdict(int row, int col, const std::optional<EntryVerdict>& verdict, QString& text,
+                     bool& cancel);
     // Runs once when the window is really going away (after the closing question let it go).
     virtual void WindowUnloading() {}
     void closeEvent(QCloseEvent* event) override;

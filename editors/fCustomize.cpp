@@ -1,6 +1,7 @@
 #include "editors/fCustomize.h"
 
 #include "editors/EditorServices.h"
+#include "editors/EditorShades.h"
 #include "editors/FlowLayout.h"
 #include "editors/rules/CustomizeRules.h"
 #include "hlpkit/RunError.h"
@@ -32,10 +33,6 @@ const QColor kHeaderShade(0, 128, 0);
 const QColor kHeaderText(255, 255, 255);
 const QColor kInputLocation(255, 133, 133);
 const QColor kOutputLocation(185, 185, 255);
-const QColor kComparisonShade(255, 224, 192);
-const QColor kUserShade(255, 255, 255);
-const QColor kCurrentRowShade(224, 192, 160);
-const QColor kMarkColor(255, 0, 0);
 const QColor kInputFunction(255, 0, 0);
 const QColor kOutputFunction(0, 0, 255);
 
@@ -52,10 +49,6 @@ const char* const kUserFunctionWidthKey = "wdt_Custom_UsrKino";
 
 // Header texts by column, message ids (0: none).
 constexpr int kHeaders[] = {30, 0, 31, 32, 34, 35, 39, 43, 287, 45, 44, 32, 34, 35, 39, 43, 287};
-
-QColor DifShade() {
-    return QToolTip::palette().color(QPalette::ToolTipBase);
-}
 
 int RememberedWidth(const QString& text, int fallback) {
     bool ok = false;
@@ -74,7 +67,7 @@ fCustomize::fCustomize(CustomizeData data, EditorServices& services, Messenger& 
     if (const std::optional<Picture> icon = LoadPictureById(PictureId::CustomizeWindowIcon))
         setWindowIcon(ToIcon(*icon));
     BuildControls();
-    InstallEvents();
+    InstallGridEvents();
     connect(this, &InputWindow::ChangedStateChanged, this, [this] { EnableButtons(); });
     Form_Load();
 }
@@ -116,23 +109,6 @@ void fCustomize::BuildControls() {
 
 QPushButton* fCustomize::BTN(int index) const {
     return index >= 0 && index < 10 ? buttons_[index] : nullptr;
-}
-
-void fCustomize::InstallEvents() {
-    platform::GridEvents& events = fg_->Events();
-    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
-    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
-        fg_ValidateEdit(row, col, text, cancel);
-    };
-    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
-    events.RowColChange = [this] { fg_RowColChange(); };
-    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
-    events.DblClick = [this](int row, int col, bool& handled) { fg_DblClick(row, col, handled); };
-    events.CellButtonClick = [this](int row, int col) { fg_CellButtonClick(row, col); };
-    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool& done) {
-        fg_DrawCell(painter, row, col, rect, done);
-    };
-    events.AfterUserResize = [this](int col) { fg_AfterUserResize(col); };
 }
 
 void fCustomize::Form_Load() {
@@ -226,10 +202,10 @@ void fCustomize::SetColFont() {
         fg_->SetCellFontName(names, QStringLiteral("Courier New"));
         fg_->SetCellFontBold(names, true);
         fg_->SetCellForeColor(names, inout_ == 0 ? kInputLocation : kOutputLocation);
-        fg_->SetCellBackColor({1, ColCmpKino, count, ColCmpZenpa}, kComparisonShade);
-        fg_->SetCellBackColor({1, ColDif, count, ColDif}, DifShade());
-        fg_->SetCellForeColor({1, ColDif, count, ColDif}, kMarkColor);
-        fg_->SetCellBackColor({1, ColKino, count, ColZenpa}, kUserShade);
+        fg_->SetCellBackColor({1, ColCmpKino, count, ColCmpZenpa}, shades::kComparison);
+        fg_->SetCellBackColor({1, ColDif, count, ColDif}, shades::Explaining());
+        fg_->SetCellForeColor({1, ColDif, count, ColDif}, shades::kMark);
+        fg_->SetCellBackColor({1, ColKino, count, ColZenpa}, shades::kUser);
         return true;
     });
 }
@@ -364,13 +340,13 @@ void fCustomize::ApplyRowColors(int row, bool highlighted) {
     if (!IsDataRow(row))
         return;
     if (highlighted) {
-        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, kCurrentRowShade);
+        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, shades::kCurrentRow);
         return;
     }
     fg_->SetCellBackColor({row, ColLocation, row, ColCategory}, QColor());
-    fg_->SetCellBackColor({row, ColCmpKino, row, ColCmpZenpa}, kComparisonShade);
-    fg_->SetCellBackColor(GridRange::Cell(row, ColDif), DifShade());
-    fg_->SetCellBackColor({row, ColKino, row, ColZenpa}, kUserShade);
+    fg_->SetCellBackColor({row, ColCmpKino, row, ColCmpZenpa}, shades::kComparison);
+    fg_->SetCellBackColor(GridRange::Cell(row, ColDif), shades::Explaining());
+    fg_->SetCellBackColor({row, ColKino, row, ColZenpa}, shades::kUser);
 }
 
 // --- grid events ------------------------------------------------------------------------------
@@ -393,39 +369,24 @@ void fCustomize::fg_BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void fCustomize::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
-    const bool checked = hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), false, [&] {
-        if (!IsDataRow(row) || !IsUserColumn(col)) {
-            cancel = true;
-            return true;
-        }
-        EntryVerdict verdict;
-        switch (col) {
-        case ColKino:
-            verdict = CustomizeRules::CheckFunction(text, Functions());
-            break;
-        case ColLogic:
-        case ColDosa:
-            verdict = CustomizeRules::CheckLogicOrOperation(text);
-            break;
-        case ColDuty:
-            verdict = CustomizeRules::CheckDutyCode(text);
-            break;
-        default:
-            verdict = CustomizeRules::CheckTime(text);
-            break;
-        }
-        if (!verdict.Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict.Tell(Messages());
-            return true;
-        }
-        text = *verdict.accepted;
-        return true;
-    });
-    // A check that could not run keeps the edit open rather than storing an unchecked text.
-    if (!checked)
-        cancel = true;
+    const std::optional<EntryVerdict> verdict =
+        hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), std::optional<EntryVerdict>(),
+                        [&]() -> std::optional<EntryVerdict> {
+                            if (!IsDataRow(row) || !IsUserColumn(col))
+                                return std::nullopt;
+                            switch (col) {
+                            case ColKino:
+                                return CustomizeRules::CheckFunction(text, Functions());
+                            case ColLogic:
+                            case ColDosa:
+                                return CustomizeRules::CheckLogicOrOperation(text);
+                            case ColDuty:
+                                return CustomizeRules::CheckDutyCode(text);
+                            default:
+                                return CustomizeRules::CheckTime(text);
+                            }
+                        });
+    TakeVerdict(row, col, verdict, text, cancel);
 }
 
 void fCustomize::fg_AfterEdit(int row, int col) {
@@ -545,7 +506,7 @@ void fCustomize::fg_DrawCell(QPainter& painter, int row, int col, const QRect& r
     }
     if (edited) {
         painter.setFont(fg_->GridFont());
-        painter.setPen(kMarkColor);
+        painter.setPen(shades::kMark);
         painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("*"));
     }
     painter.restore();

@@ -100,7 +100,6 @@ protected:
 
 private:
     void BuildControls();
-    void InstallEvents();
     void Form_Load();
     void Format_fg();
     void SetColFont();
@@ -112,15 +111,15 @@ private:
     void ApplyRowColors(int row, bool highlighted);
     void EnableButtons();
 
-    void fg_BeforeEdit(int row, int col, bool& cancel);
-    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel);
-    void fg_AfterEdit(int row, int col);
-    void fg_RowColChange();
-    void fg_KeyDown(int key, bool& handled);
-    void fg_DblClick(int row, int col, bool& handled);
-    void fg_CellButtonClick(int row, int col);
-    void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done);
-    void fg_AfterUserResize(int col);
+    void fg_BeforeEdit(int row, int col, bool& cancel) override;
+    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel) override;
+    void fg_AfterEdit(int row, int col) override;
+    void fg_RowColChange() override;
+    void fg_KeyDown(int key, bool& handled) override;
+    void fg_DblClick(int row, int col, bool& handled) override;
+    void fg_CellButtonClick(int row, int col) override;
+    void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done) override;
+    void fg_AfterUserResize(int col) override;
 
     bool IsUserColumn(int col) const;
     bool IsDataRow(int row) const { return row >= 1 && row <= int(rows_.size()); }

@@ -1,6 +1,7 @@
 #include "editors/fParam.h"
 
 #include "editors/EditorServices.h"
+#include "editors/EditorShades.h"
 #include "editors/FlowLayout.h"
 #include "editors/rules/ParamRules.h"
 #include "hlpkit/CToolTip.h"
@@ -36,10 +37,6 @@ using platform::GridRange;
 namespace {
 
 const QColor kHeaderShade(224, 224, 224);
-const QColor kComparisonShade(255, 224, 192);
-const QColor kUserShade(255, 255, 255);
-const QColor kCurrentRowShade(224, 192, 160);
-const QColor kMarkColor(255, 0, 0);
 
 constexpr int kHeaderRowHeight = 500;
 // Column widths in twips; the explanation gives up room first when the window is narrow.
@@ -52,10 +49,6 @@ constexpr int kLineWidthPixels = 1;
 const char* const kWordToFind = "WordToFind";
 const char* const kOpenSpecialInAll = "DoesOpenSpecialModeWhelAll";
 
-QColor DetailShade() {
-    return QToolTip::palette().color(QPalette::ToolTipBase);
-}
-
 } // namespace
 
 fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hlpkit::CMethod& method,
@@ -66,7 +59,7 @@ fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hl
     if (const std::optional<Picture> icon = LoadPictureById(PictureId::ParameterWindowIcon))
         setWindowIcon(ToIcon(*icon));
     BuildControls();
-    InstallEvents();
+    InstallGridEvents();
     Form_Load();
 }
 
@@ -135,21 +128,6 @@ QPushButton* fParam::BTN(int index) const {
 
 QRadioButton* fParam::opDisp(int index) const {
     return index >= 0 && index < 3 ? opDisp_[index] : nullptr;
-}
-
-void fParam::InstallEvents() {
-    platform::GridEvents& events = fg_->Events();
-    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
-    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
-        fg_ValidateEdit(row, col, text, cancel);
-    };
-    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
-    events.RowColChange = [this] { fg_RowColChange(); };
-    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
-    events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
-    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool&) {
-        fg_OwnerDraw(painter, row, col, rect);
-    };
 }
 
 void fParam::Form_Load() {
@@ -221,10 +199,10 @@ void fParam::Format_fg() {
         for (int row = 1; row <= count; ++row)
             FillRow(row);
         if (count > 0) {
-            fg_->SetCellBackColor({1, ColComparison, count, ColComparison}, kComparisonShade);
-            fg_->SetCellBackColor({1, ColUser, count, ColUser}, kUserShade);
-            fg_->SetCellBackColor({1, ColDetail, count, ColDif}, DetailShade());
-            fg_->SetCellForeColor({1, ColDif, count, ColDif}, kMarkColor);
+            fg_->SetCellBackColor({1, ColComparison, count, ColComparison}, shades::kComparison);
+            fg_->SetCellBackColor({1, ColUser, count, ColUser}, shades::kUser);
+            fg_->SetCellBackColor({1, ColDetail, count, ColDif}, shades::Explaining());
+            fg_->SetCellForeColor({1, ColDif, count, ColDif}, shades::kMark);
             // Centred values leave the top-left corner of the value cell to the edit mark.
             fg_->SetCellAlignment({1, ColComparison, count, ColDif}, Qt::AlignCenter);
             fg_->SetCellEditable({1, ColDetail, count, ColDif}, false);
@@ -336,13 +314,13 @@ void fParam::ApplyRowColors(int row, bool highlighted) {
     if (row < 1 || row > rows_.Count())
         return;
     if (highlighted) {
-        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, kCurrentRowShade);
+        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, shades::kCurrentRow);
         return;
     }
     fg_->SetCellBackColor({row, 0, row, ColUnit + 2}, QColor());
-    fg_->SetCellBackColor(GridRange::Cell(row, ColComparison), kComparisonShade);
-    fg_->SetCellBackColor(GridRange::Cell(row, ColUser), kUserShade);
-    fg_->SetCellBackColor({row, ColDetail, row, ColDif}, DetailShade());
+    fg_->SetCellBackColor(GridRange::Cell(row, ColComparison), shades::kComparison);
+    fg_->SetCellBackColor(GridRange::Cell(row, ColUser), shades::kUser);
+    fg_->SetCellBackColor({row, ColDetail, row, ColDif}, shades::Explaining());
 }
 
 void fParam::ToolTipSet() {
@@ -376,25 +354,15 @@ void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
-    const bool checked = hlpkit::Guarded(method_, QStringLiteral("fg_ValidateEdit"), false, [&] {
-        if (row < 1 || row > rows_.Count() || col != ColUser) {
-            cancel = true;
-            return true;
-        }
-        const EntryVerdict verdict = ParamRules::ValidateEntry(
-            *rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin), fg_->TextMatrix(row, ColMax));
-        if (!verdict.Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict.Tell(Messages());
-            return true;
-        }
-        text = *verdict.accepted;
-        return true;
-    });
-    // A check that could not run keeps the edit open rather than storing an unchecked text.
-    if (!checked)
-        cancel = true;
+    const std::optional<EntryVerdict> verdict = hlpkit::Guarded(
+        method_, QStringLiteral("fg_ValidateEdit"), std::optional<EntryVerdict>(),
+        [&]() -> std::optional<EntryVerdict> {
+            if (row < 1 || row > rows_.Count() || col != ColUser)
+                return std::nullopt;
+            return ParamRules::ValidateEntry(*rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin),
+                                             fg_->TextMatrix(row, ColMax));
+        });
+    TakeVerdict(row, col, verdict, text, cancel);
 }
 
 void fParam::fg_AfterEdit(int row, int col) {
@@ -453,7 +421,7 @@ std::optional<int> fParam::HitLimit(int x, int y) const {
     return cell->row;
 }
 
-void fParam::fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect) {
+void fParam::fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool&) {
     if (col != ColUser || row < 1 || row > rows_.Count())
         return;
     const bool edited = hlpkit::Guarded(method_, QStringLiteral("ShowAsteriskParam"), false,
@@ -461,7 +429,7 @@ void fParam::fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect
     if (!edited)
         return;
     painter.save();
-    painter.setPen(kMarkColor);
+    painter.setPen(shades::kMark);
     painter.drawText(rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("*"));
     painter.restore();
 }
