@@ -2,7 +2,9 @@
 // companion as a user runs it, and through the window a user would type it into: all must give
 // the entry's verdict.
 #include "editors/EditorServices.h"
+#include "editors/fCustomize.h"
 #include "editors/fHeader.h"
+#include "editors/fInpChoppingDuty.h"
 #include "editors/fInpPassword.h"
 #include "editors/fParam.h"
 #include "editors/rules/CustomizeRules.h"
@@ -12,6 +14,7 @@
 #include "editors/rules/PasswordRules.h"
 #include "hlpkit/CMethod.h"
 #include "model/CCusSelections.h"
+#include "model/CCustoms.h"
 #include "model/CModes.h"
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
@@ -39,7 +42,8 @@ namespace {
 
 // The kinds of entry whose window exists; the feed and customize windows add theirs here.
 const QStringList kWindowKinds{QStringLiteral("digital"), QStringLiteral("header"),
-                               QStringLiteral("password"), QStringLiteral("author")};
+                               QStringLiteral("password"), QStringLiteral("author"),
+                               QStringLiteral("customize")};
 
 struct EntryCase {
     QString kind;
@@ -126,6 +130,8 @@ class EntryCasesTest : public QObject {
     std::unique_ptr<vokg::CModes> modes_;
     std::unique_ptr<vokg::CCusSelections> inputFunctions_;
     std::unique_ptr<vokg::CCusSelections> outputFunctions_;
+    std::unique_ptr<vokg::CCustoms> userCustoms_;
+    std::unique_ptr<vokg::CCustoms> comparisonCustoms_;
 
     void AddRows(bool windowOnly) {
         QTest::addColumn<QString>("kind");
@@ -152,7 +158,13 @@ class EntryCasesTest : public QObject {
     }
 
     // A selection digital is chosen from its drop-down list: only its choices reach the window.
+    // Logic, operation and duty are chosen from lists (or toggled) too: nothing is typed there.
     bool Typable(const EntryCase& entry) {
+        if (entry.kind == QLatin1String("customize")) {
+            const QString field = entry.target.section(QLatin1Char('.'), 1);
+            return field != QLatin1String("logic") && field != QLatin1String("dosa") &&
+                   field != QLatin1String("duty");
+        }
         if (entry.kind != QLatin1String("digital"))
             return true;
         const vokg::CDigital& digital = Digital(entry.target);
@@ -208,6 +220,69 @@ class EntryCasesTest : public QObject {
         const bool stillOpen = grid.IsEditing();
         const QString outcome = Shown(grid.TextMatrix(*row, vokg::fParam::ColUser));
         // A refused value keeps the edit open with the typed text; an accepted one closes it.
+        if (stillOpen == outcome.startsWith(QLatin1Char('=')))
+            return QStringLiteral("the edit is %1 after: %2").arg(stillOpen ? "open" : "closed", outcome);
+        if (stillOpen)
+            grid.CancelEditing();
+        window.ControlChange(false);
+        return outcome;
+    }
+
+    // A time or a function typed into its cell of the customize window; a free duty's times
+    // into the duty dialog, the other time valid.
+    QString ThroughTheCustomizeWindow(const QString& target, const QString& typed) {
+        const QString location = target.section(QLatin1Char('.'), 0, 0);
+        const QString field = target.section(QLatin1Char('.'), 1);
+        if (field.startsWith(QLatin1String("chopping_"))) {
+            vokg::fInpChoppingDuty dialog(messenger_, method_);
+            dialog.SetChoppingOnTime(20);
+            dialog.SetChoppingOffTime(20);
+            dialog.show();
+            QLineEdit* box = dialog.txtChoppingTime(field == QLatin1String("chopping_on") ? 1 : 2);
+            box->setFocus();
+            box->clear();
+            QTest::keyClicks(box, typed);
+            QTest::mouseClick(dialog.BTN(), Qt::LeftButton);
+            return Shown(QString::number(field == QLatin1String("chopping_on") ? dialog.ChoppingOnTime()
+                                                                               : dialog.ChoppingOffTime()));
+        }
+        QuietServices services;
+        vokg::fCustomize window({*userCustoms_, *comparisonCustoms_, *inputFunctions_, *outputFunctions_},
+                                services, messenger_, method_,
+                                location.startsWith(QLatin1Char('I')) ? QStringLiteral("All inputs")
+                                                                      : QStringLiteral("All outputs"));
+        window.resize(1400, 400);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return QStringLiteral("the customize window was not shown");
+        const QHash<QString, int> columns{{QStringLiteral("kino"), vokg::fCustomize::ColKino},
+                                          {QStringLiteral("on_delay"), vokg::fCustomize::ColOnDelay},
+                                          {QStringLiteral("off_delay"), vokg::fCustomize::ColOffDelay},
+                                          {QStringLiteral("zenpa"), vokg::fCustomize::ColZenpa}};
+        const int col = columns.value(field, -1);
+        const std::optional<int> row = window.RowOf(location);
+        platform::Grid& grid = *window.fg();
+        if (!row || col < 0)
+            return QStringLiteral("no cell for ") + target;
+        // The cell opens for typing from the keyboard (F2), as the function cell does for a name.
+        grid.Select(*row, col);
+        grid.View()->setFocus();
+        QTest::keyClick(grid.View(), Qt::Key_F2);
+        QLineEdit* box = nullptr;
+        for (QLineEdit* candidate : grid.findChildren<QLineEdit*>())
+            if (candidate->isVisible())
+                box = candidate;
+        if (!grid.IsEditing() || box == nullptr)
+            return QStringLiteral("the cell did not open for editing");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const bool stillOpen = grid.IsEditing();
+        const QString stored = col == vokg::fCustomize::ColKino ? grid.CellData(*row, col).toString()
+                                                                : grid.TextMatrix(*row, col);
+        const QString outcome = Shown(stored);
         if (stillOpen == outcome.startsWith(QLatin1Char('=')))
             return QStringLiteral("the edit is %1 after: %2").arg(stillOpen ? "open" : "closed", outcome);
         if (stillOpen)
@@ -414,6 +489,10 @@ private slots:
         outputFunctions_ = std::make_unique<vokg::CCusSelections>(vokg::ModelContext{method_, messenger_});
         QVERIFY(inputFunctions_->ReadSet6_7_8_9e(QDir(definitions_).filePath(QStringLiteral("Set06.e"))));
         QVERIFY(outputFunctions_->ReadSet6_7_8_9e(QDir(definitions_).filePath(QStringLiteral("Set07.e"))));
+        userCustoms_ = std::make_unique<vokg::CCustoms>(vokg::ModelContext{method_, messenger_});
+        comparisonCustoms_ = std::make_unique<vokg::CCustoms>(vokg::ModelContext{method_, messenger_});
+        for (vokg::CCustoms* customs : {userCustoms_.get(), comparisonCustoms_.get()})
+            QVERIFY(customs->ReadSet04e(definitions_) && customs->ReadSet05e(definitions_));
     }
 
     void init() { prompter_.Clear(); }
@@ -438,6 +517,8 @@ private slots:
             outcome = ThroughTheParameterWindow(target, typed);
         else if (kind == QLatin1String("header"))
             outcome = ThroughTheHeaderDialog(target, typed);
+        else if (kind == QLatin1String("customize"))
+            outcome = ThroughTheCustomizeWindow(target, typed);
         else
             outcome = ThroughThePasswordDialog(kind == QLatin1String("password"), typed);
         QCOMPARE(outcome, expected);
