@@ -13,6 +13,8 @@
 #include "shell/messages/Messages.h"
 #include "shell/messages/PictureSet.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QPainter>
 #include <QPushButton>
@@ -490,16 +492,18 @@ void fCustomize::fg_DrawCell(QPainter& painter, int row, int col, const QRect& r
         bold.setBold(true);
         painter.setFont(bold);
         painter.setPen(inout_ == 0 ? kInputFunction : kOutputFunction);
-        const QRect nameArea = rect.adjusted(10, 0, 0, 0);
-        painter.drawText(nameArea, Qt::AlignLeft | Qt::AlignVCenter,
-                         function != nullptr ? function->Ditigal() : fg_->TextMatrix(row, col));
+        const QString name = function != nullptr ? function->Ditigal() : fg_->TextMatrix(row, col);
+        painter.drawText(rect.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+        // The description starts 37 pixels in; a longer name pushes it on rather than being
+        // written over.
+        const int descriptionLeft = std::max(37, 10 + painter.fontMetrics().horizontalAdvance(name) + 4);
         if (function != nullptr) {
             QFont regular(QStringLiteral("Tahoma"));
             regular.setPixelSize(10);
             painter.setFont(regular);
             const bool current = row == fg_->Row() && col == fg_->Col();
             painter.setPen(current ? Qt::white : Qt::black);
-            painter.drawText(rect.adjusted(37, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+            painter.drawText(rect.adjusted(descriptionLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              function->Advice());
         }
         done = true;

@@ -6,10 +6,14 @@
 #include "tests/cli/CliRun.h"
 #include "tests/shell/MainWindowFixture.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcessEnvironment>
 #include <QPushButton>
+#include <QScrollBar>
 
 using vokg::fCustomize;
 
@@ -77,6 +81,36 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!checked(QStringLiteral("All inputs")));
         QCOMPARE(main.window->CountInputForms(), 3);
+    }
+
+    void anOutputWindowBesideTheComparison() {
+        MainWindowFixture main;
+        QVERIFY(main.window->OpenCommandLineFile(main.dsg));
+        MainWindowFixture::CloseBox(main.window->ExistForm(QStringLiteral("All")));
+        QVERIFY(vokg::FileOpen(main.fixture.App(), *main.window).ReadVOKGData(1, main.dsg, 2, false));
+        OpenFromButton(main, QStringLiteral("All outputs"));
+        fCustomize* window = Window(main, QStringLiteral("All outputs"));
+        QVERIFY(window);
+        platform::Grid& grid = *window->fg();
+        QVERIFY(window->chkCmp()->isChecked());
+        QVERIFY(!grid.ColHidden(fCustomize::ColCmpDuty) && !grid.ColHidden(fCustomize::ColDif));
+        // Table 2 differs from table 1 in every output of the sample.
+        for (int row = 1; row < grid.Rows(); ++row)
+            QCOMPARE(grid.TextMatrix(row, fCustomize::ColDif), QStringLiteral("DIF"));
+        const int o2 = *window->RowOf(QStringLiteral("O2"));
+        QCOMPARE(grid.TextMatrix(o2, fCustomize::ColCmpOnDelay), QStringLiteral("55"));
+        // An edit not yet saved shows its "*".
+        grid.Select(o2, fCustomize::ColLogic);
+        grid.View()->setFocus();
+        QTest::keyClick(grid.View(), Qt::Key_Space);
+        QVERIFY(window->ValueIsDifCustomze(o2, fCustomize::ColLogic));
+        grid.View()->scrollToTop();
+        grid.View()->horizontalScrollBar()->setValue(0);
+        QTest::qWait(200);
+        const QString folder =
+            QProcessEnvironment::systemEnvironment().value(QStringLiteral("VOKG_SCREENSHOT_DIR"));
+        if (!folder.isEmpty())
+            QVERIFY(main.window->grab().save(QDir(folder).filePath(QStringLiteral("customize-window.png"))));
     }
 
     void savedEditsChangeOnlyTheirBytes() {
