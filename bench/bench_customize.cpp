@@ -2,6 +2,7 @@
 // outputs" window (fill, comparison, marks and the first paint, offscreen) and saving the output
 // sheet of every row. The rows are built in code: a definition package this large could not
 // load, its addresses would share bytes of the 8192-byte table.
+#include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
 
 #include "editors/EditorServices.h"
@@ -29,19 +30,7 @@ constexpr int kFunctions = 200;
 const char* const kGroups[] = {"Standard output", "TE BOARD output", "I/O BOARD No.1 output",
                                "I/O BOARD No.2 output", "I/O BOARD No.3 output"};
 
-class WindowServices : public vokg::EditorServices {
-public:
-    bool SaveAllFiles(int, bool) override { return false; }
-    bool IsBusy() const override { return false; }
-    bool ExactPassWord(int) override { return false; }
-    void SetManufacturerMenuVisible(bool) override {}
-    void InputWindowClosed(vokg::InputWindow&) override {}
-    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
-    bool HasComparison() const override { return true; }
-    bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString&) const override { return {}; }
-    bool WriteReg(const QString&, const QString&) override { return true; }
-};
+using WindowServices = bench::BenchServices;
 
 // 2,000 outputs in five groups with every kind of setting; one in seven differs from its
 // comparison row, every third has a free duty.

@@ -60,7 +60,7 @@ void BM_ReadAllTablesThroughTheModel(benchmark::State& state) {
     for (auto _ : state) {
         for (int table = 1; table <= 16; ++table) {
             const qint64 position = vokg::TablePosition(table);
-            if (!app.Modes().ReadDataDigitals(0, fixture.dataFile, position, opening) ||
+            if (!app.Modes().ReadDataDigitals(vokg::FileKind::User, fixture.dataFile, position, opening) ||
                 !app.UserCustoms().ReadDataCustomize(fixture.dataFile, position) ||
                 !app.UserOkuris().ReadData(fixture.dataFile, position))
                 state.SkipWithError("a table did not read");

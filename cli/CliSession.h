@@ -12,13 +12,15 @@ namespace vokg::cli {
 // Exit statuses of the command-line companion.
 enum ExitStatus : int {
     kOk = 0,
-    kDifferent = 1, // diff only
+    kDifferent = 1,  // diff: the tables differ
+    kOutOfRange = 1, // check: a value lies outside its bounds
     kUsage = 2,
     kPassword = 3,
     kRefusedFile = 4,
     kDefinitions = 5,
     kInvalidValue = 6,
     kFailed = 7,
+    kTemplateRefused = 8, // export-c: the template does not fit the table (nothing written)
 };
 
 // One run of the companion: the shared objects of the program and the definitions loaded

@@ -12,5 +12,8 @@ int DumpCommand(CliSession& session, const QStringList& arguments);
 int DiffCommand(CliSession& session, const QStringList& arguments);
 int SetCommand(CliSession& session, const QStringList& arguments);
 int ExportXlsxCommand(CliSession& session, const QStringList& arguments);
+int ExportCCommand(CliSession& session, const QStringList& arguments);
+int VersionInfoCommand(CliSession& session, const QStringList& arguments);
+int CheckCommand(CliSession& session, const QStringList& arguments);
 
 } // namespace vokg::cli

@@ -60,9 +60,9 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
             a->table = table;
             b->table = table;
         }
-        if (const int status = OpenTable(session, 0, *a, access); status != kOk)
+        if (const int status = OpenTable(session, FileKind::User, *a, access); status != kOk)
             return status;
-        if (const int status = OpenTable(session, 1, *b, access); status != kOk)
+        if (const int status = OpenTable(session, FileKind::Comparison, *b, access); status != kOk)
             return status;
         for (const TableField& field : CompareFields(app, special, manufacturer))
             if (field.userText != field.comparisonText)

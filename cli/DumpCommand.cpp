@@ -120,7 +120,7 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
     bool manufacturer = false;
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
-    if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
+    if (const int status = OpenTable(session, FileKind::User, *tableSpec, access); status != kOk)
         return status;
 
     App& app = session.Application();

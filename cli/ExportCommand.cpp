@@ -120,10 +120,10 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         }
     }
 
-    if (const int status = OpenTable(session, 0, *user, access); status != kOk)
+    if (const int status = OpenTable(session, FileKind::User, *user, access); status != kOk)
         return status;
     if (comparison)
-        if (const int status = OpenTable(session, 1, *comparison, access); status != kOk)
+        if (const int status = OpenTable(session, FileKind::Comparison, *comparison, access); status != kOk)
             return status;
 
     // Never over the data it is made from (a typo such as OUT = the design file itself would

@@ -301,7 +301,7 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
             return kFailed;
         }
     }
-    if (const int status = OpenTable(session, 0, *tableSpec, access); status != kOk)
+    if (const int status = OpenTable(session, FileKind::User, *tableSpec, access); status != kOk)
         return status;
 
     Assignments assignments(app, special, manufacturer);
@@ -314,9 +314,9 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     bool saved = false;
     if (toTables) {
         session.Prompter().QueueTables(*toTables);
-        saved = save.SaveAllFiles(2, false);
+        saved = save.SaveAllFiles(SaveMode::OtherTables, false);
     } else {
-        saved = save.SaveAllFiles(0, true);
+        saved = save.SaveAllFiles(SaveMode::Overwrite, true);
     }
     return saved ? kOk : kFailed;
 }

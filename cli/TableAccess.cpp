@@ -90,7 +90,7 @@ int TableCount(const QString& path) {
     return FileOpen::IsDSG(path) ? 8 : 16;
 }
 
-int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const AccessOptions& options) {
+int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options) {
     App& app = session.Application();
     EditorHost noWindows;
     FileOpen open(app, noWindows);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FileKind.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,10 +38,10 @@ bool TakeAccessOptions(QStringList& arguments, AccessOptions& options);
 // menu does (messages 32 and 94 on a wrong password). Returns an exit status (0 when all went well).
 int UnlockModes(CliSession& session, const AccessOptions& options, bool& special, bool& manufacturer);
 
-// Opens one table of a file into the user side (kind 0) or the comparison side (kind 1) through
+// Opens one table of a file into the user side or the comparison side through
 // the program's own open, with the file checks (exit 4), the table password (exit 3) and the
 // read (exit 7). Returns an exit status (0 when the table was read).
-int OpenTable(CliSession& session, int kind, const TableSpec& tableSpec, const AccessOptions& options);
+int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options);
 
 // Tables of the file: 8 for a design file, 16 otherwise.
 int TableCount(const QString& path);

@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TerminalText.h"
+#include "shell/Version.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vokg-cli [--defs DIR] COMMAND ...\n"
+    "       vokg-cli --version\n"
     "commands:\n"
     "  defs                                   print the definitions as JSON\n"
     "  dump FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
@@ -25,7 +27,13 @@ constexpr const char* kUsage =
     "                                         write the parameter sheet as a workbook\n"
     "  export-xlsx FILE[:TABLE] OUT.xlsx --customize in|out [--groups \"A,B\"] [--compare FILE[:TABLE]]\n"
     "              [--only-diff] [--password PW]\n"
-    "                                         write the customize sheet of the inputs or outputs\n";
+    "                                         write the customize sheet of the inputs or outputs\n"
+    "  export-c FILE[:TABLE] TEMPLATE OUT --model NAME [--section N]\n"
+    "           [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         write the firmware C source from a template\n"
+    "  version-info FILE.vok                  print the maker's version text of a version file\n"
+    "  check FILE[:TABLE] [--password PW] [--special PW] [--manufacturer PW]\n"
+    "                                         list the values outside their bounds (exit 1 when any)\n";
 
 int RunCommand(vokg::cli::CliSession& session, const QString& command, const QStringList& arguments) {
     if (command == QLatin1String("defs"))
@@ -38,6 +46,12 @@ int RunCommand(vokg::cli::CliSession& session, const QString& command, const QSt
         return vokg::cli::SetCommand(session, arguments);
     if (command == QLatin1String("export-xlsx"))
         return vokg::cli::ExportXlsxCommand(session, arguments);
+    if (command == QLatin1String("export-c"))
+        return vokg::cli::ExportCCommand(session, arguments);
+    if (command == QLatin1String("version-info"))
+        return vokg::cli::VersionInfoCommand(session, arguments);
+    if (command == QLatin1String("check"))
+        return vokg::cli::CheckCommand(session, arguments);
     vokg::cli::WriteLine(stderr, QStringLiteral("vokg-cli: unknown command '%1'").arg(command));
     std::fputs(kUsage, stderr);
     return vokg::cli::kUsage;
@@ -60,6 +74,10 @@ int FinishOutput(int status) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments == QStringList{QStringLiteral("--version")}) {
+        std::printf("vokg-cli %s\n", vokg::kProgramVersion);
+        return FinishOutput(vokg::cli::kOk);
+    }
     QString definitions;
     if (arguments.size() >= 2 && arguments.first() == QLatin1String("--defs")) {
         definitions = arguments.at(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/rules/RulesServices.h"
+#include "model/FileKind.h"
 
 #include <QList>
 #include <QString>
@@ -23,9 +24,8 @@ struct ParamPrintRequest {
 // windows never reach the shell by any other road, so a test can stand in for the shell.
 class EditorServices : public RulesServices {
 public:
-    // Saves the user file (mode 0 overwrite, 1 save as, 2 other tables, 3 memory only);
-    // true when it was saved.
-    virtual bool SaveAllFiles(int mode, bool withoutAsking) = 0;
+    // Saves the user file; true when it was saved.
+    virtual bool SaveAllFiles(SaveMode mode, bool withoutAsking) = 0;
 
     // Printing is offered only while the main window can show the print dialog.
     virtual bool CanPrint() const { return false; }
@@ -55,7 +55,7 @@ public:
 
     // The user file is a design file: only that kind is ever written.
     virtual bool UserFileIsDsg() const = 0;
-    // (HasComparison and the settings, ReadReg and WriteReg, come with RulesServices.)
+    // (HasComparison and the settings come with RulesServices.)
 };
 
 } // namespace vokg

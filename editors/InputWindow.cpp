@@ -63,7 +63,7 @@ QList<InputWindow*> InputWindow::OpenWindows() const {
 }
 
 bool InputWindow::SaveCommand() {
-    if (!services_.SaveAllFiles(0, true))
+    if (!services_.SaveAllFiles(SaveMode::Overwrite, true))
         return false;
     // Every window's edits went into the file with this save.
     QList<InputWindow*> windows = services_.InputWindows();
@@ -78,7 +78,7 @@ bool InputWindow::SaveCommand() {
 
 bool InputWindow::PrintCommand(const std::function<void()>& print) {
     CommitPendingEdit();
-    if (IsChanged() && !services_.SaveAllFiles(3, false))
+    if (IsChanged() && !services_.SaveAllFiles(SaveMode::MemoryOnly, false))
         return false;
     print();
     if (IsChanged())

@@ -30,10 +30,6 @@ bool ParameterSheetOutput::ProbeWorkbook(const QString& file) {
     return ProbeWorkbookFile(file);
 }
 
-QString ParameterSheetOutput::DefaultWorkbook() {
-    return DefaultWorkbookPath();
-}
-
 QString ParameterSheetOutput::WorkbookFilter() {
     return QString::fromLatin1(kWorkbookFilter);
 }

@@ -29,7 +29,6 @@ public:
                          const std::function<void(const QString&)>& doing) override;
     int WorkbookRefusal(const QString& file, const QStringList& filesInUse) override;
     bool ProbeWorkbook(const QString& file) override;
-    QString DefaultWorkbook() override;
     QString WorkbookFilter() override;
     QString WorkbookExtension() override;
 

@@ -11,7 +11,8 @@
 #include "platform/gui/Grid.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/ProgramSettings.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <algorithm>
 
@@ -43,19 +44,14 @@ constexpr int kDataRowHeight = 232;
 constexpr int kSeparatorPixels = 2;
 // Widths in twips of columns 0 to 9; 2 and the user function column are remembered.
 constexpr int kColumnWidths[] = {700, 0, 2500, 760, 1200, 1300, 1300, 1150, 1300, 500};
-constexpr int kDefaultComparisonFunctionWidth = 2500;
-constexpr int kDefaultUserFunctionWidth = 3430;
-
-const char* const kComparisonFunctionWidthKey = "wdt_Custom_StdKino";
-const char* const kUserFunctionWidthKey = "wdt_Custom_UsrKino";
 
 // Header texts by column, message ids (0: none).
 constexpr int kHeaders[] = {30, 0, 31, 32, 34, 35, 39, 43, 287, 45, 44, 32, 34, 35, 39, 43, 287};
 
-int RememberedWidth(const QString& text, int fallback) {
-    bool ok = false;
-    const double width = text.trimmed().toDouble(&ok);
-    return ok && width > 0 && width < 100000 ? int(width) : fallback;
+// A width the settings hold that no window could show falls back to the default one.
+int RememberedWidth(ProgramSettings& settings, const NumberSetting& setting) {
+    const int twips = settings.Get(setting);
+    return twips > 0 && twips < 100000 ? twips : setting.byDefault;
 }
 
 } // namespace
@@ -160,11 +156,8 @@ void fCustomize::Format_fg() {
         for (int col = 0; col < ColumnCount; ++col)
             if (kHeaders[col] != 0)
                 fg_->SetTextMatrix(0, col, LoadMsg(kHeaders[col]));
-        const int comparisonWidth =
-            RememberedWidth(Services().ReadReg(QString::fromLatin1(kComparisonFunctionWidthKey)),
-                            kDefaultComparisonFunctionWidth);
-        const int userWidth = RememberedWidth(Services().ReadReg(QString::fromLatin1(kUserFunctionWidthKey)),
-                                              kDefaultUserFunctionWidth);
+        const int comparisonWidth = RememberedWidth(Services().Settings(), Setting::wdt_Custom_StdKino);
+        const int userWidth = RememberedWidth(Services().Settings(), Setting::wdt_Custom_UsrKino);
         for (int col = 0; col <= ColDif; ++col)
             if (col != ColCategory)
                 fg_->SetColWidth(col, col == ColCmpKino ? comparisonWidth : kColumnWidths[col]);
@@ -517,11 +510,11 @@ void fCustomize::fg_DrawCell(QPainter& painter, int row, int col, const QRect& r
 }
 
 void fCustomize::fg_AfterUserResize(int col) {
+    // The function columns keep their width for the whole program and the next run.
     if (col == ColCmpKino)
-        Services().WriteReg(QString::fromLatin1(kComparisonFunctionWidthKey),
-                            QString::number(fg_->ColWidth(col)));
+        Services().Settings().Set(Setting::wdt_Custom_StdKino, fg_->ColWidth(col));
     else if (col == ColKino)
-        Services().WriteReg(QString::fromLatin1(kUserFunctionWidthKey), QString::number(fg_->ColWidth(col)));
+        Services().Settings().Set(Setting::wdt_Custom_UsrKino, fg_->ColWidth(col));
 }
 
 // --- edits and their propagation ----------------------------------------------------------------

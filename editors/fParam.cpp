@@ -11,7 +11,8 @@
 #include "platform/gui/Grid.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/ProgramSettings.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <algorithm>
 
@@ -46,8 +47,6 @@ constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
-const char* const kWordToFind = "WordToFind";
-const char* const kOpenSpecialInAll = "DoesOpenSpecialModeWhelAll";
 
 } // namespace
 
@@ -138,8 +137,7 @@ void fParam::Form_Load() {
             bool hasSpecial = false;
             for (const CMode& mode : modes_)
                 hasSpecial = hasSpecial || IsSpecialMode(mode.ModeName());
-            const QString option = Services().ReadReg(QString::fromLatin1(kOpenSpecialInAll)).trimmed();
-            if (hasSpecial && option.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            if (hasSpecial && Services().Settings().Get(Setting::DoesOpenSpecialModeWhelAll)) {
                 withSpecial = Services().ExactPassWord(0);
                 if (!withSpecial)
                     Messages().ShowMsg(msg::SpecialPasswordMissed, BoxKind::Exclamation);
@@ -756,13 +754,12 @@ bool fParam::CheckRange() {
 
 void fParam::FindOp() {
     hlpkit::Guarded(method_, QStringLiteral("FindOp"), false, [&] {
-        const QString key = QString::fromLatin1(kWordToFind);
         const std::optional<QString> answer = Messages().Prompter().Input(
-            ResourceText(1347), ResourceText(1348), Services().ReadReg(key), false);
+            ResourceText(1347), ResourceText(1348), Services().Settings().Get(Setting::WordToFind), false);
         if (!answer)
             return false;
         const QString word = answer->trimmed().toUpper();
-        Services().WriteReg(key, word);
+        Services().Settings().Set(Setting::WordToFind, word);
         for (;;) {
             int hits = 0;
             for (int row = 1; row <= rows_.Count(); ++row) {

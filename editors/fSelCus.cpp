@@ -5,7 +5,7 @@
 #include "platform/gui/Grid.h"
 #include "platform/gui/Tree.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

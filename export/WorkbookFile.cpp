@@ -4,22 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vokg {
-
-QString DefaultWorkbookPath() {
-    // A desktop without a documents folder (or one the settings name but nobody created) gets
-    // the workbook in the home folder: never a name relative to wherever the program started.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QFileInfo folder(documents);
-    const QString chosen =
-        !documents.isEmpty() && folder.isAbsolute() && folder.isDir() ? documents : QDir::homePath();
-    return QDir(QDir(chosen).absolutePath()).filePath(QString::fromLatin1(kWorkbookFileName));
-}
 
 WorkbookTarget CheckWorkbookTarget(const QString& path, const QStringList& filesInUse) {
     struct stat target {};

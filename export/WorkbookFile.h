@@ -5,13 +5,10 @@
 
 namespace vokg {
 
-// The workbook file that the sheet exports write: Office Open XML, "VOKG_SET.xlsx" in the
-// documents folder (the home folder when there is none) unless the user chose another.
-inline constexpr auto kWorkbookFileName = "VOKG_SET.xlsx";
+// The workbook files that the sheet exports write are Office Open XML (the default one is a
+// setting: ProgramSettings::DefaultWorkbookPath).
 inline constexpr auto kWorkbookFilter = "Excel file (*.xlsx)|*.xlsx";
 inline constexpr auto kWorkbookDefaultExtension = "XLSX";
-
-QString DefaultWorkbookPath();
 
 // Whether a workbook may be written at a path. A workbook never replaces one of the data files
 // it is made from (the user file, the comparison file, their companions): they are compared by

@@ -7,13 +7,13 @@
 #include <QRect>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QLabel;
+class QWidget;
 
 namespace hlpkit {
 

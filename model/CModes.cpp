@@ -172,15 +172,16 @@ CMode& CModes::Add(const QString& modeName) {
     return items_.Append(modeName, std::make_unique<CMode>(context_, modeName));
 }
 
-bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, const OpeningState& opening) {
+bool CModes::ReadDataDigitals(FileKind kind, const QString& path, qint64 position,
+                              const OpeningState& opening) {
     QByteArray table;
     const bool tableRead = hlpkit::Guarded(context_.method, QStringLiteral("ReadDataDigitals"), false, [&] {
-        if (kind != 0 && kind != 1)
+        if (kind != FileKind::User && kind != FileKind::Comparison)
             throw hlpkit::RunError(hlpkit::InvalidCall,
                                    QStringLiteral("%1: kind %2 is neither 0 (user) nor 1 "
                                                   "(comparison)")
                                        .arg(hlpkit::StandardErrorText(hlpkit::InvalidCall))
-                                       .arg(kind));
+                                       .arg(static_cast<int>(kind)));
         table = ReadTableBytes(path, position);
         return true;
     });
@@ -190,7 +191,7 @@ bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, co
     enum class HeaderSide { None, User, Comparison };
     HeaderSide side = HeaderSide::None;
     if (opening.openingUser)
-        side = kind == 0 ? HeaderSide::User : HeaderSide::None;
+        side = kind == FileKind::User ? HeaderSide::User : HeaderSide::None;
     else if (opening.openingComparison)
         side = HeaderSide::Comparison;
     std::optional<Header> header;
@@ -213,7 +214,8 @@ bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, co
     const bool valuesRead = hlpkit::Guarded(context_.method, QStringLiteral("ReadDataDigitals"), false, [&] {
         for (const CMode& mode : items_) {
             for (const CDigital& digital : mode.Digits()) {
-                const qint32 current = kind == 1 ? digital.CmpValue() : digital.UserValue();
+                const qint32 current =
+                    kind == FileKind::Comparison ? digital.CmpValue() : digital.UserValue();
                 values.push_back(HasDataField(digital) ? DecodeValue(table, digital) : current);
             }
         }
@@ -225,7 +227,7 @@ bool CModes::ReadDataDigitals(int kind, const QString& path, qint64 position, co
     auto value = values.cbegin();
     for (CMode& mode : items_) {
         for (CDigital& digital : mode.Digits()) {
-            if (kind == 1)
+            if (kind == FileKind::Comparison)
                 digital.SetCmpValue(*value++);
             else
                 digital.SetUserValue(*value++);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CMode.h"
+#include "model/FileKind.h"
 #include "model/HeaderField.h"
 #include "model/KeyedCollection.h"
 #include "model/ModelContext.h"
@@ -59,12 +60,12 @@ public:
     auto end() const { return items_.end(); }
 
     // Reads the header and every digital's value of the table at `position` (1-based byte
-    // position of its first byte) of the file at `path`. Kind 0 fills UserValue, kind 1
-    // CmpValue. The header goes to KishuName/DataVersion when the user file is being opened (kind
-    // 0 only) and to KishuName2/DataVersion2 when a comparison file is being opened. Then
+    // position of its first byte) of the file at `path`. The user kind fills UserValue, the
+    // comparison kind CmpValue. The header goes to KishuName/DataVersion when the user file is being
+    // opened (user kind only) and to KishuName2/DataVersion2 when a comparison file is being opened. Then
     // UpdateMaxMin. All or nothing: on a failure (reported under "ReadDataDigitals" or
     // "ReadHeader"/"ReadHeader2") no value and no header text changes.
-    bool ReadDataDigitals(int kind, const QString& path, qint64 position, const OpeningState& opening);
+    bool ReadDataDigitals(FileKind kind, const QString& path, qint64 position, const OpeningState& opening);
 
     // Writes the header and every digital's user value into the table at `position` of
     // `fileImage` (the whole new file). Bytes no definition names are left as they are. A header

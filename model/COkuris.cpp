@@ -293,6 +293,16 @@ bool COkuris::SaveData(QByteArray& fileImage, qint64 position) {
 }
 
 bool COkuris::WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines) {
+    return WriteOkuriParam_zrdlModel(key, lines, [&lines](const QString& identifier) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines.at(i).contains(identifier, Qt::CaseSensitive))
+                return i;
+        return qsizetype(-1);
+    });
+}
+
+bool COkuris::WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines,
+                                        const LineFinder& firstLineHolding) {
     const QString identifier = CIdentifier(key);
     // Without an identifier every line would match the empty text and the first template line
     // would be filled with nothing; refuse instead.
@@ -301,14 +311,13 @@ bool COkuris::WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines) 
         return false;
     }
     return hlpkit::Guarded(context_.method, QStringLiteral("WriteOkuriParam_zrdlModel"), false, [&] {
-        qsizetype found = -1;
-        for (qsizetype i = 0; i < lines.size() && found < 0; ++i)
-            if (lines.at(i).contains(identifier, Qt::CaseSensitive))
-                found = i;
+        const qsizetype found = firstLineHolding(identifier);
         if (found < 0) {
             context_.messenger.ShowMsg(msg::KeywordMissing, platform::BoxKind::Exclamation, identifier);
             return false;
         }
+        if (found >= lines.size())
+            hlpkit::Raise(hlpkit::SubscriptOutOfRange);
         QString line = lines.at(found);
         if (!line.contains(Placeholder(), Qt::CaseSensitive)) {
             context_.messenger.ShowMsg(msg::PlaceholderMissing, platform::BoxKind::Exclamation, line);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <optional>
 
 namespace vokg {
@@ -62,6 +63,12 @@ public:
     // line has no placeholder, 89 for a key that is not one of the 22 arrays. `lines` changes only
     // on success.
     bool WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines);
+    // The same with the search handed in: `firstLineHolding` gives the index of the first line of
+    // `lines` that contains the identifier, or -1. The C-source export keeps an index of its
+    // template and answers from it instead of scanning every line for each array.
+    using LineFinder = std::function<qsizetype(const QString& identifier)>;
+    bool WriteOkuriParam_zrdlModel(const QString& key, QStringList& lines,
+                                   const LineFinder& firstLineHolding);
 
     // The entries as decimal texts joined by ", ".
     static QString CreateOkuriString_int(const QList<int>& entries);

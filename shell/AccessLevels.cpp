@@ -25,10 +25,10 @@ bool AccessLevels::ExactPassWord(int kind) {
     });
 }
 
-bool AccessLevels::ExactTablePassword(int kind, int table, const QString& path) {
+bool AccessLevels::ExactTablePassword(FileKind kind, int table, const QString& path) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ExactPassword"), false, [&] {
         CSelectTable& record = app_.SelectTable();
-        const QString password = kind == 0 ? record.Password() : record.Password2();
+        const QString password = kind == FileKind::User ? record.Password() : record.Password2();
         if (password.isEmpty())
             return true;
         const RunState& state = app_.State();
@@ -39,7 +39,7 @@ bool AccessLevels::ExactTablePassword(int kind, int table, const QString& path) 
             const std::optional<QString> answer =
                 app_.Prompter().Input(app_.Identity().baseName, ResourceText(1575), QString(), true);
             if (!answer) {
-                if (kind == 0) {
+                if (kind == FileKind::User) {
                     record.SetPassword(QString());
                     record.SetAuthor(QString());
                 } else {
@@ -49,7 +49,7 @@ bool AccessLevels::ExactTablePassword(int kind, int table, const QString& path) 
                 return false;
             }
             if (answer->toUpper() == password) {
-                if (kind == 0)
+                if (kind == FileKind::User)
                     RememberUnlockedTable(table, path);
                 return true;
             }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FileKind.h"
+
 #include <QString>
 
 namespace vokg {
@@ -17,11 +19,11 @@ public:
     // Asks for the mode's password in a masked input box; true only for the exact password.
     bool ExactPassWord(int kind);
 
-    // The table password check of an open: kind 0 the user table (Password/Author, and a passed
-    // check records the table as unlocked), kind 1 the comparison table (Password2/Author2).
+    // The table password check of an open: the user table (Password/Author, and a passed check
+    // records the table as unlocked) or the comparison table (Password2/Author2).
     // Asks until the right password is typed or the user cancels; cancelling empties the
     // record's password and author of that side.
-    bool ExactTablePassword(int kind, int table, const QString& path);
+    bool ExactTablePassword(FileKind kind, int table, const QString& path);
 
     void RememberUnlockedTable(int table, const QString& path);
 

@@ -12,7 +12,7 @@
 #include "model/CSelectTable.h"
 #include "platform/FileLock.h"
 #include "platform/WorkFolder.h"
-#include "shell/SettingKeys.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +45,8 @@ bool App::CreateActiveX() {
     if (!CreateLibraryObject(file_, "CFILE") || !CreateLibraryObject(method_, "CMethod") ||
         !CreateLibraryObject(property_, "CProperty") || !CreateLibraryObject(string_, "CString"))
         return false;
+    settingsStore_ = MakePropertySettingsStore(*property_, identity_.baseName);
+    settings_ = std::make_unique<ProgramSettings>(*settingsStore_, *method_, identity_.folder);
     const ModelContext context = Context();
     modes_ = std::make_unique<CModes>(context);
     userCustoms_ = std::make_unique<CCustoms>(context);
@@ -60,6 +62,8 @@ bool App::CreateActiveX() {
 void App::ReleaseActiveX() {
     // The documented order. The model objects keep a reference to the method utilities but
     // never use it while they are destroyed.
+    settings_.reset();
+    settingsStore_.reset();
     file_.reset();
     method_.reset();
     property_.reset();
@@ -83,18 +87,6 @@ std::shared_ptr<platform::FileLock> App::LockFile(const QString& path, std::chro
     if (lock->Lock(wait) == platform::FileLock::State::Locked)
         locks_.push_back(lock);
     return lock;
-}
-
-QString App::ReadReg(const QString& key) const {
-    if (!property_)
-        return {};
-    return property_->ReadEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key);
-}
-
-bool App::WriteReg(const QString& key, const QString& value) const {
-    if (!property_)
-        return false;
-    return property_->WriteEntry(identity_.baseName, QString::fromLatin1(kSettingSection), key, value);
 }
 
 QString App::WorkFolder() const {
@@ -123,11 +115,12 @@ bool App::HasWorkFolder() const {
     return !identity_.workFolder.isEmpty() || runFolder_ != nullptr;
 }
 
-QString App::CreateParaTempName(int kind) const {
+QString App::CreateParaTempName(FileKind kind) const {
     const QString folder = WorkFolder();
     if (folder.isEmpty())
         return {};
-    return QDir(folder).filePath(kind == 1 ? QStringLiteral("gsetcmp.tmp") : QStringLiteral("gsetusr.tmp"));
+    return QDir(folder).filePath(kind == FileKind::Comparison ? QStringLiteral("gsetcmp.tmp")
+                                                              : QStringLiteral("gsetusr.tmp"));
 }
 
 } // namespace vokg

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/FileKind.h"
 #include "model/ModelContext.h"
 #include "shell/FileIdentity.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/SettingKeys.h"
 
 #include <QString>
 
@@ -31,6 +33,8 @@ class CCustoms;
 class CModes;
 class COkuris;
 class CSelectTable;
+class ProgramSettings;
+class SettingsStore;
 
 // The run state every part reads and only the shell writes.
 struct RunState {
@@ -50,13 +54,14 @@ struct RunState {
     bool smallScreen = false;
     bool verySmallScreen = false;
     QString allModesCaption;
-    int customStdKinoWidth = 2500;
-    int customUsrKinoWidth = 3430;
-    bool deleteMeltedFiles = true;
-    int selectionTreeHeight = 6255;
-    int selectionTreeLeft = 7485;
-    int selectionTreeTop = 1605;
-    int selectionTreeWidth = 4755;
+    // The options read from the settings at start-up (ApplyRegData).
+    int customStdKinoWidth = Setting::wdt_Custom_StdKino.byDefault;
+    int customUsrKinoWidth = Setting::wdt_Custom_UsrKino.byDefault;
+    bool deleteMeltedFiles = Setting::DoesDeleteMeltedFiles.byDefault;
+    int selectionTreeHeight = Setting::fSelCus_Height.byDefault;
+    int selectionTreeLeft = Setting::fSelCus_Left.byDefault;
+    int selectionTreeTop = Setting::fSelCus_Top.byDefault;
+    int selectionTreeWidth = Setting::fSelCus_Width.byDefault;
 };
 
 // Where the program lives and what it is called; fixed for a run.
@@ -105,9 +110,9 @@ public:
     const RunState& State() const { return state_; }
     const ProgramIdentity& Identity() const { return identity_; }
 
-    // ReadReg / WriteReg: the per-user settings of this program, section "Setting".
-    QString ReadReg(const QString& key) const;
-    bool WriteReg(const QString& key, const QString& value) const;
+    // The per-user settings of this program (section "Setting" under the executable's base
+    // name), typed; created with the utility objects.
+    ProgramSettings& Settings() const { return *settings_; }
 
     // An exclusive lock on a data file for whoever is about to replace it, waiting up to `wait`
     // for another program to let go. A lock this run already holds on that file is shared, so
@@ -115,9 +120,9 @@ public:
     // itself do not wait for each other. See platform::FileLock for the states.
     std::shared_ptr<platform::FileLock> LockFile(const QString& path, std::chrono::milliseconds wait);
 
-    // The working copy of the user file (kind 0) or the comparison file (kind 1); "" when there
-    // is no working folder.
-    QString CreateParaTempName(int kind) const;
+    // The working copy of the user file or the comparison file; "" when there is no working
+    // folder.
+    QString CreateParaTempName(FileKind kind) const;
     // The folder of the working copies: the identity's folder when one is given, else this run's
     // own folder inside the user's private temporary folder, made on first need and removed with
     // the App. "" (reported) when no private folder can be had: nothing may then be opened or
@@ -136,6 +141,8 @@ private:
     std::unique_ptr<hlpkit::CMethod> method_;
     std::unique_ptr<hlpkit::CProperty> property_;
     std::unique_ptr<hlpkit::CString> string_;
+    std::unique_ptr<SettingsStore> settingsStore_;
+    std::unique_ptr<ProgramSettings> settings_;
     std::unique_ptr<CModes> modes_;
     std::unique_ptr<CCustoms> userCustoms_;
     std::unique_ptr<CCustoms> comparisonCustoms_;

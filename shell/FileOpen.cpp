@@ -13,10 +13,10 @@
 #include "shell/EditorHost.h"
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
-#include "shell/SettingKeys.h"
 #include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,8 +37,8 @@ int TableOf(qint64 start) {
 // The flags the readers consult while a table is read.
 class OpeningScope {
 public:
-    OpeningScope(RunState& state, int kind) : state_(state), saved_(state.opening) {
-        state_.opening = OpeningState{kind == 0, kind == 1};
+    OpeningScope(RunState& state, FileKind kind) : state_(state), saved_(state.opening) {
+        state_.opening = OpeningState{kind == FileKind::User, kind == FileKind::Comparison};
     }
     ~OpeningScope() { state_.opening = saved_; }
     OpeningScope(const OpeningScope&) = delete;
@@ -88,7 +88,7 @@ bool FileOpen::OpenUserFile() {
         } else {
             switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
             case platform::Answer::Yes:
-                if (FileSave(app_, host_).SaveAllFiles(0, true))
+                if (FileSave(app_, host_).SaveAllFiles(SaveMode::Overwrite, true))
                     host_.CancelAllUpdate();
                 else
                     return false; // the edits were not saved: opening now would lose them
@@ -102,7 +102,7 @@ bool FileOpen::OpenUserFile() {
         }
     }
     state.busy = true;
-    const bool opened = ReadVOKGData(0, QString(), -1, false);
+    const bool opened = ReadVOKGData(FileKind::User, QString(), -1, false);
     state.busy = false;
     return opened;
 }
@@ -116,7 +116,7 @@ void FileOpen::DiscardUnsavedChanges() {
     state.mainChanged = false;
 }
 
-bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepWindows) {
+bool FileOpen::ReadVOKGData(FileKind kind, const QString& file, int table, bool keepWindows) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGData"), false, [&] {
         // No private working folder (reported): nothing is asked and nothing is opened.
         if (app_.WorkFolder().isEmpty())
@@ -149,14 +149,13 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
             const bool design = IsDSG(path);
             const int preset = record.LastTable(design) > 0 ? record.LastTable(design) : 1;
             const platform::TableChoiceRequest request{
-                design ? 8 : 16, preset, path,
-                TextToBool(app_.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")))};
+                design ? 8 : 16, preset, path, app_.Settings().Get(Setting::DoesReadKishuWhenSelectTable)};
             const int chosen = app_.Prompter().ChooseTable(request);
             if (chosen != -1) {
                 record.RememberTable(design, chosen);
                 start = TablePosition(chosen);
                 table = chosen;
-                if (kind == 0)
+                if (kind == FileKind::User)
                     state.unlockedPath.clear(); // a table picked in the dialog asks its password again
             }
         }
@@ -173,7 +172,7 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
         }
         if (IsDSG(path) && !AccessLevels(app_).ExactTablePassword(kind, table, path))
             return giveUp();
-        if (IsDSG(path) && kind == 0 && MakeDSKfile(path).isEmpty())
+        if (IsDSG(path) && kind == FileKind::User && MakeDSKfile(path).isEmpty())
             return giveUp();
         if (!ReadAllTables(kind, path, start)) {
             app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
@@ -183,11 +182,11 @@ bool FileOpen::ReadVOKGData(int kind, const QString& file, int table, bool keepW
     });
 }
 
-bool FileOpen::ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& file, bool keepWindows) {
+bool FileOpen::ReadVOKGDataAnotherTable(FileKind kind, qint64 start, const QString& file, bool keepWindows) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("ReadVOKGDataAnotherTable"), false, [&] {
         if (file.isEmpty())
             return false;
-        if (IsDSG(file) && kind == 0 && MakeDSKfile(file).isEmpty())
+        if (IsDSG(file) && kind == FileKind::User && MakeDSKfile(file).isEmpty())
             return false;
         if (start == -1) {
             host_.EnableCommands();
@@ -206,11 +205,11 @@ bool FileOpen::ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& f
     });
 }
 
-bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows,
+bool FileOpen::FinishOpen(FileKind kind, const QString& path, qint64 start, bool keepWindows,
                           bool recordUnlocked) {
     RunState& state = app_.State();
     const int table = TableOf(start);
-    if (kind == 0) {
+    if (kind == FileKind::User) {
         state.userPath = path;
         state.userTable = table;
         state.userFileRead = readIdentity_;
@@ -219,11 +218,11 @@ bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keep
             state.busy = true;
             host_.CloseAllForm();
             state.busy = wasBusy;
-            if (TextToBool(app_.ReadReg(QStringLiteral("DoesClearComparativeInOpenFile"))))
+            if (app_.Settings().Get(Setting::DoesClearComparativeInOpenFile))
                 state.comparisonPath.clear();
             if (recordUnlocked)
                 AccessLevels(app_).RememberUnlockedTable(table, path);
-            if (TextToBool(app_.ReadReg(QStringLiteral("DoesDispAllModeInOpening"))))
+            if (app_.Settings().Get(Setting::DoesDispAllModeInOpening))
                 host_.OpenAllModesWindow();
         } else if (recordUnlocked) {
             AccessLevels(app_).RememberUnlockedTable(table, path);
@@ -238,23 +237,23 @@ bool FileOpen::FinishOpen(int kind, const QString& path, qint64 start, bool keep
     return true;
 }
 
-QString FileOpen::GetSettingFile(int kind) {
+QString FileOpen::GetSettingFile(FileKind kind) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("GetSettingFile"), QString(), [&] {
         const RunState& state = app_.State();
         platform::FileDialogRequest request;
         request.mustExist = true;
-        if (kind == 1) {
+        if (kind == FileKind::Comparison) {
             request.fileName = state.comparisonPath;
             request.filter = QStringLiteral("dsg file|*.dsg|VOKG dat file|VOKG*.dat");
             request.title = ResourceText(1067);
             request.initialFolder = state.comparisonPath.isEmpty()
-                                        ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+                                        ? app_.Settings().Get(Setting::StdReadingPath)
                                         : QFileInfo(state.comparisonPath).absolutePath();
-        } else if (kind == 0) {
+        } else if (kind == FileKind::User) {
             request.fileName = state.userPath;
             request.filter = ResourceText(1498);
             request.title = ResourceText(1068);
-            request.initialFolder = state.userPath.isEmpty() ? app_.ReadReg(QStringLiteral("StdReadingPath"))
+            request.initialFolder = state.userPath.isEmpty() ? app_.Settings().Get(Setting::StdReadingPath)
                                                              : QFileInfo(state.userPath).absolutePath();
         }
         const std::optional<platform::FileDialogResult> chosen = app_.Prompter().OpenFile(request);
@@ -264,10 +263,9 @@ QString FileOpen::GetSettingFile(int kind) {
         // the path itself is kept as chosen.
         if (!ExactFile(chosen->path))
             return QString();
-        app_.WriteReg(QStringLiteral("PrevFilterIndex"),
-                      IsDSG(chosen->path) ? QStringLiteral("1") : QStringLiteral("2"));
-        app_.WriteReg(QStringLiteral("StdReadingPath"), QFileInfo(chosen->path).absolutePath());
-        if (kind == 0)
+        app_.Settings().Set(Setting::PrevFilterIndex, IsDSG(chosen->path) ? 1 : 2);
+        app_.Settings().Set(Setting::StdReadingPath, QFileInfo(chosen->path).absolutePath());
+        if (kind == FileKind::User)
             app_.State().lastChosenUserFile = chosen->path;
         return chosen->path;
     });
@@ -307,7 +305,7 @@ QString FileOpen::MakeDSKfile(const QString& file) {
     });
 }
 
-QString FileOpen::CopyFromFDToHD(int kind, const QString& file) {
+QString FileOpen::CopyFromFDToHD(FileKind kind, const QString& file) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("CopyFromFDToHD"), QString(), [&] {
         if (!QFileInfo::exists(file))
             return QString();
@@ -340,7 +338,7 @@ QString FileOpen::CopyFromFDToHD(int kind, const QString& file) {
     });
 }
 
-bool FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int table) {
+bool FileOpen::ReadTableHeader(FileKind kind, const QString& file, qint64 start, int table) {
     const QString workingCopy = CopyFromFDToHD(kind, file);
     if (workingCopy.isEmpty())
         return false;
@@ -348,23 +346,23 @@ bool FileOpen::ReadTableHeader(int kind, const QString& file, qint64 start, int 
         // A machine data file has no author and password: what the last design table left in
         // the record must not pass for this table's.
         CSelectTable& record = app_.SelectTable();
-        if (kind == 0) {
+        if (kind == FileKind::User) {
             record.SetAuthor(QString());
             record.SetPassword(QString());
-        } else if (kind == 1) {
+        } else if (kind == FileKind::Comparison) {
             record.SetAuthor2(QString());
             record.SetPassword2(QString());
         }
         return true;
     }
-    if (kind == 0)
+    if (kind == FileKind::User)
         app_.SelectTable().ReadData(workingCopy, start, table);
-    else if (kind == 1)
+    else if (kind == FileKind::Comparison)
         app_.SelectTable().ReadData2(workingCopy, start, table);
     return true;
 }
 
-bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {
+bool FileOpen::ReadAllTables(FileKind kind, const QString& file, qint64 start) {
     // Size and time before the copy, the hash of the bytes copied: a change in between makes them
     // disagree, and the next save asks rather than overwriting what it never read.
     const QFileInfo source(file);
@@ -373,15 +371,15 @@ bool FileOpen::ReadAllTables(int kind, const QString& file, qint64 start) {
     const QString workingCopy = CopyFromFDToHD(kind, file);
     if (workingCopy.isEmpty())
         return false;
-    if (kind == 0) {
+    if (kind == FileKind::User) {
         QFile copy(workingCopy);
         readIdentity_ = before;
         readIdentity_.hash = copy.open(QIODevice::ReadOnly) ? FileSave::HashOf(copy.readAll()) : QByteArray();
     }
     if (!app_.Modes().ReadDataDigitals(kind, workingCopy, start, app_.State().opening))
         return false;
-    CCustoms& customs = kind == 1 ? app_.ComparisonCustoms() : app_.UserCustoms();
-    COkuris& okuris = kind == 1 ? app_.ComparisonOkuris() : app_.UserOkuris();
+    CCustoms& customs = kind == FileKind::Comparison ? app_.ComparisonCustoms() : app_.UserCustoms();
+    COkuris& okuris = kind == FileKind::Comparison ? app_.ComparisonOkuris() : app_.UserOkuris();
     if (!customs.ReadDataCustomize(workingCopy, start))
         return false;
     return okuris.ReadData(workingCopy, start);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileKind.h"
 #include "shell/FileIdentity.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ class App;
 class EditorHost;
 struct RunState;
 
-// Opening a user file or a comparison (kind 0 user, kind 1 comparison): the checks, the working
+// Opening a user file or a comparison (FileKind): the checks, the working
 // copy, the password step and the reads of every part of the table. An open either succeeds as a
 // whole or leaves the model, the windows and the run state exactly as they were.
 class FileOpen {
@@ -26,14 +27,14 @@ public:
     void DiscardUnsavedChanges();
 
     // Opens `file` (empty: ask with the open dialog) at `table` (-1: ask with the table dialog).
-    bool ReadVOKGData(int kind, const QString& file, int table, bool keepWindows);
+    bool ReadVOKGData(FileKind kind, const QString& file, int table, bool keepWindows);
 
     // Opens the table at `start` of a file the user has just written, without the table dialog
     // and without the password step.
-    bool ReadVOKGDataAnotherTable(int kind, qint64 start, const QString& file, bool keepWindows);
+    bool ReadVOKGDataAnotherTable(FileKind kind, qint64 start, const QString& file, bool keepWindows);
 
     // The open dialog; empty when cancelled or refused.
-    QString GetSettingFile(int kind);
+    QString GetSettingFile(FileKind kind);
 
     // Extension (DSG or DAT, any letter case) and exact size; messages 8 and 9.
     bool ExactFile(const QString& name);
@@ -42,12 +43,12 @@ public:
     QString MakeDSKfile(const QString& file);
 
     // Copies the file to the working copy of the kind; its path, or empty when the file is gone.
-    QString CopyFromFDToHD(int kind, const QString& file);
+    QString CopyFromFDToHD(FileKind kind, const QString& file);
 
     // Makes the working copy and, for a design file, reads the table's author and password;
     // false when no working copy could be made (reported).
-    bool ReadTableHeader(int kind, const QString& file, qint64 start, int table);
-    bool ReadAllTables(int kind, const QString& file, qint64 start);
+    bool ReadTableHeader(FileKind kind, const QString& file, qint64 start, int table);
+    bool ReadAllTables(FileKind kind, const QString& file, qint64 start);
 
     static bool IsDSG(const QString& path);
     static bool IsDAT(const QString& path);
@@ -57,7 +58,7 @@ public:
     static QStringList FilesInUse(const RunState& state);
 
 private:
-    bool FinishOpen(int kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked);
+    bool FinishOpen(FileKind kind, const QString& path, qint64 start, bool keepWindows, bool recordUnlocked);
 
     App& app_;
     EditorHost& host_;

@@ -73,7 +73,7 @@ QString FileSave::NewCompanionOf(const QString& designFile) {
     return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".DSK"));
 }
 
-bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
+bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
     return hlpkit::Guarded(app_.Method(), QStringLiteral("SaveAllFiles"), false, [&] {
         RunState& state = app_.State();
         state.reopenAfterSave = false;
@@ -81,12 +81,12 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         // refuses too: no header record was read for it, so a write would stamp the author and
         // password of another table into bytes the program never read.
         const bool writable = FileOpen::IsDSG(state.userPath);
-        if (mode != 3 && !writable) {
+        if (mode != SaveMode::MemoryOnly && !writable) {
             app_.Messages().ShowText(ReadOnlyDataRefusal(), platform::BoxKind::Exclamation);
             return false;
         }
         QString target;
-        if (mode == 1) {
+        if (mode == SaveMode::SaveAs) {
             target = GetSavingFile(state.userPath);
         } else if (withoutAsking) {
             target = state.userPath;
@@ -102,7 +102,7 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
                 switch (
                     app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
                 case platform::Answer::Yes:
-                    if (!SaveAllFiles(0, true))
+                    if (!SaveAllFiles(SaveMode::Overwrite, true))
                         return false;
                     host_.CancelAllUpdate();
                     target = state.userPath;
@@ -129,10 +129,10 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
             before.Restore(app_);
             return false;
         }
-        if (mode == 3)
+        if (mode == SaveMode::MemoryOnly)
             return true;
         // No private working folder (reported): nothing is written.
-        const QString workingCopy = app_.CreateParaTempName(0);
+        const QString workingCopy = app_.CreateParaTempName(FileKind::User);
         if (workingCopy.isEmpty()) {
             before.Restore(app_);
             return false;
@@ -152,7 +152,7 @@ bool FileSave::SaveAllFiles(int mode, bool withoutAsking) {
         state.mainChanged = false;
         if (state.reopenAfterSave) {
             // The file just written is the one to switch to, however it was opened.
-            FileOpen(app_, host_).ReadVOKGDataAnotherTable(0, positions.first(), target, false);
+            FileOpen(app_, host_).ReadVOKGDataAnotherTable(FileKind::User, positions.first(), target, false);
         }
         host_.SetCaption();
         return true;
@@ -188,9 +188,9 @@ QString FileSave::GetSavingFile(const QString& currentPath) {
     });
 }
 
-QList<qint64> FileSave::GetStartingLocationSaving(int mode) {
+QList<qint64> FileSave::GetStartingLocationSaving(SaveMode mode) {
     RunState& state = app_.State();
-    if (mode == 2) {
+    if (mode == SaveMode::OtherTables) {
         const QList<int> tables = app_.Prompter().ChooseTables(state.userTable);
         QList<qint64> positions;
         for (int table : tables)

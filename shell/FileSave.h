@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileKind.h"
 #include "shell/FileIdentity.h"
 
 #include <QByteArray>
@@ -19,8 +20,8 @@ namespace vokg {
 class App;
 class EditorHost;
 
-// Saving the user file: into the table being edited (mode 0), into a new file (mode 1), into
-// other tables (mode 2), or into the model only (mode 3). The new file is built whole in memory,
+// Saving the user file: into the table being edited, into a new file, into other tables, or into
+// the model only (SaveMode). The new file is built whole in memory,
 // flushed into a file in the target's own folder and renamed over the target, then the same for
 // the companion: a crash, a full disk or a pulled medium leaves the old file or the new one. The
 // replace holds the lock every writer of data files takes (App::LockFile), and a file another
@@ -29,13 +30,13 @@ class FileSave {
 public:
     FileSave(App& app, EditorHost& host);
 
-    bool SaveAllFiles(int mode, bool withoutAsking);
+    bool SaveAllFiles(SaveMode mode, bool withoutAsking);
 
     // The save dialog with the 8-character base name rule; empty when cancelled.
     QString GetSavingFile(const QString& currentPath);
 
     // Start positions of the tables to write; empty when nothing was chosen.
-    QList<qint64> GetStartingLocationSaving(int mode);
+    QList<qint64> GetStartingLocationSaving(SaveMode mode);
 
     // Builds the new file from `source` with every table at `positions` written, and keeps it
     // as the working copy; false (the working copy untouched) when a table cannot be written.

@@ -14,8 +14,8 @@
 #include "platform/SingleInstanceLock.h"
 #include "platform/WorkFolder.h"
 #include "shell/App.h"
-#include "shell/SettingKeys.h"
 #include "shell/messages/MessageIds.h"
+#include "shell/messages/ProgramSettings.h"
 #include "shell/messages/SharedProcedures.h"
 
 #include <QDir>
@@ -23,7 +23,6 @@
 #include <QStringList>
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 
 namespace vokg {
@@ -32,20 +31,8 @@ namespace {
 // The classic code of a full disk.
 constexpr int kDiskFull = 61;
 
-// The documents folder's number among the shell's special folders.
-constexpr int kPersonalFolder = 5;
-
 QString Join(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name);
-}
-
-// Numeric value of a setting's text, rounded half to even like every other conversion.
-int RoundedSetting(const QString& text, int fallback) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
-        return fallback;
-    return static_cast<int>(std::nearbyint(value));
 }
 
 } // namespace
@@ -101,34 +88,8 @@ bool Startup::CheckRequiredFiles() {
 }
 
 bool Startup::CheckRegData() {
-    return hlpkit::Guarded(app_.Method(), QStringLiteral("CheckRegData"), false, [&] {
-        const QString application = app_.Identity().baseName;
-        const QString section = QString::fromLatin1(kSettingSection);
-        for (const SettingKey& setting : kSettingKeys) {
-            QString value;
-            switch (setting.kind) {
-            case SettingDefault::True:
-                value = BoolText(true);
-                break;
-            case SettingDefault::False:
-                value = BoolText(false);
-                break;
-            case SettingDefault::Text:
-                value = QString::fromLatin1(setting.text);
-                break;
-            case SettingDefault::ProgramFolder:
-                value = app_.Identity().folder;
-                break;
-            case SettingDefault::LatestWorkbook:
-                value = Join(app_.File().GetSpecialFolder(nullptr, kPersonalFolder),
-                             QString::fromLatin1(kDefaultWorkbookName));
-                break;
-            }
-            if (!app_.Property().RegDefaultKey(application, section, QString::fromLatin1(setting.key), value))
-                return false;
-        }
-        return true;
-    });
+    return hlpkit::Guarded(app_.Method(), QStringLiteral("CheckRegData"), false,
+                           [&] { return app_.Settings().RegisterDefaults(); });
 }
 
 bool Startup::ApplyRegData() {
@@ -136,14 +97,15 @@ bool Startup::ApplyRegData() {
         app_.Messages().ShowMsg(msg::RegistryFailed, platform::BoxKind::Critical);
     app_.Property().WriteEntry(QString::fromLatin1(kSiblingApplication), QString::fromLatin1(kSiblingSection),
                                QString::fromLatin1(kSiblingKey), app_.Identity().folder);
+    const ProgramSettings& settings = app_.Settings();
     RunState& state = app_.State();
-    state.customStdKinoWidth = RoundedSetting(app_.ReadReg(QStringLiteral("wdt_Custom_StdKino")), 2500);
-    state.customUsrKinoWidth = RoundedSetting(app_.ReadReg(QStringLiteral("wdt_Custom_UsrKino")), 3430);
-    state.deleteMeltedFiles = TextToBool(app_.ReadReg(QStringLiteral("DoesDeleteMeltedFiles")));
-    state.selectionTreeHeight = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Height")), 6255);
-    state.selectionTreeLeft = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Left")), 7485);
-    state.selectionTreeTop = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Top")), 1605);
-    state.selectionTreeWidth = RoundedSetting(app_.ReadReg(QStringLiteral("fSelCus_Width")), 4755);
+    state.customStdKinoWidth = settings.Get(Setting::wdt_Custom_StdKino);
+    state.customUsrKinoWidth = settings.Get(Setting::wdt_Custom_UsrKino);
+    state.deleteMeltedFiles = settings.Get(Setting::DoesDeleteMeltedFiles);
+    state.selectionTreeHeight = settings.Get(Setting::fSelCus_Height);
+    state.selectionTreeLeft = settings.Get(Setting::fSelCus_Left);
+    state.selectionTreeTop = settings.Get(Setting::fSelCus_Top);
+    state.selectionTreeWidth = settings.Get(Setting::fSelCus_Width);
     return true;
 }
 
@@ -256,8 +218,8 @@ void Startup::DeleteTempFiles() {
     // A run that never had a working folder has nothing to delete, and must not ask for one now.
     if (!app_.HasWorkFolder())
         return;
-    df(app_.Method(), app_.CreateParaTempName(0));
-    df(app_.Method(), app_.CreateParaTempName(1));
+    df(app_.Method(), app_.CreateParaTempName(FileKind::User));
+    df(app_.Method(), app_.CreateParaTempName(FileKind::Comparison));
     df(app_.Method(), Join(app_.WorkFolder(), QStringLiteral("gsetdsk.tmp")));
 }
 

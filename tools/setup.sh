@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libarchive-dev libxlsxwriter-dev libbenchmark-dev
-          libxcb1-dev xvfb xauth fonts-ipafont-gothic poppler-utils python3-openpyxl unzip)
+          libxcb1-dev xvfb xauth fonts-ipafont-gothic poppler-utils python3 python3-openpyxl unzip)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -50,8 +50,7 @@ public:
     // Whether an existing workbook can be replaced (not held open by another program).
     virtual bool ProbeWorkbook(const QString& file) = 0;
 
-    // The workbook offered when none was written before, its file filter and default extension.
-    virtual QString DefaultWorkbook() = 0;
+    // The workbook files' filter and default extension (the default workbook is a setting).
     virtual QString WorkbookFilter() = 0;
     virtual QString WorkbookExtension() = 0;
 };

@@ -11,6 +11,7 @@
 #include "model/CModes.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,15 +20,6 @@ namespace vokg {
 namespace {
 
 constexpr int kFileQuestionTitle = 1098; // "Specify excel file name"
-
-const QString kLatestExcelFile = QStringLiteral("LatestExcelFile");
-const QString kDoesOverWrite = QStringLiteral("DoesOverWrite");
-
-// Older settings hold 0 or 1, the settings store writes booleans as True or False: both count.
-bool StoredFlag(const QString& text) {
-    const QString flag = text.trimmed();
-    return flag == QLatin1String("1") || flag.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
-}
 
 } // namespace
 
@@ -42,7 +34,7 @@ bool PrintRules::Load() {
     items_.clear();
     currentIndex_ = -1;
     doesPrintOnlyDif_ = onlyDif_ && OnlyDifEnabled();
-    doesOverWrite_ = StoredFlag(services_.ReadReg(kDoesOverWrite));
+    doesOverWrite_ = services_.Settings().Get(Setting::DoesOverWrite);
     return hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
         // The feed sheets are not exported from here: say so rather than show an empty list
         // that prints nothing.
@@ -162,10 +154,10 @@ bool PrintRules::StartPrinting(bool toFile) {
 }
 
 QString PrintRules::ChooseExcelFile() {
-    const QString latest = services_.ReadReg(kLatestExcelFile);
+    const QString latest = services_.Settings().Get(Setting::LatestExcelFile);
     QString file;
-    // An empty setting names no folder at all; it must not count as the current one.
-    if (doesOverWrite_ && !latest.isEmpty() && QFileInfo(latest).absoluteDir().exists())
+    // A missing setting reads as the default workbook, never as a name without a folder.
+    if (doesOverWrite_ && QFileInfo(latest).absoluteDir().exists())
         file = latest;
     else
         file = GetExcelFile(latest);
@@ -184,13 +176,13 @@ QString PrintRules::ChooseExcelFile() {
         if (file.isEmpty())
             return {};
     }
-    services_.WriteReg(kLatestExcelFile, file);
+    services_.Settings().Set(Setting::LatestExcelFile, file);
     return file;
 }
 
 QString PrintRules::GetExcelFile(const QString& preset) {
     return hlpkit::Guarded(method_, QStringLiteral("GetExcelFile"), QString(), [&] {
-        const QFileInfo presetFile(preset.isEmpty() ? output_.DefaultWorkbook() : preset);
+        const QFileInfo presetFile(preset.isEmpty() ? ProgramSettings::DefaultWorkbookPath() : preset);
         platform::FileDialogRequest request;
         request.title = ResourceText(kFileQuestionTitle);
         request.initialFolder = presetFile.absolutePath();
@@ -212,7 +204,7 @@ void PrintRules::CloseCommand() {
 }
 
 void PrintRules::Unload() {
-    services_.WriteReg(kDoesOverWrite, doesOverWrite_ ? QStringLiteral("1") : QStringLiteral("0"));
+    services_.Settings().Set(Setting::DoesOverWrite, doesOverWrite_);
 }
 
 bool PrintOutput::PrintCustomize(const CustomizePrintJob&, const std::function<void(const QString&)>&) {

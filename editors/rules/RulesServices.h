@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 namespace vokg {
+
+class ProgramSettings;
 
 // What the rules need of the running program: whether a comparison is loaded and the per-user
 // settings. The main window gives it to the editors (EditorServices) and so to their rules.
@@ -13,9 +13,8 @@ public:
     // A comparison file (or table) is loaded.
     virtual bool HasComparison() const = 0;
 
-    // The per-user settings, section "Setting".
-    virtual QString ReadReg(const QString& key) const = 0;
-    virtual bool WriteReg(const QString& key, const QString& value) = 0;
+    // The per-user settings of the program.
+    virtual ProgramSettings& Settings() = 0;
 };
 
 } // namespace vokg

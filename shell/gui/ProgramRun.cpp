@@ -9,6 +9,7 @@
 #include "shell/gui/DialogPrompter.h"
 #include "shell/gui/fMain.h"
 #include "shell/messages/MessageIds.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,18 +101,19 @@ int RunProgram(const ProgramOptions& options) {
     // The function tree opens where it was left; its place is kept in the settings.
     QRect treePlace(app.State().selectionTreeLeft, app.State().selectionTreeTop,
                     app.State().selectionTreeWidth, app.State().selectionTreeHeight);
-    prompter.SetFunctionTables(
-        &app.InputSelections(), &app.OutputSelections(), &treePlace, [&app](const QRect& place) {
-            RunState& state = app.State();
-            state.selectionTreeLeft = place.left();
-            state.selectionTreeTop = place.top();
-            state.selectionTreeWidth = place.width();
-            state.selectionTreeHeight = place.height();
-            app.WriteReg(QStringLiteral("fSelCus_Left"), QString::number(place.left()));
-            app.WriteReg(QStringLiteral("fSelCus_Top"), QString::number(place.top()));
-            app.WriteReg(QStringLiteral("fSelCus_Width"), QString::number(place.width()));
-            app.WriteReg(QStringLiteral("fSelCus_Height"), QString::number(place.height()));
-        });
+    prompter.SetFunctionTables(&app.InputSelections(), &app.OutputSelections(), &treePlace,
+                               [&app](const QRect& place) {
+                                   RunState& state = app.State();
+                                   state.selectionTreeLeft = place.left();
+                                   state.selectionTreeTop = place.top();
+                                   state.selectionTreeWidth = place.width();
+                                   state.selectionTreeHeight = place.height();
+                                   ProgramSettings& settings = app.Settings();
+                                   settings.Set(Setting::fSelCus_Left, place.left());
+                                   settings.Set(Setting::fSelCus_Top, place.top());
+                                   settings.Set(Setting::fSelCus_Width, place.width());
+                                   settings.Set(Setting::fSelCus_Height, place.height());
+                               });
     if (!startup.LoadDefinitionTables()) {
         app.Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
         return kEndedAtStart;

@@ -1,10 +1,13 @@
 #include "shell/gui/fMain.h"
+#include "shell/gui/fVerInfo.h"
 
 #include "editors/CustomizeSheetOutput.h"
 #include "editors/InputWindow.h"
 #include "editors/ParameterSheetOutput.h"
 #include "editors/fCustomize.h"
 #include "editors/fHeader.h"
+#include "editors/fOutput_zrdl_Model.h"
+#include "editors/fOutput_zrdl_ModelDialog.h"
 #include "editors/fParam.h"
 #include "editors/fPrint.h"
 #include "editors/rules/FeedRules.h"
@@ -18,13 +21,14 @@
 #include "shell/App.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
-#include "shell/SettingKeys.h"
 #include "shell/Startup.h"
+#include "shell/Version.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/ProgramSettings.h"
 #include "shell/messages/SharedProcedures.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -50,22 +54,19 @@ namespace {
 
 // The four option switches of the Settings menu, in menu order, with their caption resources.
 struct SettingItem {
-    const char* key;
+    const BoolSetting& setting;
     int resource;
 };
 constexpr std::array<SettingItem, 4> kSettingItems{{
-    {"DoesReadKishuWhenSelectTable", 1560},
-    {"DoesDispAllModeInOpening", 1539},
-    {"DoesOpenSpecialModeWhelAll", 1541},
-    {"DoesClearComparativeInOpenFile", 1542},
+    {Setting::DoesReadKishuWhenSelectTable, 1560},
+    {Setting::DoesDispAllModeInOpening, 1539},
+    {Setting::DoesOpenSpecialModeWhelAll, 1541},
+    {Setting::DoesClearComparativeInOpenFile, 1542},
 }};
 
 // The customize groups of the pop-up menu; 0 marks a separator.
 constexpr std::array<int, 14> kCustomizeItems{1475, 1476, 0,    1477, 1478, 1479, 1480,
                                               1481, 0,    1482, 1483, 1484, 1485, 1486};
-
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 12;
 
 // A window position given in twips (15 to a pixel at the usual 96 dots per inch).
 int TwipsToPixels(int twips) {
@@ -93,9 +94,9 @@ fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
 
 void fMain::ConnectCommands() {
     connect(openAction_, &QAction::triggered, this, [this] { FileOpen(app_, *this).OpenUserFile(); });
-    connect(saveAllAction_, &QAction::triggered, this, [this] { Save(0, true); });
-    connect(saveAsAction_, &QAction::triggered, this, [this] { Save(1, false); });
-    connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(2, false); });
+    connect(saveAllAction_, &QAction::triggered, this, [this] { Save(SaveMode::Overwrite, true); });
+    connect(saveAsAction_, &QAction::triggered, this, [this] { Save(SaveMode::SaveAs, false); });
+    connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(SaveMode::OtherTables, false); });
     connect(comparisonMenu_, &QMenu::triggered, this, [this](QAction* item) { OpenComparison(item); });
     connect(editHeader_, &QAction::triggered, this, [this] { EditHeader(); });
     connect(passwordAction_, &QAction::triggered, this, [this] { EditPasswordAndAuthor(); });
@@ -115,11 +116,37 @@ void fMain::ConnectCommands() {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
     });
-    // The version-information file viewer is not part of this program yet.
-    versionAction_->setEnabled(false);
+    connect(exportAction_, &QAction::triggered, this, [this] { ShowModelSourceExport(); });
+    connect(versionAction_, &QAction::triggered, this, [this] { ShowVersionInfo(); });
 }
 
-void fMain::Save(int mode, bool withoutAsking) {
+void fMain::ShowVersionInfo() {
+    const QString path = VersionInfoOp();
+    if (path.isEmpty())
+        return;
+    fVerInfo dialog(path, app_.Method(), this);
+    dialog.exec();
+}
+
+QString fMain::VersionInfoOp() {
+    platform::FileDialogRequest request;
+    request.title = R(1592); // "Open versioninformation file"
+    request.filter = QStringLiteral("vok file|*.vok");
+    request.mustExist = true;
+    const std::optional<platform::FileDialogResult> chosen = app_.Prompter().OpenFile(request);
+    return chosen ? chosen->path : QString();
+}
+
+void fMain::ShowModelSourceExport() {
+    // The values of the open user table as the model holds them; the comparison is never used.
+    fOutput_zrdl_Model form(app_.Modes(), app_.UserCustoms(), app_.UserOkuris(), app_.Messages(),
+                            app_.Method(), *this);
+    form.SetFilesInUse(FileOpen::FilesInUse(app_.State()));
+    fOutput_zrdl_ModelDialog dialog(form, this);
+    dialog.exec();
+}
+
+void fMain::Save(SaveMode mode, bool withoutAsking) {
     if (FileSave(app_, *this).SaveAllFiles(mode, withoutAsking))
         CancelAllUpdate();
 }
@@ -129,14 +156,14 @@ void fMain::OpenComparison(QAction* item) {
     const int index = static_cast<int>(items.indexOf(item));
     FileOpen open(app_, *this);
     if (index == 0) {
-        open.ReadVOKGData(1, QString(), -1, false);
+        open.ReadVOKGData(FileKind::Comparison, QString(), -1, false);
         return;
     }
     // The table items name their table in the last character of the caption.
     const QString caption = item->text();
     const int table = caption.right(1).toInt();
     if (table >= 1 && table <= 8)
-        open.ReadVOKGData(1, app_.State().userPath, table, false);
+        open.ReadVOKGData(FileKind::Comparison, app_.State().userPath, table, false);
 }
 
 void fMain::EditHeader() {
@@ -144,7 +171,7 @@ void fMain::EditHeader() {
         app_.Messages(), app_.Method(), fHeader::AccessOf(app_.Modes()),
         [this] {
             // Like every save that succeeded, it took the windows' edits into the file.
-            if (!FileSave(app_, *this).SaveAllFiles(0, true))
+            if (!FileSave(app_, *this).SaveAllFiles(SaveMode::Overwrite, true))
                 return false;
             CancelAllUpdate();
             return true;
@@ -167,7 +194,7 @@ bool fMain::m_IsChanged(bool flag) const {
 bool fMain::OpenCommandLineFile(const QString& file) {
     if (file.isEmpty())
         return false;
-    return FileOpen(app_, *this).ReadVOKGData(0, file, 1, false);
+    return FileOpen(app_, *this).ReadVOKGData(FileKind::User, file, 1, false);
 }
 
 void fMain::CommitPendingEdits() {
@@ -209,10 +236,10 @@ void fMain::OpenAllModesWindow() {
         mnuParameterContent_Click(items.first());
 }
 
-bool fMain::SaveAllFiles(int mode, bool withoutAsking) {
-    // Mode 3 pushes unsaved edits into the model for a print; the re-read afterwards falls back
-    // to this when the file cannot be read again.
-    if (mode == 3)
+bool fMain::SaveAllFiles(SaveMode mode, bool withoutAsking) {
+    // A save into memory pushes unsaved edits into the model for a print; the re-read afterwards
+    // falls back to this when the file cannot be read again.
+    if (mode == SaveMode::MemoryOnly)
         beforePrint_.emplace(app_);
     return FileSave(app_, *this).SaveAllFiles(mode, withoutAsking);
 }
@@ -257,7 +284,7 @@ void fMain::ReadVOKGData() {
     const QString author = record.Author();
     const QString password = record.Password();
     const RunState& state = app_.State();
-    if (FileOpen(app_, *this).ReadVOKGData(0, state.userPath, state.userTable, true)) {
+    if (FileOpen(app_, *this).ReadVOKGData(FileKind::User, state.userPath, state.userTable, true)) {
         record.SetAuthor(author);
         record.SetPassword(password);
     } else if (beforePrint_) {
@@ -325,12 +352,8 @@ bool fMain::UserFileIsDsg() const {
     return FileOpen::IsDSG(app_.State().userPath);
 }
 
-QString fMain::ReadReg(const QString& key) const {
-    return app_.ReadReg(key);
-}
-
-bool fMain::WriteReg(const QString& key, const QString& value) {
-    return app_.WriteReg(key, value);
+ProgramSettings& fMain::Settings() {
+    return app_.Settings();
 }
 
 void fMain::mnuParameterContent_Click(QAction* item) {
@@ -604,7 +627,7 @@ void fMain::CreateToolbar() {
     saveButton_->setMenu(saveMenu_);
     saveButton_->setPopupMode(QToolButton::MenuButtonPopup);
     // The button itself overwrites the user file; its arrow offers the three save commands.
-    connect(saveButton_, &QToolButton::clicked, this, [this] { Save(0, true); });
+    connect(saveButton_, &QToolButton::clicked, this, [this] { Save(SaveMode::Overwrite, true); });
     toolBar_->addSeparator();
 
     QFont tahoma(QStringLiteral("Tahoma"));
@@ -690,8 +713,7 @@ int fMain::GetMenuIndexByMode(const QString& modeName) const {
 }
 
 void fMain::SetCaption() {
-    setWindowTitle(app_.Identity().baseName +
-                   QStringLiteral(" Ver%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    setWindowTitle(app_.Identity().baseName + QStringLiteral(" Ver") + QString::fromLatin1(kProgramVersion));
     const RunState& state = app_.State();
     const CModes& modes = app_.Modes();
     if (!state.userPath.isEmpty())
@@ -741,13 +763,12 @@ void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
 
 void fMain::LoadSettingMarks() {
     for (int item = 0; item < 4; ++item)
-        settingActions_[item]->setChecked(
-            TextToBool(app_.ReadReg(QString::fromLatin1(kSettingItems[item].key))));
+        settingActions_[item]->setChecked(app_.Settings().Get(kSettingItems[item].setting));
 }
 
 void fMain::ToggleSetting(int item) {
     QAction* action = settingActions_[item];
-    app_.WriteReg(QString::fromLatin1(kSettingItems[item].key), BoolText(action->isChecked()));
+    app_.Settings().Set(kSettingItems[item].setting, action->isChecked());
 }
 
 void fMain::showEvent(QShowEvent* event) {
@@ -766,7 +787,7 @@ void fMain::closeEvent(QCloseEvent* event) {
         switch (app_.Messages().ShowMsg(msg::NotSavedQuestion, platform::BoxKind::QuestionYesNoCancel)) {
         case platform::Answer::Yes:
             // Only a save that succeeded lets the program end: the edits are still only here.
-            if (!FileSave(app_, *this).SaveAllFiles(0, true)) {
+            if (!FileSave(app_, *this).SaveAllFiles(SaveMode::Overwrite, true)) {
                 event->ignore();
                 return;
             }

@@ -44,7 +44,7 @@ public:
     void EnableCommands() override;
 
     // What the editor windows ask of the main window.
-    bool SaveAllFiles(int mode, bool withoutAsking) override;
+    bool SaveAllFiles(SaveMode mode, bool withoutAsking) override;
     bool CanPrint() const override { return true; }
     bool PrintParameters(const ParamPrintRequest& request) override;
     void ReadVOKGData() override;
@@ -55,8 +55,7 @@ public:
     QList<InputWindow*> InputWindows() const override;
     bool HasComparison() const override;
     bool UserFileIsDsg() const override;
-    QString ReadReg(const QString& key) const override;
-    bool WriteReg(const QString& key, const QString& value) override;
+    ProgramSettings& Settings() override;
 
     // A Parameter-menu choice: the access checks, then the window of that mode (or of all).
     void mnuParameterContent_Click(QAction* item);
@@ -116,10 +115,15 @@ private:
     bool CloseEditorWindowsForExit();
     void ToggleSetting(int item);
     void ConnectCommands();
-    void Save(int mode, bool withoutAsking);
+    void Save(SaveMode mode, bool withoutAsking);
     void OpenComparison(QAction* item);
     void EditHeader();
     void EditPasswordAndAuthor();
+    // File 54: the firmware C-source dialog over the user table.
+    void ShowModelSourceExport();
+    // File 56: a version-information file chosen, then its text shown; a cancel shows nothing.
+    void ShowVersionInfo();
+    QString VersionInfoOp();
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.

@@ -40,9 +40,15 @@ enum MessageId : int {
     SelectRowToReset = 77, // "Select row to reset."
     FindAgainQuestion = 78,
     CloseOtherWindows = 80,  // "Please close other window."
+    TemplateMissing = 81,    // firmware source: the template file is not there
     KeywordMissing = 82,     // firmware template: a keyword is missing
+    SourceWritten = 84,      // firmware source: "処理が終了しました."
+    ModelNameMissing = 85,   // firmware source: no model name
     PlaceholderMissing = 86, // firmware template: a line without its value mark
+    SignalMissing = 87,      // firmware template: a signal without its block (detail: the signal)
+    NewFileMissing = 88,     // firmware source: no file to create
     UnknownValue = 89,
+    FolderMissing = 90, // firmware source: the folder of the file to create is not there
     NameTooLong = 91,
     OutOfRangeContinue = 92, // the range check's question (digital, MIN, MAX, value)
     CheckDone = 93,

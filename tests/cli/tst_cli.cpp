@@ -1,4 +1,5 @@
 #include "platform/FileLock.h"
+#include "shell/Version.h"
 #include "tests/support/DefinitionBuilder.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ QJsonObject Digital(const QJsonObject& dump, const QString& mode, const QString&
 class CliTest : public QObject {
     Q_OBJECT
 private slots:
+    void versionIsTheProgramsVersion();
     void defsPrintsTheSampleDefinitions();
     void defsReadsExtractedTablesAndReportsAMissingOne();
     void dumpPrintsEveryPartOfATable();
@@ -84,6 +86,14 @@ private slots:
     void concurrentSetsLoseNothing();
     void setWaitsForAFileLockedElsewhere();
 };
+
+// The same version as the program's title, from the one the build was made with.
+void CliTest::versionIsTheProgramsVersion() {
+    const Run run = RunCli({QStringLiteral("--version")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray("vokg-cli ") + vokg::kProgramVersion + '\n');
+    QVERIFY(run.err.isEmpty());
+}
 
 void CliTest::defsPrintsTheSampleDefinitions() {
     const Run run = RunCli({QStringLiteral("defs")});

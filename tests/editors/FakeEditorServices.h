@@ -2,6 +2,7 @@
 
 #include "editors/EditorServices.h"
 #include "editors/InputWindow.h"
+#include "tests/support/MemorySettings.h"
 
 #include <QHash>
 #include <QList>
@@ -13,7 +14,7 @@ namespace testsupport {
 // The main window as the editors see it, with every answer under the test's control.
 class FakeEditorServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int mode, bool withoutAsking) override {
+    bool SaveAllFiles(vokg::SaveMode mode, bool withoutAsking) override {
         saves.append({mode, withoutAsking});
         if (saveSucceeds) {
             for (vokg::InputWindow* window : windows)
@@ -34,13 +35,9 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return windows; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return dsg; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
-    QList<QPair<int, bool>> saves;
+    QList<QPair<vokg::SaveMode, bool>> saves;
     bool saveSucceeds = true;
     bool busy = false;
     bool passwordRight = true;
@@ -50,7 +47,7 @@ public:
     QList<vokg::InputWindow*> windows;
     bool comparison = false;
     bool dsg = true;
-    QHash<QString, QString> settings;
+    testsupport::MemorySettings settings;
 };
 
 } // namespace testsupport

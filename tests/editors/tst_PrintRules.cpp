@@ -12,6 +12,7 @@
 #include "platform/gui/SheetPrinter.h"
 #include "shell/messages/Messages.h"
 #include "tests/export/WorkbookReadBack.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -38,7 +39,7 @@ const QString kDone = QStringLiteral("Print to excel file done.");
 
 class FakeServices : public EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return true; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -46,14 +47,10 @@ public:
     QList<InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
     bool comparison = false;
-    QHash<QString, QString> settings;
+    testsupport::MemorySettings settings;
 };
 
 // Column A of every data row of the first sheet, top to bottom.
@@ -491,10 +488,10 @@ private slots:
         QVERIFY(!print->DoesOverWrite());
         print->SetDoesOverWrite(true);
         print->Unload();
-        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("1"));
+        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("True"));
         print->SetDoesOverWrite(false);
         print->Unload();
-        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("0"));
+        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("False"));
     }
 
     void writtenWorkbookOpensOnDesktop() {

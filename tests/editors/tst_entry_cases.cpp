@@ -20,6 +20,7 @@
 #include "shell/messages/Messages.h"
 #include "tests/cli/CliRun.h"
 #include "tests/support/DefinitionBuilder.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QComboBox>
@@ -102,7 +103,7 @@ QString Outcome(const vokg::EntryVerdict& verdict) {
 // The main window as the parameter window sees it: nothing to save, no other window.
 class QuietServices : public vokg::EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return false; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -110,8 +111,9 @@ public:
     QList<vokg::InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return false; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString&) const override { return {}; }
-    bool WriteReg(const QString&, const QString&) override { return true; }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
+
+    testsupport::MemorySettings settings;
 };
 
 constexpr int kNumrAddress = 34; // 2 bytes; LOW's MAX names it

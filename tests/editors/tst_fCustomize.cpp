@@ -383,7 +383,7 @@ private slots:
         DoubleClick(other, RowOf(other, "I3"), fCustomize::ColLogic);
         QVERIFY(window.BTN(1)->isEnabled());
         QTest::mouseClick(window.BTN(1), Qt::LeftButton);
-        QCOMPARE(services_->saves, (QList<QPair<int, bool>>{{0, true}}));
+        QCOMPARE(services_->saves, (QList<QPair<vokg::SaveMode, bool>>{{vokg::SaveMode::Overwrite, true}}));
         QCOMPARE(Row("O1").ZenpaTime(), 300);
         QCOMPARE(Row("I3").Logic(), 1);
         QVERIFY(!window.IsChanged() && !other.IsChanged());

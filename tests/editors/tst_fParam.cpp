@@ -5,6 +5,7 @@
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
 #include "tests/editors/FakeEditorServices.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QLabel>
@@ -575,7 +576,7 @@ private slots:
         QVERIFY(Type(window, "SPEED", "90"));
         QVERIFY(Type(other, "DB1", "7"));
         QTest::mouseClick(window.BTN(1), Qt::LeftButton);
-        QCOMPARE(services_->saves, (QList<QPair<int, bool>>{{0, true}}));
+        QCOMPARE(services_->saves, (QList<QPair<vokg::SaveMode, bool>>{{vokg::SaveMode::Overwrite, true}}));
         QVERIFY(!window.IsChanged());
         QVERIFY(!other.IsChanged());
         QCOMPARE(Digital("BASIC", "SPEED").UserValue(), 90);

@@ -7,6 +7,7 @@
 #include "model/CModes.h"
 #include "shell/messages/Messages.h"
 #include "tests/export/WorkbookReadBack.h"
+#include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -26,7 +27,7 @@ namespace {
 
 class FakeServices : public EditorServices {
 public:
-    bool SaveAllFiles(int, bool) override { return true; }
+    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
     bool IsBusy() const override { return false; }
     bool ExactPassWord(int) override { return false; }
     void SetManufacturerMenuVisible(bool) override {}
@@ -34,14 +35,10 @@ public:
     QList<InputWindow*> InputWindows() const override { return {}; }
     bool HasComparison() const override { return comparison; }
     bool UserFileIsDsg() const override { return true; }
-    QString ReadReg(const QString& key) const override { return settings.value(key); }
-    bool WriteReg(const QString& key, const QString& value) override {
-        settings.insert(key, value);
-        return true;
-    }
+    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
 
     bool comparison = false;
-    QHash<QString, QString> settings;
+    testsupport::MemorySettings settings;
 };
 
 // On the box's indicator: a box stretched by its layout takes clicks only near its text.
@@ -180,18 +177,23 @@ private slots:
         QCOMPARE(book.value(QStringLiteral("maxRow")).toInt(), 2);
         QCOMPARE(workbookreadback::Cell(book, QStringLiteral("B2")).value(QStringLiteral("value")).toString(),
                  QStringLiteral("BASIC1"));
-        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("0"));
+        QCOMPARE(services_.settings.value(QStringLiteral("DoesOverWrite")), QStringLiteral("False"));
     }
 
     void closeStoresOverwrite_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("afterClick");
-        QTest::newRow("was off") << "0"
-                                 << "1";
-        QTest::newRow("was on") << "1"
-                                << "0";
+        // Earlier versions stored 0 and 1; they still read, and the box is stored as False or True.
+        QTest::newRow("was off") << "False"
+                                 << "True";
+        QTest::newRow("was on") << "True"
+                                << "False";
+        QTest::newRow("was off, stored as 0") << "0"
+                                              << "True";
+        QTest::newRow("was on, stored as 1") << "1"
+                                             << "False";
         QTest::newRow("never stored") << ""
-                                      << "1";
+                                      << "True";
     }
     void closeStoresOverwrite() {
         QFETCH(QString, stored);
@@ -202,7 +204,7 @@ private slots:
         fPrint dialog(*print);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.OverWriteBox()->isChecked(), stored == QLatin1String("1"));
+        QCOMPARE(dialog.OverWriteBox()->isChecked(), afterClick == QLatin1String("False"));
         ClickBox(dialog.OverWriteBox());
         QTest::mouseClick(dialog.Button(3), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -337,26 +337,6 @@ private slots:
         QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.xlsx")));
         QVERIFY(!ProbeWorkbookFile(dir_->filePath(QStringLiteral("folder.xlsx"))));
         QVERIFY(QFileInfo(dir_->filePath(QStringLiteral("folder.xlsx"))).isDir());
-        QVERIFY(DefaultWorkbookPath().endsWith(QStringLiteral("/VOKG_SET.xlsx")));
-    }
-
-    // The default workbook goes to the documents folder, or to the home folder when there is
-    // none; never to a name relative to the current folder.
-    void defaultWorkbookHasAnAbsoluteHome() {
-        QTemporaryDir home;
-        const QByteArray oldHome = qgetenv("HOME");
-        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-        const QString withoutDocuments = DefaultWorkbookPath();
-        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
-        const QString withDocuments = DefaultWorkbookPath();
-        qputenv("HOME", oldHome);
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-        if (oldConfig.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(withoutDocuments, QDir(home.path()).filePath(QStringLiteral("VOKG_SET.xlsx")));
-        QCOMPARE(withDocuments, QDir(home.path()).filePath(QStringLiteral("Documents/VOKG_SET.xlsx")));
     }
 };
 

@@ -1,11 +1,9 @@
 #include "hlpkit/CMethod.h"
-#include "hlpkit/CProperty.h"
 #include "shell/messages/ByteOrder.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/Messages.h"
-#include "shell/messages/PictureSet.h"
-#include "shell/messages/SettingStore.h"
 #include "shell/messages/SharedProcedures.h"
+#include "shell/messages/gui/PictureSet.h"
 #include "tests/support/CapturedReports.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -38,7 +36,6 @@ private slots:
     void byteOrderRoundTrips();
     void byteOrderInsideBuffers();
     void deletesFileWhenItExists();
-    void settingsReadBackWhatWasWritten();
     void formUnloadDecisions_data();
     void formUnloadDecisions();
     void picturesById_data();
@@ -210,26 +207,6 @@ void SharedProceduresTest::deletesFileWhenItExists() {
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("Set01.e"))).isDir());
     QCOMPARE(reports.count(), 1);
     QCOMPARE(reports.procedure(0), QStringLiteral("df"));
-}
-
-void SharedProceduresTest::settingsReadBackWhatWasWritten() {
-    CapturedReports reports;
-    hlpkit::CProperty property;
-    const QString application = QStringLiteral("tst_messages_settings");
-    QFile::remove(hlpkit::CProperty::SettingsFile(application));
-    vokg::SettingStore store(property, application);
-
-    QCOMPARE(store.ReadReg(QStringLiteral("WordToFind")), QString());
-    QVERIFY(store.WriteReg(QStringLiteral("WordToFind"), QStringLiteral("DB1")));
-    QCOMPARE(store.ReadReg(QStringLiteral("WordToFind")), QStringLiteral("DB1"));
-    QCOMPARE(property.ReadEntry(application, QStringLiteral("Setting"), QStringLiteral("WordToFind")),
-             QStringLiteral("DB1"));
-    // Another application's entries are its own.
-    QCOMPARE(vokg::SettingStore(property, QStringLiteral("tst_other")).ReadReg(QStringLiteral("WordToFind")),
-             QString());
-    QVERIFY(!store.WriteReg(QString(), QStringLiteral("lost")));
-    QCOMPARE(reports.count(), 0);
-    QFile::remove(hlpkit::CProperty::SettingsFile(application));
 }
 
 void SharedProceduresTest::formUnloadDecisions_data() {

@@ -426,7 +426,7 @@ private slots:
         const QString path = Builder().Path(QStringLiteral("data.dsg"));
         QVERIFY(WriteFile(path, PatternImage(1) + ValuesTable("AB", "ABCDEFGHIJ")));
 
-        QVERIFY(modes->ReadDataDigitals(0, path, TablePosition(2), OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::User, path, TablePosition(2), OpeningState{true, false}));
         QVERIFY(boxes_.isEmpty());
         QCOMPARE(modes->KishuName(), QStringLiteral("AB"));
         QCOMPARE(modes->DataVersion(), QStringLiteral("ABCDEFGHIJ"));
@@ -459,8 +459,8 @@ private slots:
         Put(other, kSpeed, Hex("0001"));
         QVERIFY(WriteFile(comparisonPath, other));
 
-        QVERIFY(modes->ReadDataDigitals(0, userPath, 1, OpeningState{true, false}));
-        QVERIFY(modes->ReadDataDigitals(1, comparisonPath, 1, OpeningState{false, true}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::User, userPath, 1, OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::Comparison, comparisonPath, 1, OpeningState{false, true}));
         QCOMPARE(modes->KishuName(), QStringLiteral("USER"));
         QCOMPARE(modes->KishuName2(), QStringLiteral("OTHER"));
         QCOMPARE(modes->DataVersion2(), QStringLiteral("2.00"));
@@ -470,7 +470,7 @@ private slots:
         QCOMPARE(modes->DifDititalCount(), 2);
 
         // A comparison kind read while the user file opens touches no header text.
-        QVERIFY(modes->ReadDataDigitals(1, comparisonPath, 1, OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::Comparison, comparisonPath, 1, OpeningState{true, false}));
         QCOMPARE(modes->KishuName(), QStringLiteral("USER"));
         QVERIFY(boxes_.isEmpty());
     }
@@ -496,12 +496,13 @@ private slots:
         QVERIFY(modes);
         const QString good = Builder().Path(QStringLiteral("good.dsg"));
         QVERIFY(WriteFile(good, ValuesTable("GOOD", "1.00")));
-        QVERIFY(modes->ReadDataDigitals(0, good, 1, OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::User, good, 1, OpeningState{true, false}));
         const QString path = Builder().Path(file);
         if (!bytes.isEmpty())
             QVERIFY(WriteFile(path, bytes));
 
-        QVERIFY(!modes->ReadDataDigitals(kind, path, position, OpeningState{true, false}));
+        QVERIFY(!modes->ReadDataDigitals(static_cast<vokg::FileKind>(kind), path, position,
+                                         OpeningState{true, false}));
         QCOMPARE(boxes_.size(), 1);
         QCOMPARE(ProcOf(boxes_.first()), QStringLiteral("ReadDataDigitals"));
         QCOMPARE(CodeOf(boxes_.first()), code);
@@ -550,7 +551,7 @@ private slots:
             for (CDigital& digital : mode.Digits())
                 digital.SetUserValue(12);
         }
-        QVERIFY(modes->ReadDataDigitals(0, path, TablePosition(2), OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::User, path, TablePosition(2), OpeningState{true, false}));
         for (const auto& [name, value] : values) {
             for (CMode& mode : *modes) {
                 if (const CDigital* digital = mode.Digits().Find(QString::fromLatin1(name)))
@@ -669,7 +670,7 @@ private slots:
         Put(stored, 0, name + version);
         const QString path = Builder().Path(QStringLiteral("other.dsg"));
         QVERIFY(WriteFile(path, stored));
-        QVERIFY(modes->ReadDataDigitals(0, path, 1, OpeningState{true, false}));
+        QVERIFY(modes->ReadDataDigitals(FileKind::User, path, 1, OpeningState{true, false}));
 
         QByteArray image = PatternImage(2);
         QVERIFY(modes->SaveOneTable(image, TablePosition(2)));

@@ -161,7 +161,7 @@ struct MainWindowFixture {
     qint32 StoredValue(const QString& mode, const QString& name) {
         vokg::CModes& modes = Modes();
         const vokg::OpeningState opening{false, false};
-        if (!modes.ReadDataDigitals(1, dsg, 1, opening))
+        if (!modes.ReadDataDigitals(vokg::FileKind::Comparison, dsg, 1, opening))
             qWarning("the file could not be read back");
         // Kind 1 read it into the comparison value; the user value stays.
         const qint32 stored = Digital(mode, name).CmpValue();

@@ -47,6 +47,14 @@ public:
     QString PathOf(const QString& name) const { return QDir(folder_.path()).filePath(name); }
     const QStringList& ErrorBoxes() const { return *boxes_; }
 
+    // The text of a setting as the store holds it, and planting one, past the typed settings.
+    QString StoredSetting(const QString& key) const {
+        return app_->Property().ReadEntry(appName_, QStringLiteral("Setting"), key);
+    }
+    bool StoreSetting(const QString& key, const QString& text) const {
+        return app_->Property().WriteEntry(appName_, QStringLiteral("Setting"), key, text);
+    }
+
     // The procedure named by each error box, in order (the first line of its text).
     QStringList ReportedProcedures() const {
         QStringList names;

@@ -87,7 +87,8 @@ private slots:
         MainWindowFixture main;
         QVERIFY(main.window->OpenCommandLineFile(main.dsg));
         MainWindowFixture::CloseBox(main.window->ExistForm(QStringLiteral("All")));
-        QVERIFY(vokg::FileOpen(main.fixture.App(), *main.window).ReadVOKGData(1, main.dsg, 2, false));
+        QVERIFY(vokg::FileOpen(main.fixture.App(), *main.window)
+                    .ReadVOKGData(vokg::FileKind::Comparison, main.dsg, 2, false));
         OpenFromButton(main, QStringLiteral("All outputs"));
         fCustomize* window = Window(main, QStringLiteral("All outputs"));
         QVERIFY(window);

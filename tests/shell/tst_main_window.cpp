@@ -30,7 +30,9 @@
 
 using platform::Answer;
 using testsupport::WhenShown;
+using vokg::FileKind;
 using vokg::fParam;
+using vokg::SaveMode;
 
 namespace {
 
@@ -154,7 +156,8 @@ void MainWindowTest::editsAndComparisonMarksOnScreen() {
     MainWindowFixture main;
     QVERIFY(main.window->OpenCommandLineFile(main.dsg));
     main.OpenMode(QStringLiteral("SEWING"));
-    QVERIFY(vokg::FileOpen(main.fixture.App(), *main.window).ReadVOKGData(1, main.dsg, 2, false));
+    QVERIFY(vokg::FileOpen(main.fixture.App(), *main.window)
+                .ReadVOKGData(FileKind::Comparison, main.dsg, 2, false));
     fParam* all = main.Param(QStringLiteral("All"));
     fParam* sewing = main.Param(QStringLiteral("SEWING"));
     QVERIFY(all && sewing);
@@ -213,7 +216,7 @@ void MainWindowTest::exitAsksAboutUnsavedData() {
     QCOMPARE(prompter.MessageTexts(), QStringList{WindowQuestion(QStringLiteral("All"))});
     QCOMPARE(main.window->isVisible(), !closes);
     // The working copy left by the open is gone after the exit.
-    QCOMPARE(QFile::exists(main.fixture.App().CreateParaTempName(0)), !closes);
+    QCOMPARE(QFile::exists(main.fixture.App().CreateParaTempName(FileKind::User)), !closes);
     if (!closes) {
         QCOMPARE(main.window->CountInputForms(), 1);
         QCOMPARE(MainWindowFixture::Cell(all, QStringLiteral("AREAX")), QStringLiteral("350"));
@@ -394,7 +397,7 @@ void MainWindowTest::aMachineDataFileIsNeverWritten() {
     QCOMPARE(MainWindowFixture::Cell(all, QStringLiteral("AREAX")), QStringLiteral("350"));
     // A save asked all the same is refused.
     prompter.Clear();
-    QVERIFY(!main.window->SaveAllFiles(0, true));
+    QVERIFY(!main.window->SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(prompter.MessageTexts(),
              QStringList{QStringLiteral("A machine data file (*.dat) is read only: it is never written.")});
     // Yes at the close box drops the edit and closes the window.

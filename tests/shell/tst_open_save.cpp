@@ -23,8 +23,10 @@
 #include <chrono>
 #include <functional>
 
+using vokg::FileKind;
 using vokg::FileOpen;
 using vokg::FileSave;
+using vokg::SaveMode;
 using vokg::TablePosition;
 
 namespace {
@@ -136,11 +138,11 @@ void OpenSaveTest::readAndSaveUnchangedKeepsEveryByte() {
         QCOMPARE(original.size(), 65536);
         if (table == 3)
             session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-        QVERIFY2(session.Open().ReadVOKGData(0, session.dsg, table, true),
+        QVERIFY2(session.Open().ReadVOKGData(FileKind::User, session.dsg, table, true),
                  qPrintable(QString::number(table)));
         const QString author = session.App().SelectTable().Author();
         const QString password = session.App().SelectTable().Password();
-        QVERIFY(session.Save().SaveAllFiles(0, true));
+        QVERIFY(session.Save().SaveAllFiles(SaveMode::Overwrite, true));
         const QByteArray saved = ReadFile(session.dsg);
         QCOMPARE(saved.size(), original.size());
         const qint64 tableStart = qint64(table - 1) * vokg::kTableSize;
@@ -164,9 +166,9 @@ void OpenSaveTest::readAndSaveUnchangedKeepsEveryByte() {
 void OpenSaveTest::everyMachineTableReadsAndBuildsBackUnchanged() {
     Session session;
     const QByteArray original = ReadFile(session.dat);
-    const QString workingCopy = session.App().CreateParaTempName(0);
+    const QString workingCopy = session.App().CreateParaTempName(FileKind::User);
     for (int table = 1; table <= 16; ++table) {
-        QVERIFY(session.Open().ReadVOKGData(0, session.dat, table, true));
+        QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dat, table, true));
         session.App().SelectTable().SetAuthor(QString());
         session.App().SelectTable().SetPassword(QString());
         QVERIFY(session.Save().SaveAllData(workingCopy, session.dat, {TablePosition(table)}));
@@ -188,15 +190,15 @@ void OpenSaveTest::extensionIsComparedWithoutCaseButThePathIsKept() {
     QVERIFY(session.host.calls.contains(QStringLiteral("OpenAllModesWindow")));
     // A lower-case companion is accepted; a save replaces it, not a second one beside it.
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
-    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::Overwrite, true));
     QVERIFY(!QFileInfo::exists(session.fixture.PathOf(QStringLiteral("lower.DSK"))));
 }
 
 void OpenSaveTest::comparisonFromAnotherTableOfTheUserFile() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     session.fixture.Prompter().QueueInput(QStringLiteral("key3"));
-    QVERIFY(session.Open().ReadVOKGData(1, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::Comparison, session.dsg, 3, false));
     QCOMPARE(session.App().State().comparisonPath, session.dsg);
     QCOMPARE(session.App().State().comparisonTable, 3);
     QCOMPARE(session.App().State().userTable, 1);
@@ -204,7 +206,7 @@ void OpenSaveTest::comparisonFromAnotherTableOfTheUserFile() {
     // The comparison values are those of table 3 itself.
     const QList<qint32> user1 = UserValues(session.App());
     session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, true));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, true));
     qsizetype index = 0;
     for (qsizetype m = 1; m <= session.App().Modes().Count(); ++m) {
         const vokg::CDigitals& digitals = session.App().Modes().Item(m)->Digits();
@@ -216,18 +218,18 @@ void OpenSaveTest::comparisonFromAnotherTableOfTheUserFile() {
 
 void OpenSaveTest::machineFileNeedsNoCompanionAndNoPassword() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dat, 16, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dat, 16, false));
     QCOMPARE(session.App().State().userTable, 16);
     QVERIFY(session.fixture.Prompter().Prompts().isEmpty());
 }
 
 void OpenSaveTest::cancelledTableDialogChangesNothing() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 2, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 2, false));
     const QList<qint32> before = UserValues(session.App());
     session.host.calls.clear();
     session.fixture.Prompter().QueueTable(-1);
-    QVERIFY(!session.Open().ReadVOKGData(0, session.dat, -1, false));
+    QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dat, -1, false));
     QCOMPARE(session.fixture.Prompter().Prompts().last().what, QStringLiteral("table"));
     QCOMPARE(session.fixture.Prompter().Prompts().last().kind, 16);
     QCOMPARE(session.App().State().userPath, session.dsg);
@@ -238,7 +240,7 @@ void OpenSaveTest::cancelledTableDialogChangesNothing() {
 
 void OpenSaveTest::failedReadLeavesTheModelAsItWas() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 2, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 2, false));
     const QList<qint32> before = UserValues(session.App());
     const QString model = session.App().Modes().KishuName();
     const qint32 kino = session.App().UserCustoms().Item(1)->Kino();
@@ -256,14 +258,15 @@ void OpenSaveTest::failedReadLeavesTheModelAsItWas() {
     QVERIFY(file.resize(vokg::kMachineFileSize));
     file.close();
     vokg::FileOpen open = session.Open();
-    QVERIFY(!open.ReadAllTables(0, session.fixture.PathOf(QStringLiteral("missing.dat")), TablePosition(1)));
+    QVERIFY(!open.ReadAllTables(FileKind::User, session.fixture.PathOf(QStringLiteral("missing.dat")),
+                                TablePosition(1)));
     // Whole open: a parameter read that fails fails the open with message 4.
     QFile cut(broken);
     QVERIFY(cut.open(QIODevice::ReadWrite));
     QVERIFY(cut.resize(vokg::kMachineFileSize));
     cut.close();
     session.fixture.Prompter().Clear();
-    QVERIFY(!session.Open().ReadVOKGDataAnotherTable(0, TablePosition(17), broken, false));
+    QVERIFY(!session.Open().ReadVOKGDataAnotherTable(FileKind::User, TablePosition(17), broken, false));
     QCOMPARE(session.fixture.Prompter().MessageTexts(), QStringList{QStringLiteral("Failed to read data.")});
     QCOMPARE(UserValues(session.App()), before);
     QCOMPARE(session.App().Modes().KishuName(), model);
@@ -276,7 +279,7 @@ void OpenSaveTest::failedReadLeavesTheModelAsItWas() {
 void OpenSaveTest::missingCompanionIsReported() {
     Session session;
     QVERIFY(QFile::remove(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK"))));
-    QVERIFY(!session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     QCOMPARE(session.fixture.Prompter().MessageTexts(),
              QStringList{QStringLiteral("Cannot find following file. Cannot read data.\n\n") +
                          session.fixture.PathOf(QStringLiteral("SAMPLE.DSK"))});
@@ -285,11 +288,11 @@ void OpenSaveTest::missingCompanionIsReported() {
 
 void OpenSaveTest::saveAsWritesTheFileAndItsCompanion() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 4, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 4, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() + 1);
     session.fixture.Prompter().QueueFile(
         platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
-    QVERIFY(session.Save().SaveAllFiles(1, false));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::SaveAs, false));
     const QString saved = session.fixture.PathOf(QStringLiteral("abc.DSG"));
     QCOMPARE(session.App().State().userPath, saved);
     QCOMPARE(ReadFile(session.fixture.PathOf(QStringLiteral("abc.DSK"))),
@@ -305,7 +308,7 @@ void OpenSaveTest::saveAsWritesTheFileAndItsCompanion() {
 
 void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const QString existing = session.fixture.PathOf(QStringLiteral("abc.DSG"));
     QVERIFY(QFile::copy(session.dsg, existing));
@@ -317,7 +320,7 @@ void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
     prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
     prompter.QueueAnswer(platform::Answer::No);
     prompter.QueueFile(std::nullopt);
-    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QVERIFY(!session.Save().SaveAllFiles(SaveMode::SaveAs, false));
     QCOMPARE(prompter.Prompts().last().what, QStringLiteral("overwrite"));
     QCOMPARE(prompter.Prompts().last().text, existing);
     QCOMPARE(ReadFile(existing), before);
@@ -325,18 +328,18 @@ void OpenSaveTest::saveAsAsksAboutTheNameItWrites() {
     // Yes replaces it.
     prompter.QueueFile(platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
     prompter.QueueAnswer(platform::Answer::Yes);
-    QVERIFY(session.Save().SaveAllFiles(1, false));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::SaveAs, false));
     QVERIFY(ReadFile(existing) != before);
     QCOMPARE(session.App().State().userPath, existing);
 }
 
 void OpenSaveTest::saveAsWithoutTheSourceCompanionWritesNothing() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     QVERIFY(QFile::remove(session.fixture.PathOf(QStringLiteral("SAMPLE.DSK"))));
     session.fixture.Prompter().QueueFile(
         platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("abc")), 1});
-    QVERIFY(!session.Save().SaveAllFiles(1, false));
+    QVERIFY(!session.Save().SaveAllFiles(SaveMode::SaveAs, false));
     QCOMPARE(session.fixture.Prompter().MessageTexts(),
              QStringList{QStringLiteral(
                  "Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")});
@@ -347,7 +350,7 @@ void OpenSaveTest::saveAsWithoutTheSourceCompanionWritesNothing() {
 
 void OpenSaveTest::longBaseNameAsksAgain() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     auto& prompter = session.fixture.Prompter();
     prompter.QueueFile(
         platform::FileDialogResult{session.fixture.PathOf(QStringLiteral("NINECHARS.dsg")), 1});
@@ -366,10 +369,10 @@ void OpenSaveTest::longBaseNameAsksAgain() {
 void OpenSaveTest::saveToOtherTablesKeepsTheOtherTables() {
     Session session;
     session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
     const QByteArray before = ReadFile(session.dsg);
     session.fixture.Prompter().QueueTables({2, 5});
-    QVERIFY(session.Save().SaveAllFiles(2, false));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::OtherTables, false));
     const QByteArray after = ReadFile(session.dsg);
     for (int table : {1, 3, 4, 6, 7, 8})
         QCOMPARE(after.mid((table - 1) * vokg::kTableSize, vokg::kTableSize),
@@ -384,18 +387,18 @@ void OpenSaveTest::saveToOtherTablesKeepsTheOtherTables() {
     QCOMPARE(decoder.Password(), QStringLiteral("KEY3"));
     // The comparison of the table last unlocked asks nothing.
     session.fixture.Prompter().Clear();
-    QVERIFY(session.Open().ReadVOKGData(1, session.dsg, 2, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::Comparison, session.dsg, 2, false));
     QVERIFY(session.fixture.Prompter().Prompts().isEmpty());
 }
 
 void OpenSaveTest::spaceCheckRefusesBeforeWriting() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const QByteArray before = ReadFile(session.dsg);
     FileSave save = session.Save();
     save.SetFreeSpaceProbe([](const QString&) { return qint64(65535); });
-    QVERIFY(!save.SaveAllFiles(0, true));
+    QVERIFY(!save.SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(
         session.fixture.Prompter().MessageTexts(),
         (QStringList{
@@ -404,13 +407,13 @@ void OpenSaveTest::spaceCheckRefusesBeforeWriting() {
                 "Failed to copy temporary files. Data is not saved.\n\nQuit this application and reload.")}));
     QCOMPARE(ReadFile(session.dsg), before);
     save.SetFreeSpaceProbe([](const QString&) { return qint64(65536); });
-    QVERIFY(save.SaveAllFiles(0, true));
+    QVERIFY(save.SaveAllFiles(SaveMode::Overwrite, true));
     QVERIFY(ReadFile(session.dsg) != before);
 }
 
 void OpenSaveTest::interruptedReplaceLeavesTheTarget() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const QByteArray before = ReadFile(session.dsg);
     FileSave save = session.Save();
@@ -419,7 +422,7 @@ void OpenSaveTest::interruptedReplaceLeavesTheTarget() {
         interrupted = target;
         return false;
     });
-    QVERIFY(!save.SaveAllFiles(0, true));
+    QVERIFY(!save.SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(interrupted, session.dsg);
     QCOMPARE(ReadFile(session.dsg), before);
     // Nothing is left beside the target.
@@ -458,7 +461,7 @@ void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile_data() {
 void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile() {
     QFETCH(bool, sameSizeAndTime);
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const QByteArray opened = ReadFile(session.dsg);
     if (sameSizeAndTime) {
@@ -485,7 +488,7 @@ void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile() {
     auto& prompter = session.fixture.Prompter();
     prompter.Clear();
     prompter.QueueAnswer(platform::Answer::No);
-    QVERIFY(!session.Save().SaveAllFiles(0, true));
+    QVERIFY(!session.Save().SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(prompter.MessageTexts(), QStringList{kChangedElsewhere + QStringLiteral("\n\n") + session.dsg +
                                                   QStringLiteral("\n\nDo you overwrite it ?")});
     QCOMPARE(prompter.Prompts().last().kind, 7); // No is the default answer
@@ -493,12 +496,12 @@ void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile() {
     // Yes writes; the file then is what this run wrote, and the next save asks nothing.
     prompter.Clear();
     prompter.QueueAnswer(platform::Answer::Yes);
-    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(prompter.MessageTexts().size(), 1);
     const QByteArray saved = ReadFile(session.dsg);
     QVERIFY(saved.left(vokg::kTableSize) != opened.left(vokg::kTableSize));
     prompter.Clear();
-    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::Overwrite, true));
     QVERIFY(prompter.Prompts().isEmpty());
 }
 
@@ -506,7 +509,7 @@ void OpenSaveTest::saveAsksWhenAnotherProgramChangedTheFile() {
 // waits for it, then reads the saved file and adds its own change. Both changes are in the file.
 void OpenSaveTest::saveHoldsTheLockWhileItReplaces() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const qint32 edited = FirstDigital(session.App()).UserValue();
     FileSave save = session.Save();
@@ -519,13 +522,13 @@ void OpenSaveTest::saveHoldsTheLockWhileItReplaces() {
         setWaited = !set.waitForFinished(2000);
         return true;
     });
-    QVERIFY(save.SaveAllFiles(0, true));
+    QVERIFY(save.SaveAllFiles(SaveMode::Overwrite, true));
     QVERIFY(setWaited);
     QVERIFY(set.waitForFinished(60000));
     QVERIFY2(set.exitCode() == 0, set.readAllStandardError().constData());
     const QByteArray bytes = ReadFile(session.dsg);
     QCOMPARE(bytes.mid(vokg::kTableSize + 10, 4), QByteArray("7.77"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, true));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, true));
     QCOMPARE(FirstDigital(session.App()).UserValue(), edited);
 }
 
@@ -533,21 +536,21 @@ void OpenSaveTest::saveHoldsTheLockWhileItReplaces() {
 // says why (no second message about temporary files).
 void OpenSaveTest::saveWaitsForAnotherProgramsLock() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() ^ 1);
     const QByteArray before = ReadFile(session.dsg);
     platform::FileLock other(session.dsg);
     QCOMPARE(other.Lock(std::chrono::milliseconds(0)), platform::FileLock::State::Locked);
     FileSave save = session.Save();
     save.SetLockWait(std::chrono::milliseconds(200));
-    QVERIFY(!save.SaveAllFiles(0, true));
+    QVERIFY(!save.SaveAllFiles(SaveMode::Overwrite, true));
     QCOMPARE(
         session.fixture.Prompter().MessageTexts(),
         QStringList{QStringLiteral("This file is being saved by another program. Data is not saved.\n\n") +
                     session.dsg});
     QCOMPARE(ReadFile(session.dsg), before);
     other.Unlock();
-    QVERIFY(save.SaveAllFiles(0, true));
+    QVERIFY(save.SaveAllFiles(SaveMode::Overwrite, true));
     QVERIFY(ReadFile(session.dsg) != before);
 }
 
@@ -557,7 +560,7 @@ void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {
     prompter.QueueInput(QStringLiteral("KEY3 "));
     prompter.QueueInput(QStringLiteral("wrong"));
     prompter.QueueInput(QStringLiteral("key3"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
     QCOMPARE(prompter.MessageTexts(), (QStringList{QStringLiteral("Password is not exact."),
                                                    QStringLiteral("Password is not exact.")}));
     QCOMPARE(session.App().State().unlockedTable, 3);
@@ -565,7 +568,7 @@ void OpenSaveTest::tablePasswordAsksUntilRightOrCancelled() {
     prompter.Clear();
     prompter.QueueTable(3);
     prompter.QueueInput(std::nullopt);
-    QVERIFY(!session.Open().ReadVOKGData(0, session.dsg, -1, false));
+    QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dsg, -1, false));
     QCOMPARE(prompter.Prompts().last().what, QStringLiteral("masked-input"));
 }
 
@@ -588,18 +591,18 @@ void OpenSaveTest::modePasswordsAreExact() {
 
 void OpenSaveTest::cancelledOpenKeepsTheAuthorAndPassword() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     session.fixture.Prompter().QueuePasswordAuthor(
         platform::PasswordAuthor{QStringLiteral(" PW1 "), QStringLiteral("SATO")});
     QVERIFY(vokg::AccessLevels(session.App()).InputPassword());
     QCOMPARE(session.App().SelectTable().Password(), QStringLiteral("PW1"));
     // Open protected table 3 and cancel its password question.
     session.fixture.Prompter().QueueInput(std::nullopt);
-    QVERIFY(!session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QVERIFY(!session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
     QCOMPARE(session.App().SelectTable().Password(), QStringLiteral("PW1"));
     QCOMPARE(session.App().SelectTable().Author(), QStringLiteral("SATO"));
     QCOMPARE(session.App().State().userTable, 1);
-    QVERIFY(session.Save().SaveAllFiles(0, true));
+    QVERIFY(session.Save().SaveAllFiles(SaveMode::Overwrite, true));
     vokg::CSelectTable decoder(session.App().Context());
     QVERIFY(decoder.ReadData(session.dsg, TablePosition(1), 1));
     QCOMPARE(decoder.Password(), QStringLiteral("PW1"));
@@ -608,7 +611,7 @@ void OpenSaveTest::cancelledOpenKeepsTheAuthorAndPassword() {
 
 void OpenSaveTest::unsavedEditsAreOfferedBeforeAnOpen() {
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     session.host.changed = true;
     auto& prompter = session.fixture.Prompter();
     prompter.QueueAnswer(platform::Answer::Cancel);
@@ -623,21 +626,21 @@ void OpenSaveTest::unsavedEditsAreOfferedBeforeAnOpen() {
 }
 
 void OpenSaveTest::aMachineDataFileIsNeverWritten_data() {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<SaveMode>("mode");
     QTest::addColumn<bool>("withoutAsking");
-    QTest::newRow("overwrite") << 0 << true;
-    QTest::newRow("save as") << 1 << false;
-    QTest::newRow("other tables") << 2 << false;
+    QTest::newRow("overwrite") << SaveMode::Overwrite << true;
+    QTest::newRow("save as") << SaveMode::SaveAs << false;
+    QTest::newRow("other tables") << SaveMode::OtherTables << false;
 }
 
 void OpenSaveTest::aMachineDataFileIsNeverWritten() {
-    QFETCH(int, mode);
+    QFETCH(SaveMode, mode);
     QFETCH(bool, withoutAsking);
     Session session;
     // A design table with an author read first: its record must not reach the machine file.
     session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dat, 2, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dat, 2, false));
     const QByteArray before = ReadFile(session.dat);
     FirstDigital(session.App()).SetUserValue(FirstDigital(session.App()).UserValue() + 1);
     session.fixture.Prompter().Clear();
@@ -655,28 +658,28 @@ void OpenSaveTest::aMachineDataFileIsNeverWritten() {
 void OpenSaveTest::openingAMachineFileClearsTheHeaderRecord() {
     Session session;
     session.fixture.Prompter().QueueInput(QStringLiteral("KEY3"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 3, false));
     QCOMPARE(session.App().SelectTable().Author(), QStringLiteral("TAKAHASHI"));
-    QVERIFY(session.Open().ReadVOKGData(1, session.dsg, 3, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::Comparison, session.dsg, 3, false));
     QCOMPARE(session.App().SelectTable().Author2(), QStringLiteral("TAKAHASHI"));
-    QVERIFY(session.Open().ReadVOKGData(0, session.dat, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dat, 1, false));
     QCOMPARE(session.App().SelectTable().Author(), QString());
     QCOMPARE(session.App().SelectTable().Password(), QString());
-    QVERIFY(session.Open().ReadVOKGData(1, session.dat, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::Comparison, session.dat, 1, false));
     QCOMPARE(session.App().SelectTable().Author2(), QString());
     QCOMPARE(session.App().SelectTable().Password2(), QString());
 }
 
 void OpenSaveTest::aRefusedPushWritesNothing_data() {
-    QTest::addColumn<int>("mode");
-    QTest::newRow("overwrite") << 0;
-    QTest::newRow("memory only, for a print") << 3;
+    QTest::addColumn<SaveMode>("mode");
+    QTest::newRow("overwrite") << SaveMode::Overwrite;
+    QTest::newRow("memory only, for a print") << SaveMode::MemoryOnly;
 }
 
 void OpenSaveTest::aRefusedPushWritesNothing() {
-    QFETCH(int, mode);
+    QFETCH(SaveMode, mode);
     Session session;
-    QVERIFY(session.Open().ReadVOKGData(0, session.dsg, 1, false));
+    QVERIFY(session.Open().ReadVOKGData(FileKind::User, session.dsg, 1, false));
     const QByteArray before = ReadFile(session.dsg);
     const QList<qint32> values = UserValues(session.App());
     session.host.variablesTaken = false;

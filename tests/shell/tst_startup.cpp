@@ -3,8 +3,8 @@
 #include "model/CCustoms.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
-#include "shell/SettingKeys.h"
 #include "shell/Startup.h"
+#include "shell/messages/SettingKeys.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QFile>
@@ -13,6 +13,7 @@
 #include <QTest>
 
 using vokg::DefinitionSource;
+using vokg::FileKind;
 using vokg::Startup;
 
 namespace {
@@ -208,32 +209,33 @@ void StartupTest::hostileArchiveExtractsNothing() {
 void StartupTest::settingsAreRegisteredOnceAndEmptyOnesReset() {
     ShellFixture fixture;
     vokg::App& app = fixture.App();
-    QVERIFY(app.WriteReg(QStringLiteral("WordToFind"), QStringLiteral("SPEED")));
-    QVERIFY(app.WriteReg(QStringLiteral("DoesOverWrite"), QStringLiteral("True")));
-    QVERIFY(app.WriteReg(QStringLiteral("wdt_Custom_StdKino"), QString()));
+    QVERIFY(fixture.StoreSetting(QStringLiteral("WordToFind"), QStringLiteral("SPEED")));
+    QVERIFY(fixture.StoreSetting(QStringLiteral("DoesOverWrite"), QStringLiteral("True")));
+    QVERIFY(fixture.StoreSetting(QStringLiteral("wdt_Custom_StdKino"), QString()));
     Startup startup(app);
     QVERIFY(startup.CheckRegData());
-    QCOMPARE(app.ReadReg(QStringLiteral("WordToFind")), QStringLiteral("SPEED"));
-    QCOMPARE(app.ReadReg(QStringLiteral("DoesOverWrite")), QStringLiteral("True"));
-    QCOMPARE(app.ReadReg(QStringLiteral("wdt_Custom_StdKino")), QStringLiteral("2500"));
-    QCOMPARE(app.ReadReg(QStringLiteral("DoesReadKishuWhenSelectTable")), QStringLiteral("True"));
-    QCOMPARE(app.ReadReg(QStringLiteral("DoesOpenSpecialModeWhelAll")), QStringLiteral("False"));
-    QCOMPARE(app.ReadReg(QStringLiteral("StdReadingPath")), fixture.Folder());
-    QVERIFY(app.ReadReg(QStringLiteral("LatestExcelFile")).endsWith(QLatin1String("/VOKG_SET.xlsx")));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("WordToFind")), QStringLiteral("SPEED"));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("DoesOverWrite")), QStringLiteral("True"));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("wdt_Custom_StdKino")), QStringLiteral("2500"));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("DoesReadKishuWhenSelectTable")), QStringLiteral("True"));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("DoesOpenSpecialModeWhelAll")), QStringLiteral("False"));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("StdReadingPath")), fixture.Folder());
+    QVERIFY(
+        fixture.StoredSetting(QStringLiteral("LatestExcelFile")).endsWith(QLatin1String("/VOKG_SET.xlsx")));
     // The keys with an empty default stay absent (they count as missing at every start).
-    QCOMPARE(app.ReadReg(QStringLiteral("FileNew_zrdl_Modelc")), QString());
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("FileNew_zrdl_Modelc")), QString());
     // A second start changes nothing that is there.
-    app.WriteReg(QStringLiteral("PrevFilterIndex"), QStringLiteral("2"));
+    fixture.StoreSetting(QStringLiteral("PrevFilterIndex"), QStringLiteral("2"));
     QVERIFY(startup.CheckRegData());
-    QCOMPARE(app.ReadReg(QStringLiteral("PrevFilterIndex")), QStringLiteral("2"));
-    QCOMPARE(vokg::kSettingKeys.size(), size_t(20));
+    QCOMPARE(fixture.StoredSetting(QStringLiteral("PrevFilterIndex")), QStringLiteral("2"));
+    QCOMPARE(vokg::kSettingOrder.size(), size_t(20));
 }
 
 void StartupTest::applyRegDataLoadsTheRunStateAndMyPath() {
     ShellFixture fixture;
     vokg::App& app = fixture.App();
-    app.WriteReg(QStringLiteral("fSelCus_Height"), QStringLiteral("7000.5"));
-    app.WriteReg(QStringLiteral("DoesDeleteMeltedFiles"), QStringLiteral("False"));
+    fixture.StoreSetting(QStringLiteral("fSelCus_Height"), QStringLiteral("7000.5"));
+    fixture.StoreSetting(QStringLiteral("DoesDeleteMeltedFiles"), QStringLiteral("False"));
     Startup startup(app);
     QVERIFY(startup.ApplyRegData());
     QCOMPARE(app.State().selectionTreeHeight, 7000); // half to even
@@ -268,15 +270,15 @@ void StartupTest::requiredFiles() {
 void StartupTest::deleteTempFilesRemovesTheWorkingCopies() {
     ShellFixture fixture;
     vokg::App& app = fixture.App();
-    for (int kind = 0; kind <= 1; ++kind) {
+    for (const FileKind kind : {FileKind::User, FileKind::Comparison}) {
         QFile copy(app.CreateParaTempName(kind));
         QVERIFY(copy.open(QIODevice::WriteOnly));
     }
-    QVERIFY(app.CreateParaTempName(0).endsWith(QLatin1String("gsetusr.tmp")));
-    QVERIFY(app.CreateParaTempName(1).endsWith(QLatin1String("gsetcmp.tmp")));
+    QVERIFY(app.CreateParaTempName(FileKind::User).endsWith(QLatin1String("gsetusr.tmp")));
+    QVERIFY(app.CreateParaTempName(FileKind::Comparison).endsWith(QLatin1String("gsetcmp.tmp")));
     Startup(app).DeleteTempFiles();
-    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(0)));
-    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(1)));
+    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(FileKind::User)));
+    QVERIFY(!QFileInfo::exists(app.CreateParaTempName(FileKind::Comparison)));
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

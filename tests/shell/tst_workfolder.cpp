@@ -26,6 +26,7 @@
 #include <memory>
 
 using vokg::App;
+using vokg::FileKind;
 using vokg::ProgramIdentity;
 using vokg::Startup;
 
@@ -99,7 +100,7 @@ private slots:
             QVERIFY(QFileInfo(folder).fileName().startsWith(
                 QStringLiteral("run-%1-").arg(QCoreApplication::applicationPid())));
             QCOMPARE(ModeOf(folder), 0700);
-            QCOMPARE(program.app->CreateParaTempName(1),
+            QCOMPARE(program.app->CreateParaTempName(FileKind::Comparison),
                      QDir(folder).filePath(QStringLiteral("gsetcmp.tmp")));
             QCOMPARE(program.app->WorkFolder(), folder);
             // The run holds its folder's lock for as long as it lasts.
@@ -158,7 +159,7 @@ private slots:
             Program program;
             QVERIFY(Startup(*program.app).SweepWorkFolders().isEmpty());
             vokg::EditorHost noWindows;
-            opened = vokg::FileOpen(*program.app, noWindows).ReadVOKGData(0, sample, 1, false);
+            opened = vokg::FileOpen(*program.app, noWindows).ReadVOKGData(FileKind::User, sample, 1, false);
             QVERIFY(program.prompter.Prompts().isEmpty());
             QVERIFY(program.app->State().userPath.isEmpty());
         }

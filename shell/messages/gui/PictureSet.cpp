@@ -1,4 +1,4 @@
-#include "shell/messages/PictureSet.h"
+#include "shell/messages/gui/PictureSet.h"
 
 #include <QPainter>
 #include <QPainterPath>
