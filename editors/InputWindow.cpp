@@ -1,6 +1,7 @@
 #include "editors/InputWindow.h"
 
 #include "editors/EditorServices.h"
+#include "hlpkit/RunError.h"
 #include "platform/gui/Grid.h"
 
 #include <QCloseEvent>
@@ -144,6 +145,37 @@ void InputWindow::fg_DblClick(int, int, bool&) {}
 void InputWindow::fg_CellButtonClick(int, int) {}
 void InputWindow::fg_DrawCell(QPainter&, int, int, const QRect&, bool&) {}
 void InputWindow::fg_AfterUserResize(int) {}
+
+void InputWindow::ShapeEditGrid(const GridShape& shape) {
+    platform::Grid& grid = *EditGrid();
+    grid.SetCols(shape.cols);
+    grid.SetRows(shape.dataRows + 1);
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(shape.fixedCols);
+    grid.SetGridFont(QStringLiteral("Tahoma"), shape.points);
+    grid.SetRowHeight(0, shape.headerTwips);
+    grid.SetDefaultRowHeight(shape.rowTwips);
+    grid.SetHighlightCurrentCell(false);
+    grid.SetEditable(platform::GridEditMode::KeyboardMouse);
+}
+
+bool InputWindow::WithRedrawHeld(hlpkit::CMethod& method, const QString& procedure,
+                                 const std::function<bool()>& body) {
+    platform::Grid* grid = EditGrid();
+    grid->SetRedraw(false);
+    const bool done = hlpkit::Guarded(method, procedure, false, body);
+    grid->SetRedraw(true);
+    return done;
+}
+
+void InputWindow::FollowCurrentRow() {
+    const int row = EditGrid()->Row();
+    if (row == highlightedRow_)
+        return;
+    ApplyRowColors(highlightedRow_, false);
+    ApplyRowColors(row, true);
+    highlightedRow_ = row;
+}
 
 void InputWindow::TakeVerdict(int row, int col, const std::optional<EntryVerdict>& verdict, QString& text,
                               bool& cancel) {

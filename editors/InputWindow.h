@@ -17,6 +17,9 @@ class QCloseEvent;
 class QPainter;
 class QRect;
 
+namespace hlpkit {
+class CMethod;
+}
 namespace platform {
 class Grid;
 }
@@ -110,6 +113,33 @@ protected:
     virtual void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done);
     virtual void fg_AfterUserResize(int col);
 
+    // The shape every editor grid starts from: one header row of `headerTwips`, data rows of
+    // `rowTwips`, the fixed columns first, Tahoma of `points`, the current cell not drawn
+    // selected, edited by keyboard and mouse.
+    struct GridShape {
+        int dataRows = 0;
+        int cols = 0;
+        int fixedCols = 0;
+        double points = 8;
+        int headerTwips = 0;
+        int rowTwips = 0;
+    };
+    void ShapeEditGrid(const GridShape& shape);
+
+    // Runs `body` as the operation `procedure` (failures reported under its name) with the
+    // grid's drawing held back; the grid draws once afterwards, also when the body failed.
+    bool WithRedrawHeld(hlpkit::CMethod& method, const QString& procedure, const std::function<bool()>& body);
+
+    // The current row is drawn highlighted: the row left gets its own colours back.
+    void FollowCurrentRow();
+    // Colours a data row as the current one or as itself; rows outside the data do nothing.
+    virtual void ApplyRowColors(int row, bool highlighted) {
+        static_cast<void>(row);
+        static_cast<void>(highlighted);
+    }
+    // Makes the next FollowCurrentRow colour the current row, whichever row it is.
+    void ForgetHighlightedRow() { highlightedRow_ = 0; }
+
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
     void MarkRowEdited(int row) { editedRows_.insert(row); }
@@ -165,6 +195,7 @@ private:
         QString text;
     };
     std::optional<RefusedEdit> refused_;
+    int highlightedRow_ = 0;
     bool changed_ = false;
     bool unloaded_ = false;
 };

@@ -27,8 +27,6 @@ namespace vokg {
 
 using platform::Answer;
 using platform::BoxKind;
-using platform::Grid;
-using platform::GridRange;
 
 namespace {
 
@@ -75,7 +73,7 @@ fCustomize::~fCustomize() = default;
 void fCustomize::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    fg_ = new Grid(this);
+    fg_ = new platform::Grid(this);
     fg_->setObjectName(QStringLiteral("fg"));
     layout->addWidget(fg_, 1);
     auto* strip = new QWidget(this);
@@ -116,10 +114,11 @@ void fCustomize::Form_Load() {
                 rows_.append(&row);
         chkCmp_->setEnabled(false);
         Format_fg();
-        fg_->SetRedraw(false);
-        for (int row = 1; row <= RowCount(); ++row)
-            PasteValue(row);
-        fg_->SetRedraw(true);
+        WithRedrawHeld(method_, QStringLiteral("PasteValue"), [&] {
+            for (int row = 1; row <= RowCount(); ++row)
+                PasteValue(row);
+            return true;
+        });
         comparisonLoaded_ = false;
         if (Services().HasComparison())
             PasteHikakuValue();
@@ -128,28 +127,16 @@ void fCustomize::Form_Load() {
         EnableButtons();
         if (RowCount() > 0) {
             fg_->Select(1, ColKino);
-            highlightedRow_ = 0;
+            ForgetHighlightedRow();
             fg_RowColChange();
         }
         return true;
     });
-    if (!fg_->Redraw())
-        fg_->SetRedraw(true);
 }
 
 void fCustomize::Format_fg() {
-    hlpkit::Guarded(method_, QStringLiteral("Format_fg"), false, [&] {
-        const int count = RowCount();
-        fg_->SetRedraw(false);
-        fg_->SetCols(ColumnCount);
-        fg_->SetRows(count + 1);
-        fg_->SetFixedRows(1);
-        fg_->SetFixedCols(ColKino);
-        fg_->SetGridFont(QStringLiteral("Tahoma"), 8);
-        fg_->SetRowHeight(0, kHeaderRowHeight);
-        fg_->SetDefaultRowHeight(kDataRowHeight);
-        fg_->SetHighlightCurrentCell(false);
-        fg_->SetEditable(platform::GridEditMode::KeyboardMouse);
+    WithRedrawHeld(method_, QStringLiteral("Format_fg"), [&] {
+        ShapeEditGrid({RowCount(), ColumnCount, ColKino, 8, kHeaderRowHeight, kDataRowHeight});
         fg_->SetColHidden(ColCategory, true);
         for (int col = ColOnDelay; col <= ColZenpa; ++col)
             fg_->SetColHidden(col, inout_ == 0);
@@ -170,14 +157,11 @@ void fCustomize::Format_fg() {
         for (const int col : {ColCmpDosa, ColDosa})
             fg_->SetColComboList(col, CustomizeRules::OperationList());
         // CreatefgSelection: the function cell opens the function tree from its button.
-        fg_->SetColComboList(ColKino, QString::fromLatin1(Grid::EllipsisButton));
+        fg_->SetColComboList(ColKino, QString::fromLatin1(platform::Grid::EllipsisButton));
         SetColFont();
         DrawKubunLine();
-        fg_->SetRedraw(true);
         return true;
     });
-    if (!fg_->Redraw())
-        fg_->SetRedraw(true);
 }
 
 void fCustomize::SetColFont() {
@@ -193,7 +177,7 @@ void fCustomize::SetColFont() {
         if (count == 0)
             return true;
         // SetFixedColFont: the signal names stand out in the colour of their direction.
-        const GridRange names{1, ColLocation, count, ColLocation};
+        const platform::GridRange names{1, ColLocation, count, ColLocation};
         fg_->SetCellFontName(names, QStringLiteral("Courier New"));
         fg_->SetCellFontBold(names, true);
         fg_->SetCellForeColor(names, inout_ == 0 ? kInputLocation : kOutputLocation);
@@ -273,15 +257,13 @@ void fCustomize::PasteComparison(int row) {
 }
 
 void fCustomize::PasteHikakuValue() {
-    hlpkit::Guarded(method_, QStringLiteral("PasteHikakuValue"), false, [&] {
+    WithRedrawHeld(method_, QStringLiteral("PasteHikakuValue"), [&] {
         comparisonLoaded_ = Services().HasComparison();
-        fg_->SetRedraw(false);
         for (int row = 1; row <= RowCount(); ++row) {
             if (comparisonLoaded_)
                 PasteComparison(row);
             DrawDifCustomize(row);
         }
-        fg_->SetRedraw(true);
         if (comparisonLoaded_ && !chkCmp_->isEnabled())
             chkCmp_->setChecked(true);
         chkCmp_->setEnabled(comparisonLoaded_);
@@ -291,8 +273,6 @@ void fCustomize::PasteHikakuValue() {
         EnableButtons();
         return true;
     });
-    if (!fg_->Redraw())
-        fg_->SetRedraw(true);
 }
 
 void fCustomize::DrawDifCustomize(int row) {
@@ -340,7 +320,7 @@ void fCustomize::ApplyRowColors(int row, bool highlighted) {
     }
     fg_->SetCellBackColor({row, ColLocation, row, ColCategory}, QColor());
     fg_->SetCellBackColor({row, ColCmpKino, row, ColCmpZenpa}, shades::kComparison);
-    fg_->SetCellBackColor(GridRange::Cell(row, ColDif), shades::Explaining());
+    fg_->SetCellBackColor(platform::GridRange::Cell(row, ColDif), shades::Explaining());
     fg_->SetCellBackColor({row, ColKino, row, ColZenpa}, shades::kUser);
 }
 
@@ -411,12 +391,7 @@ void fCustomize::fg_AfterEdit(int row, int col) {
 
 void fCustomize::fg_RowColChange() {
     hlpkit::Guarded(method_, QStringLiteral("fg_RowColChange"), false, [&] {
-        const int row = fg_->Row();
-        if (row != highlightedRow_) {
-            ApplyRowColors(highlightedRow_, false);
-            ApplyRowColors(row, true);
-            highlightedRow_ = row;
-        }
+        FollowCurrentRow();
         return true;
     });
 }
@@ -622,17 +597,13 @@ void fCustomize::TakeOverFrom(InputWindow& other) {
 }
 
 void fCustomize::DropEdits() {
-    hlpkit::Guarded(method_, QStringLiteral("ControlChange"), false, [&] {
-        fg_->SetRedraw(false);
+    WithRedrawHeld(method_, QStringLiteral("ControlChange"), [&] {
         for (int row = 1; row <= RowCount(); ++row) {
             PasteValue(row);
             DrawDifCustomize(row);
         }
-        fg_->SetRedraw(true);
         return true;
     });
-    if (!fg_->Redraw())
-        fg_->SetRedraw(true);
     EnableButtons();
 }
 
@@ -666,6 +637,9 @@ bool fCustomize::Update_Variable() {
 
 void fCustomize::BTN_Click(int index) {
     switch (index) {
+    case 9:
+        CloseWindow();
+        break;
     case 1:
         if (buttons_[1]->isEnabled())
             hlpkit::Guarded(method_, QStringLiteral("BTN_Click"), false, [&] { return SaveCommand(); });
@@ -694,9 +668,6 @@ void fCustomize::BTN_Click(int index) {
             Messages().ShowMsg(msg::SelectRowToReset, BoxKind::Exclamation);
         else if (Messages().ShowMsg(msg::ResetRowQuestion, BoxKind::QuestionYesNoDefaultNo) == Answer::Yes)
             ResetRow(fg_->Row());
-        break;
-    case 9:
-        CloseWindow();
         break;
     default:
         break;
@@ -745,20 +716,14 @@ void fCustomize::ResetRow(int row) {
 }
 
 void fCustomize::ResetAllRow() {
-    hlpkit::Guarded(method_, QStringLiteral("ResetAllRow"), false, [&] {
+    WithRedrawHeld(method_, QStringLiteral("ResetAllRow"), [&] {
         if (!CommitPendingEdit())
             return false;
-        fg_->SetRedraw(false);
         for (int row = 1; row <= RowCount(); ++row)
             CopyComparisonInto(row);
-        fg_->SetRedraw(true);
         FollowMarks();
         return true;
     });
-    if (!fg_->Redraw())
-        fg_->SetRedraw(true);
 }
-
-void fCustomize::WindowUnloading() {}
 
 } // namespace vokg

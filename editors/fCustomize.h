@@ -69,11 +69,13 @@ public:
     const QString& CustomName() const { return customName_; }
     int INOUT() const { return inout_; }
 
-    QString WindowKind() const override { return QStringLiteral("fCustomize"); }
-    QString Caption() const override { return customName_; }
+    // The calls of the main window: the edited rows into the user set, the comparison shown,
+    // the buttons by index (1 save, 2 print, 3 copy all, 4 copy this row, 9 close).
     bool Update_Variable() override;
     void PasteHikakuValue() override;
     void BTN_Click(int index) override;
+    QString Caption() const override { return customName_; }
+    QString WindowKind() const override { return QStringLiteral("fCustomize"); }
 
     // The ON / OFF time of the row's duty cell data; 0 when the data holds no comma.
     qint32 GetChopOnTime(int row) const;
@@ -92,15 +94,15 @@ public:
     QCheckBox* chkCmp() const { return chkCmp_; }
 
 protected:
-    platform::Grid* EditGrid() const override { return fg_; }
+    // The frame's steps, as this window takes them.
     bool EditedRowDiffers(int row) const override;
-    void DropEdits() override;
     void TakeOverFrom(InputWindow& other) override;
-    void WindowUnloading() override;
+    void DropEdits() override;
+    platform::Grid* EditGrid() const override { return fg_; }
 
 private:
-    void BuildControls();
     void Form_Load();
+    void BuildControls();
     void Format_fg();
     void SetColFont();
     void DrawKubunLine();
@@ -108,16 +110,17 @@ private:
     void PasteComparison(int row);
     void DrawDifCustomize(int row);
     void ApplyColumnVisibility();
-    void ApplyRowColors(int row, bool highlighted);
+    void ApplyRowColors(int row, bool highlighted) override;
     void EnableButtons();
 
+    // The grid's events this window takes.
+    void fg_DblClick(int row, int col, bool& handled) override;
+    void fg_CellButtonClick(int row, int col) override;
+    void fg_KeyDown(int key, bool& handled) override;
     void fg_BeforeEdit(int row, int col, bool& cancel) override;
     void fg_ValidateEdit(int row, int col, QString& text, bool& cancel) override;
     void fg_AfterEdit(int row, int col) override;
     void fg_RowColChange() override;
-    void fg_KeyDown(int key, bool& handled) override;
-    void fg_DblClick(int row, int col, bool& handled) override;
-    void fg_CellButtonClick(int row, int col) override;
     void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done) override;
     void fg_AfterUserResize(int col) override;
 
@@ -143,7 +146,6 @@ private:
     int inout_ = 0;
     QList<CCustom*> rows_;
     bool comparisonLoaded_ = false;
-    int highlightedRow_ = 0;
 
     platform::Grid* fg_ = nullptr;
     QPushButton* buttons_[10] = {};

@@ -109,17 +109,19 @@ bool fInpChoppingDuty::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr || (box != boxes_[0] && box != boxes_[1]))
         return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
         // Entering a box selects its whole text, after the box's own focus handling.
         QTimer::singleShot(0, box, [box] { box->selectAll(); });
         return false;
-    }
-    if (event->type() == QEvent::FocusOut) {
+    case QEvent::FocusOut:
         txtChoppingTime_Validate();
         return false;
-    }
-    if (event->type() != QEvent::KeyPress)
+    case QEvent::KeyPress:
+        break;
+    default:
         return false;
+    }
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->text().size() != 1)
         return false;

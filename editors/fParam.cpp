@@ -47,7 +47,6 @@ constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
 
-
 } // namespace
 
 fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hlpkit::CMethod& method,
@@ -163,7 +162,7 @@ void fParam::Form_Load() {
         if (rows_.Count() > 0) {
             fg_->Select(1, ColUser);
             // The fill may have left the cursor on row 1 already; colour it over the column shades.
-            highlightedRow_ = 0;
+            ForgetHighlightedRow();
             fg_RowColChange();
         }
         lblLines_->setText(QString::number(VisibleLines()));
@@ -373,12 +372,8 @@ void fParam::fg_AfterEdit(int row, int col) {
 
 void fParam::fg_RowColChange() {
     hlpkit::Guarded(method_, QStringLiteral("fg_RowColChange"), false, [&] {
+        FollowCurrentRow();
         const int row = fg_->Row();
-        if (row != highlightedRow_) {
-            ApplyRowColors(highlightedRow_, false);
-            ApplyRowColors(row, true);
-            highlightedRow_ = row;
-        }
         const bool onOff = row >= 1 && row <= rows_.Count() && rows_.At(row - 1).onOff;
         fg_->SetEditable(onOff ? platform::GridEditMode::Off : platform::GridEditMode::KeyboardMouse);
         return true;

@@ -115,7 +115,7 @@ private:
     void ShowComparisonState();
     void UpdateDifMark(int row);
     void DrawModeLines();
-    void ApplyRowColors(int row, bool highlighted);
+    void ApplyRowColors(int row, bool highlighted) override;
     void EnableButtons();
     void ToolTipSet();
 
@@ -157,7 +157,6 @@ private:
     bool allModes_ = false;
     ParamRows rows_;
     int filter_ = ShowAll;
-    int highlightedRow_ = 0;
     QString editStartText_;
     std::optional<int> tipRow_;
     bool comparisonShown_ = false;
