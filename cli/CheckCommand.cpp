@@ -15,8 +15,9 @@
 namespace vokg::cli {
 namespace {
 
-constexpr const char* kCheckUsage = "usage: vokg-cli [--defs DIR] check FILE[:TABLE] [--password PW] [--special PW] "
-                                    "[--manufacturer PW]\n";
+constexpr const char* kCheckUsage =
+    "usage: vokg-cli [--defs DIR] check FILE[:TABLE] [--password PW] [--special PW] "
+    "[--manufacturer PW]\n";
 
 } // namespace
 
@@ -24,33 +25,16 @@ constexpr const char* kCheckUsage = "usage: vokg-cli [--defs DIR] check FILE[:TA
 // bounds its row shows (bounds by name already resolved by the read) is listed as
 // "MODE/DIGITAL = VALUE (MIN .. MAX)". The special and manufacturer modes are looked at only when
 // unlocked, as they are shown only then.
-int CheckCommand(CliSession& session, const QStringList& givenArguments) {
-    QStringList arguments = givenArguments;
-    AccessOptions access;
-    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 ||
-        arguments.first().startsWith(QLatin1String("--"))) {
-        std::fputs(kCheckUsage, stderr);
-        return kUsage;
-    }
-    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
-    if (!tableSpec) {
-        std::fputs(kCheckUsage, stderr);
-        return kUsage;
-    }
-    if (!session.LoadDefinitions())
-        return kDefinitions;
-    bool special = false;
-    bool manufacturer = false;
-    if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
-        return status;
-    if (const int status = OpenTable(session, FileKind::User, *tableSpec, access); status != kOk)
+int CheckCommand(CliSession& session, const QStringList& arguments) {
+    OneTable table;
+    if (const int status = OpenOneTable(session, arguments, kCheckUsage, table); status != kOk)
         return status;
 
     const CModes& modes = session.Application().Modes();
     int outside = 0;
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) || (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if (!IsModeUnlocked(mode.ModeName(), table.special, table.manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {
@@ -59,8 +43,9 @@ int CheckCommand(CliSession& session, const QStringList& givenArguments) {
             if (ParamRules::InRange(digital, value, digital.Min(), digital.Max()))
                 continue;
             ++outside;
-            WriteLine(stdout, QStringLiteral("%1/%2 = %3 (%4 .. %5)")
-                                  .arg(mode.ModeName(), digital.digital(), value, digital.Min(), digital.Max()));
+            WriteLine(stdout,
+                      QStringLiteral("%1/%2 = %3 (%4 .. %5)")
+                          .arg(mode.ModeName(), digital.digital(), value, digital.Min(), digital.Max()));
         }
     }
     return outside == 0 ? kOk : kOutOfRange;

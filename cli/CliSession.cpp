@@ -40,26 +40,7 @@ bool CliSession::LoadDefinitions() {
     // Fails closed: without a private folder nothing is extracted, copied or saved (reported).
     if (!app_->HasWorkFolder())
         return false;
-    const QString workFolder = app_->WorkFolder();
-    DefinitionSource source;
-    const QDir folder(definitionsFolder_);
-    const QString archive = folder.filePath(QString::fromLatin1(Startup::kArchiveName));
-    if (QFileInfo::exists(archive)) {
-        // Never extract into the user's folder: the run's working folder goes away with the run.
-        const QString tables = QDir(workFolder).filePath(QStringLiteral("defs"));
-        if (!QDir().mkdir(tables)) {
-            WriteLine(stderr, QStringLiteral("Cannot create a folder for the definitions: ") + tables);
-            return false;
-        }
-        source = DefinitionSource{archive, tables, false};
-    } else {
-        source = DefinitionSource{QString(), folder.absolutePath(), false};
-    }
-    if (!startup.LoadDefinitionTables(source)) {
-        app_->Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
-        return false;
-    }
-    return true;
+    return startup.LoadDefinitionsFrom(definitionsFolder_);
 }
 
 } // namespace vokg::cli

@@ -2,8 +2,8 @@
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/TableAccess.h"
-#include "cli/TableView.h"
 #include "cli/TerminalText.h"
+#include "shell/TableDiff.h"
 
 #include <cstdio>
 
@@ -12,11 +12,6 @@ namespace {
 
 constexpr const char* kDiffUsage = "usage: vokg-cli [--defs DIR] diff A[:T] B[:T] [--all-tables] [--json] "
                                    "[--password PW] [--special PW] [--manufacturer PW]\n";
-
-struct Difference {
-    int table; // 0 when a single pair of tables is compared
-    TableField field;
-};
 
 } // namespace
 
@@ -46,33 +41,30 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
     if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
         return status;
 
-    QList<int> tables{0};
-    if (allTables) {
-        tables.clear();
-        const int count = std::min(TableCount(a->path), TableCount(b->path));
-        for (int t = 1; t <= count; ++t)
-            tables.append(t);
-    }
-    QList<Difference> differences;
-    App& app = session.Application();
-    for (const int table : tables) {
-        if (table != 0) {
-            a->table = table;
-            b->table = table;
-        }
-        if (const int status = OpenTable(session, FileKind::User, *a, access); status != kOk)
-            return status;
-        if (const int status = OpenTable(session, FileKind::Comparison, *b, access); status != kOk)
-            return status;
-        for (const TableField& field : CompareFields(app, special, manufacturer))
-            if (field.userText != field.comparisonText)
-                differences.append({table, field});
-    }
+    // The same comparison as the program's compare window; an open that fails ends the run with
+    // its own status.
+    int openStatus = kOk;
+    const std::optional<QList<TableDifference>> found = TableDiff::Compare(
+        session.Application(), TableDiff::Tables(a->path, b->path, allTables),
+        [&](int table) {
+            if (table != 0) {
+                a->table = table;
+                b->table = table;
+            }
+            openStatus = OpenTable(session, FileKind::User, *a, access);
+            if (openStatus == kOk)
+                openStatus = OpenTable(session, FileKind::Comparison, *b, access);
+            return openStatus == kOk;
+        },
+        special, manufacturer);
+    if (!found)
+        return openStatus;
+    const QList<TableDifference>& differences = *found;
 
     if (asJson) {
         JsonWriter json;
         json.BeginArray();
-        for (const Difference& difference : differences) {
+        for (const TableDifference& difference : differences) {
             json.BeginObject();
             if (difference.table != 0)
                 json.Field(QStringLiteral("table"), difference.table);
@@ -84,14 +76,8 @@ int DiffCommand(CliSession& session, const QStringList& givenArguments) {
         json.EndArray();
         json.Print();
     } else {
-        for (const Difference& difference : differences) {
-            const QString prefix =
-                difference.table != 0 ? QStringLiteral("table %1: ").arg(difference.table) : QString();
-            const QString line = prefix + difference.field.name + QStringLiteral(": ") +
-                                 difference.field.userText + QStringLiteral(" -> ") +
-                                 difference.field.comparisonText;
-            WriteLine(stdout, line);
-        }
+        for (const TableDifference& difference : differences)
+            WriteLine(stdout, difference.Line());
     }
     return differences.isEmpty() ? kOk : kDifferent;
 }

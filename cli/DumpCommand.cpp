@@ -36,8 +36,7 @@ void WriteDigitals(JsonWriter& json, const CModes& modes, bool special, bool man
     json.Key(QStringLiteral("digitals")).BeginArray();
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) ||
-            (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if (!IsModeUnlocked(mode.ModeName(), special, manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {
@@ -101,34 +100,17 @@ void WriteFeed(JsonWriter& json, COkuris& feed) {
 
 } // namespace
 
-int DumpCommand(CliSession& session, const QStringList& givenArguments) {
-    QStringList arguments = givenArguments;
-    AccessOptions access;
-    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 ||
-        arguments.first().startsWith(QLatin1String("--"))) {
-        std::fputs(kDumpUsage, stderr);
-        return kUsage;
-    }
-    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
-    if (!tableSpec) {
-        std::fputs(kDumpUsage, stderr);
-        return kUsage;
-    }
-    if (!session.LoadDefinitions())
-        return kDefinitions;
-    bool special = false;
-    bool manufacturer = false;
-    if (const int status = UnlockModes(session, access, special, manufacturer); status != kOk)
-        return status;
-    if (const int status = OpenTable(session, FileKind::User, *tableSpec, access); status != kOk)
+int DumpCommand(CliSession& session, const QStringList& arguments) {
+    OneTable table;
+    if (const int status = OpenOneTable(session, arguments, kDumpUsage, table); status != kOk)
         return status;
 
     App& app = session.Application();
-    const bool design = FileOpen::IsDSG(tableSpec->path);
+    const bool design = FileOpen::IsDSG(table.spec.path);
     JsonWriter json;
     json.BeginObject()
-        .Field(QStringLiteral("file"), QFileInfo(tableSpec->path).absoluteFilePath())
-        .Field(QStringLiteral("table"), tableSpec->table)
+        .Field(QStringLiteral("file"), QFileInfo(table.spec.path).absoluteFilePath())
+        .Field(QStringLiteral("table"), table.spec.table)
         .Field(QStringLiteral("kind"), design ? "DSG" : "DAT")
         .Key(QStringLiteral("header"))
         .BeginObject()
@@ -137,7 +119,7 @@ int DumpCommand(CliSession& session, const QStringList& givenArguments) {
         .Field(QStringLiteral("author"), design ? app.SelectTable().Author() : QString())
         .Field(QStringLiteral("protected"), design && app.SelectTable().IsProtected())
         .EndObject();
-    WriteDigitals(json, app.Modes(), special, manufacturer);
+    WriteDigitals(json, app.Modes(), table.special, table.manufacturer);
     WriteCustomize(json, app.UserCustoms());
     WriteFeed(json, app.UserOkuris());
     json.EndObject();

@@ -26,22 +26,7 @@ constexpr const char* kExportUsage =
     "[--compare FILE[:TABLE]] [--only-diff] [--password PW]\n";
 
 int Usage(const char* why = nullptr) {
-    if (why != nullptr)
-        std::fprintf(stderr, "vokg-cli: %s\n", why);
-    std::fputs(kExportUsage, stderr);
-    return kUsage;
-}
-
-// Takes "--name VALUE" out of the arguments; false when the option is there without its value
-// or more than once.
-bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value) {
-    for (qsizetype index = arguments.indexOf(name); index >= 0; index = arguments.indexOf(name)) {
-        if (value || index + 1 >= arguments.size())
-            return false;
-        value = arguments.at(index + 1);
-        arguments.remove(index, 2);
-    }
-    return true;
+    return UsageError(kExportUsage, why);
 }
 
 } // namespace
@@ -94,8 +79,7 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
     App& app = session.Application();
     QStringList listed;
     for (const CMode& mode : app.Modes())
-        if ((!IsSpecialMode(mode.ModeName()) || special) &&
-            (!IsManufacturerMode(mode.ModeName()) || manufacturer))
+        if (IsModeUnlocked(mode.ModeName(), special, manufacturer))
             listed.append(mode.ModeName());
     QStringList selected = listed;
     if (modeList) {

@@ -23,25 +23,6 @@ constexpr const char* kVersionInfoUsage = "usage: vokg-cli version-info FILE.vok
 
 constexpr platform::BoxKind kExclamation = platform::BoxKind::Exclamation;
 
-int Usage(const char* usage, const char* why = nullptr) {
-    if (why != nullptr)
-        std::fprintf(stderr, "vokg-cli: %s\n", why);
-    std::fputs(usage, stderr);
-    return kUsage;
-}
-
-// Takes "--name VALUE" out of the arguments; false when the option is there without its value
-// or more than once.
-bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value) {
-    for (qsizetype index = arguments.indexOf(name); index >= 0; index = arguments.indexOf(name)) {
-        if (value || index + 1 >= arguments.size())
-            return false;
-        value = arguments.at(index + 1);
-        arguments.remove(index, 2);
-    }
-    return true;
-}
-
 // What a refused create check means for the exit status: a file that is not there is a read
 // or write that cannot happen; a blank name is bad usage.
 int CheckStatus(int message) {
@@ -56,22 +37,22 @@ int ExportCCommand(CliSession& session, const QStringList& givenArguments) {
     QStringList arguments = givenArguments;
     AccessOptions access;
     if (!TakeAccessOptions(arguments, access))
-        return Usage(kExportCUsage);
+        return UsageError(kExportCUsage);
     std::optional<QString> model;
     std::optional<QString> section;
     if (!TakeValue(arguments, QStringLiteral("--model"), model) ||
         !TakeValue(arguments, QStringLiteral("--section"), section))
-        return Usage(kExportCUsage);
+        return UsageError(kExportCUsage);
     if (!model)
-        return Usage(kExportCUsage, "--model NAME is required");
+        return UsageError(kExportCUsage, "--model NAME is required");
     if (arguments.size() != 3)
-        return Usage(kExportCUsage);
+        return UsageError(kExportCUsage);
     for (const QString& argument : arguments)
         if (argument.startsWith(QLatin1String("--")))
-            return Usage(kExportCUsage);
+            return UsageError(kExportCUsage);
     const std::optional<TableSpec> user = ParseTableSpec(arguments.at(0));
     if (!user)
-        return Usage(kExportCUsage);
+        return UsageError(kExportCUsage);
     // Paths as the window's file questions give them: absolute, so that the folder check
     // looks where the file will be written.
     const QString templatePath = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -105,7 +86,7 @@ int ExportCCommand(CliSession& session, const QStringList& givenArguments) {
 // The maker's version text of a version-information file, on standard output.
 int VersionInfoCommand(CliSession& session, const QStringList& arguments) {
     if (arguments.size() != 1 || arguments.first().startsWith(QLatin1String("--")))
-        return Usage(kVersionInfoUsage);
+        return UsageError(kVersionInfoUsage);
     App& app = session.Application();
     if (!app.CreateActiveX() || !Startup(app).CheckCodePage())
         return kFailed;

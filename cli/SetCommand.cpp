@@ -1,3 +1,4 @@
+#include "cli/AssignmentSyntax.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/TableAccess.h"
@@ -22,8 +23,6 @@
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
 #include "shell/messages/MessageIds.h"
-
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <functional>
@@ -50,7 +49,7 @@ public:
         : app_(app), special_(special), manufacturer_(manufacturer) {}
 
     // False after showing the message that refuses the assignment.
-    bool Apply(const QString& assignment);
+    bool Apply(const QString& text);
 
 private:
     bool Refuse(const EntryVerdict& verdict) {
@@ -61,56 +60,49 @@ private:
         app_.Messages().ShowText(text, platform::BoxKind::Exclamation);
         return false;
     }
-    bool Digital(const QString& target, const QString& value);
+    // `modeName` empty: the one digital of that name in the modes this run may change.
+    bool Digital(const QString& modeName, const QString& name, const QString& value);
     bool Header(const QString& field, const QString& value);
     bool Customize(const QString& location, const QString& field, const QString& value);
     bool Feed(const QString& key, int index, const QString& value, bool pitch);
-    bool ModeAllowed(const QString& mode) const {
-        return !(IsSpecialMode(mode) && !special_) && !(IsManufacturerMode(mode) && !manufacturer_);
-    }
+    bool ModeAllowed(const QString& mode) const { return IsModeUnlocked(mode, special_, manufacturer_); }
 
     App& app_;
     bool special_;
     bool manufacturer_;
 };
 
-bool Assignments::Apply(const QString& assignment) {
-    const qsizetype equals = assignment.indexOf(QLatin1Char('='));
-    if (equals <= 0)
-        return RefuseText(QStringLiteral("vokg-cli: \"%1\" is no assignment (TARGET=VALUE)").arg(assignment));
-    const QString target = assignment.left(equals);
-    const QString value = assignment.mid(equals + 1);
-    static const QRegularExpression header(QStringLiteral("^header\\.(model|version|password|author)$"));
-    if (const auto match = header.match(target); match.hasMatch())
-        return Header(match.captured(1), value);
-    static const QRegularExpression customize(QStringLiteral("^customize\\.(.+)\\.([a-z_]+)$"));
-    if (const auto match = customize.match(target); match.hasMatch())
-        return Customize(match.captured(1), match.captured(2), value);
-    static const QRegularExpression feed(QStringLiteral("^feed\\.(pitch\\.)?([A-Za-z0-9_]+)\\[([0-9]+)\\]$"));
-    if (const auto match = feed.match(target); match.hasMatch()) {
-        // An index too large for a number is out of range like any other, never entry 0.
-        bool indexFits = false;
-        const int index = match.captured(3).toInt(&indexFits);
-        return Feed(match.captured(2), indexFits ? index : -1, value, !match.captured(1).isEmpty());
+bool Assignments::Apply(const QString& text) {
+    const std::optional<Assignment> assignment = ParseAssignment(text);
+    if (!assignment)
+        return RefuseText(QStringLiteral("vokg-cli: \"%1\" is no assignment (TARGET=VALUE)").arg(text));
+    switch (assignment->kind) {
+    case Assignment::Kind::Header:
+        return Header(assignment->name, assignment->value);
+    case Assignment::Kind::Customize:
+        return Customize(assignment->name, assignment->field, assignment->value);
+    case Assignment::Kind::Feed:
+        return Feed(assignment->name, assignment->index, assignment->value, assignment->pitch);
+    case Assignment::Kind::Digital:
+        break;
     }
-    return Digital(target, value);
+    return Digital(assignment->mode, assignment->name, assignment->value);
 }
 
-bool Assignments::Digital(const QString& target, const QString& value) {
+bool Assignments::Digital(const QString& givenMode, const QString& name, const QString& value) {
     CModes& modes = app_.Modes();
     CDigital* digital = nullptr;
-    QString modeName;
-    const qsizetype slash = target.indexOf(QLatin1Char('/'));
-    if (slash > 0) {
-        modeName = target.left(slash);
+    QString modeName = givenMode;
+    const QString target = givenMode.isEmpty() ? name : givenMode + QLatin1Char('/') + name;
+    if (!givenMode.isEmpty()) {
         CMode* mode = modes.Item(modeName);
-        digital = mode ? mode->Digits().Find(target.mid(slash + 1)) : nullptr;
+        digital = mode ? mode->Digits().Find(name) : nullptr;
     } else {
         int found = 0;
         for (CMode& mode : modes) {
             if (!ModeAllowed(mode.ModeName()))
                 continue;
-            if (CDigital* candidate = mode.Digits().Find(target)) {
+            if (CDigital* candidate = mode.Digits().Find(name)) {
                 digital = candidate;
                 modeName = mode.ModeName();
                 ++found;

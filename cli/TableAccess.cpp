@@ -7,6 +7,7 @@
 #include "shell/AccessLevels.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
+#include "shell/TableDiff.h"
 #include "shell/messages/MessageIds.h"
 
 #include <QFileInfo>
@@ -86,8 +87,38 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
     return kOk;
 }
 
-int TableCount(const QString& path) {
-    return FileOpen::IsDSG(path) ? 8 : 16;
+bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value) {
+    for (qsizetype index = arguments.indexOf(name); index >= 0; index = arguments.indexOf(name)) {
+        if (value || index + 1 >= arguments.size())
+            return false;
+        value = arguments.at(index + 1);
+        arguments.remove(index, 2);
+    }
+    return true;
+}
+
+int UsageError(const char* usage, const char* why) {
+    if (why != nullptr)
+        std::fprintf(stderr, "vokg-cli: %s\n", why);
+    std::fputs(usage, stderr);
+    return kUsage;
+}
+
+int OpenOneTable(CliSession& session, const QStringList& givenArguments, const char* usage, OneTable& table) {
+    QStringList arguments = givenArguments;
+    AccessOptions access;
+    if (!TakeAccessOptions(arguments, access) || arguments.size() != 1 ||
+        arguments.first().startsWith(QLatin1String("--")))
+        return UsageError(usage);
+    const std::optional<TableSpec> tableSpec = ParseTableSpec(arguments.first());
+    if (!tableSpec)
+        return UsageError(usage);
+    table.spec = *tableSpec;
+    if (!session.LoadDefinitions())
+        return kDefinitions;
+    if (const int status = UnlockModes(session, access, table.special, table.manufacturer); status != kOk)
+        return status;
+    return OpenTable(session, FileKind::User, table.spec, access);
 }
 
 int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options) {
@@ -100,12 +131,12 @@ int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, co
     }
     if (!open.ExactFile(tableSpec.path))
         return kRefusedFile;
-    if (tableSpec.table < 1 || tableSpec.table > TableCount(tableSpec.path)) {
+    if (tableSpec.table < 1 || tableSpec.table > TableDiff::TableCount(tableSpec.path)) {
         WriteLine(stderr,
                   QStringLiteral("vokg-cli: the table number %1 is out of range: %2 has tables 1 to %3")
                       .arg(tableSpec.tableGiven ? tableSpec.tableText : QString::number(tableSpec.table),
                            tableSpec.path)
-                      .arg(TableCount(tableSpec.path)));
+                      .arg(TableDiff::TableCount(tableSpec.path)));
         return kUsage;
     }
     // The table password is asked once here: the one given, or an empty answer.

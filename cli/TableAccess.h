@@ -43,7 +43,24 @@ int UnlockModes(CliSession& session, const AccessOptions& options, bool& special
 // read (exit 7). Returns an exit status (0 when the table was read).
 int OpenTable(CliSession& session, FileKind kind, const TableSpec& tableSpec, const AccessOptions& options);
 
-// Tables of the file: 8 for a design file, 16 otherwise.
-int TableCount(const QString& path);
+// Takes "--name VALUE" out of the arguments; false when the option is there without its value
+// or more than once.
+bool TakeValue(QStringList& arguments, const QString& name, std::optional<QString>& value);
+
+// Bad usage: the reason (when there is one) and the command's usage on standard error; returns
+// the usage status.
+int UsageError(const char* usage, const char* why = nullptr);
+
+// One table read into the user side, with the modes the access options unlocked.
+struct OneTable {
+    TableSpec spec;
+    bool special = false;
+    bool manufacturer = false;
+};
+
+// The shape shared by the commands that read one table: exactly FILE[:TABLE] and the access
+// options (else usage), the definitions loaded, the modes unlocked and the table opened. Returns
+// an exit status (0 when the table was read into `table`).
+int OpenOneTable(CliSession& session, const QStringList& arguments, const char* usage, OneTable& table);
 
 } // namespace vokg::cli

@@ -10,6 +10,7 @@
 #include "model/CModes.h"
 #include "model/COkuris.h"
 #include "platform/AnsiCodec.h"
+#include "platform/FileOps.h"
 #include "platform/Prompter.h"
 #include "shell/messages/Messages.h"
 
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <array>
 #include <utility>
@@ -295,18 +295,7 @@ ModelSourceTemplate ModelSourceExport::SplitLines(const QByteArray& bytes) {
 std::optional<ModelSourceTemplate> ModelSourceExport::ReadAllData(const QString& path) {
     std::optional<ModelSourceTemplate> read;
     hlpkit::Guarded(context_.method, QStringLiteral("ReadAllData"), false, [&] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw hlpkit::RunError(
-                QFileInfo::exists(path) ? hlpkit::PermissionDenied : hlpkit::FileNotFound,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw hlpkit::RunError(
-                hlpkit::PathFileAccessError,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
+        const QByteArray bytes = hlpkit::ReadFileOrRaise(path);
         read = SplitLines(bytes);
         return true;
     });
@@ -374,18 +363,19 @@ bool ModelSourceExport::Write_zrdl_Modelc(const QString& path, const QByteArray&
         // Written beside the old file and renamed over it: until the rename the old file is whole.
         // Unbuffered, so that a short write (a full disk) shows in what write returns: a buffered
         // save file flushed at commit can report success for a file cut short.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        namespace io = platform::fileops;
+        io::NewFile file(path);
+        if (!io::Open(file, QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw hlpkit::RunError(
                 QFileInfo(QFileInfo(path).absolutePath()).isDir() ? hlpkit::PermissionDenied
                                                                   : hlpkit::PathNotFound,
                 QStringLiteral("%1: %2 cannot be written: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
-        if (file.write(bytes) != bytes.size() || !file.commit())
+                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.ErrorString()));
+        if (!io::WriteAll(file.Device(), bytes) || !io::Commit(file))
             throw hlpkit::RunError(
                 hlpkit::PathFileAccessError,
                 QStringLiteral("%1: %2 cannot be written: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
+                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.ErrorString()));
         return true;
     });
 }

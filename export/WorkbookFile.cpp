@@ -1,4 +1,5 @@
 #include "export/WorkbookFile.h"
+#include "platform/FileOps.h"
 #include "shell/messages/MessageIds.h"
 
 #include <QDir>
@@ -40,26 +41,24 @@ int WorkbookTargetMessage(WorkbookTarget target) {
 }
 
 bool ProbeWorkbookFile(const QString& path) {
+    namespace io = platform::fileops;
     const QFileInfo file(path);
     if (!file.exists())
         return true;
     if (!file.isFile())
         return false;
     const QString backup = file.dir().filePath(QStringLiteral("bak_") + file.fileName());
-    if (QFileInfo::exists(backup) && !QFile::remove(backup))
+    if (QFileInfo::exists(backup) && !io::Remove(backup))
         return false;
-    if (!QFile::copy(path, backup))
-        return false;
-    if (!QFile::remove(path)) {
-        QFile::remove(backup);
-        return false;
-    }
-    if (!QFile::copy(backup, path)) {
-        // Never leave the user without the file: the copy takes its place again.
-        QFile::rename(backup, path);
+    // The copy takes the file's place by a rename: the name is replaced as the workbook's will be,
+    // and at no moment is the user's workbook missing (a delete and a copy back would leave it
+    // only under the backup's name, were the run killed between the two).
+    if (!io::Copy(path, backup) || !io::Rename(backup, path)) {
+        if (QFileInfo::exists(backup))
+            io::Remove(backup);
         return false;
     }
-    return QFile::remove(backup);
+    return true;
 }
 
 } // namespace vokg

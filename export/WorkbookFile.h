@@ -21,8 +21,8 @@ WorkbookTarget CheckWorkbookTarget(const QString& path, const QStringList& files
 int WorkbookTargetMessage(WorkbookTarget target);
 
 // Whether an existing workbook may be replaced: it is copied to "bak_" + its name in the same
-// folder, deleted, copied back and the copy deleted. A missing file passes. Should any step
-// fail, the file is put back from the copy, so the probe itself never loses the workbook.
+// folder and the copy renamed over it, which needs what the new workbook's rename will need. A
+// missing file passes. The workbook keeps its bytes whatever fails, and no copy stays behind.
 bool ProbeWorkbookFile(const QString& path);
 
 } // namespace vokg

@@ -1,5 +1,8 @@
 #include "hlpkit/RunError.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace hlpkit {
 
 QString StandardErrorText(int code) {
@@ -53,6 +56,20 @@ QString StandardErrorText(int code) {
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }
+}
+
+QByteArray ReadFileOrRaise(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RunError(QFileInfo::exists(path) ? PermissionDenied : FileNotFound,
+                       QStringLiteral("%1: %2 cannot be read: %3")
+                           .arg(StandardErrorText(PathFileAccessError), path, file.errorString()));
+    const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw RunError(PathFileAccessError,
+                       QStringLiteral("%1: %2 cannot be read: %3")
+                           .arg(StandardErrorText(PathFileAccessError), path, file.errorString()));
+    return bytes;
 }
 
 } // namespace hlpkit

@@ -2,6 +2,7 @@
 
 #include "hlpkit/HlpkitExport.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <exception>
@@ -40,6 +41,11 @@ struct HLPKIT_EXPORT RunError {
     explicit RunError(int errorCode) : code(errorCode), text(StandardErrorText(errorCode)) {}
     RunError(int errorCode, QString errorText) : code(errorCode), text(std::move(errorText)) {}
 };
+
+// The bytes of the file at `path` (at most `maxBytes` of them when that is not negative); a file
+// that cannot be opened or read throws: FileNotFound when it is not there, PermissionDenied
+// when it cannot be opened, PathFileAccessError when a read fails, each naming the path.
+HLPKIT_EXPORT QByteArray ReadFileOrRaise(const QString& path, qint64 maxBytes = -1);
 
 [[noreturn]] inline void Raise(int code) {
     throw RunError(code);

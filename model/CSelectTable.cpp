@@ -4,6 +4,8 @@
 #include "model/TableFile.h"
 #include "platform/AnsiCodec.h"
 
+#include <algorithm>
+
 namespace vokg {
 namespace {
 
@@ -122,6 +124,11 @@ std::optional<QString> CSelectTable::TryDecode(QByteArrayView field, bool author
     // Bytes that are no code page 932 text would come back as other bytes, or not at all.
     const QString decoded = platform::AnsiCodec::Decode(text);
     if (platform::AnsiCodec::EncodeStrict(decoded) != text)
+        return std::nullopt;
+    // A control character is typed by nobody, and the save could not scramble one under every
+    // stamp (242 - 1 + 18 passes 255 at 12:34): such a field is damage, kept as stored.
+    if (std::any_of(decoded.cbegin(), decoded.cend(),
+                    [](QChar ch) { return ch.category() == QChar::Other_Control; }))
         return std::nullopt;
     return decoded;
 }

@@ -49,6 +49,12 @@ QStringList DefinitionFile::Fields(qsizetype index, int minFields) const {
                             QStringLiteral("field %1 holds the control character U+%2")
                                 .arg(line.first(column).count(u'\t'))
                                 .arg(QString::number(ch.unicode(), 16).toUpper().rightJustified(4, u'0')));
+        // Bytes that are no code page 932 character decode as U+FFFD: the text would show a
+        // character the table never held, and a name so read would match none.
+        if (ch == QChar::ReplacementCharacter)
+            throw LineError(hlpkit::InvalidCall, index,
+                            QStringLiteral("field %1 holds bytes that are no code page 932 character")
+                                .arg(line.first(column).count(u'\t')));
     }
     QStringList fields;
     for (const QStringView field : line.split(u'\t'))

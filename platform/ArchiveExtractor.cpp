@@ -123,6 +123,21 @@ std::optional<MemberFault> CopyData(archive* reader, archive* writer, archive_en
     return std::nullopt;
 }
 
+// The first folder on the way to a member (the member itself too, when it is a folder) that is a
+// link in the target folder: "sub/Set01.e" would land wherever the link "sub" points, outside.
+std::optional<QString> LinkOnTheWay(const QString& targetFolder, const QByteArray& member, bool isFolder) {
+    const QStringList parts = QFile::decodeName(member).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path = targetFolder;
+    QString relative;
+    for (qsizetype i = 0; i < parts.size() - (isFolder ? 0 : 1); ++i) {
+        path += QLatin1Char('/') + parts.at(i);
+        relative += (relative.isEmpty() ? QString() : QStringLiteral("/")) + parts.at(i);
+        if (QFileInfo(path).isSymLink())
+            return relative;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool ArchiveExtractor::SupportsLha() {
@@ -218,6 +233,16 @@ ExtractResult ArchiveExtractor::ExtractAll(const QString& archivePath, const QSt
 
     const QByteArray targetBytes = QFile::encodeName(QFileInfo(targetFolder).absoluteFilePath());
     QDir target(targetFolder);
+    // Judged for every member before the first is moved, so that a refusal moves none.
+    for (const bool folders : {true, false}) {
+        for (const QByteArray& member : folders ? stagedFolders : stagedFiles) {
+            if (const std::optional<QString> link = LinkOnTheWay(targetFolder, member, folders))
+                return Failure(archivePath,
+                               QStringLiteral("the folder \"%1\" on the way to the member \"%2\" is a "
+                                              "link; nothing is written through it")
+                                   .arg(*link, QFile::decodeName(member)));
+        }
+    }
     for (const QByteArray& folder : stagedFolders) {
         errno = 0;
         if (!target.mkpath(QFile::decodeName(folder)))

@@ -1,4 +1,5 @@
 #include "platform/SheetXlsxWriter.h"
+#include "platform/FileOps.h"
 
 #include "platform/SheetError.h"
 #include "platform/SheetPalette.h"
@@ -14,7 +15,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -228,19 +228,26 @@ void WritePageSetup(lxw_worksheet* out, const SheetWorksheet& sheet, const QStri
                             static_cast<lxw_col_t>(selection.lastColumn - 1));
 }
 
-// The new workbook is written under a name of its own beside the target and renamed over it
-// only when complete. The name is created here with the mode every new file of the user gets
-// (0666 less the umask): a workbook is an ordinary document, shared as the user's others are,
-// not a private temporary file. Removed again unless kept.
+// The new workbook is written beside the target under the name every new file of the user's
+// gets (fileops::NewFile: hidden, naming this run, swept after a killed run) and renamed over it
+// only when complete. The library writes it by name, so the name is only created here, with the
+// mode every new file of the user gets (0666 less the umask): a workbook is an ordinary
+// document, shared as the user's others are, not a private temporary file. Removed again
+// unless kept.
 class StagingFile {
 public:
-    StagingFile(const QString& prefix, const QString& target) {
+    explicit StagingFile(const QString& target) {
+        fileops::SweepLeftovers(target);
+        const QString prefix = fileops::NewFilePrefix(target, ::getpid());
+        static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString candidate =
-                prefix + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
-                                                   QLatin1Char('0'));
-            const int descriptor = ::open(QFile::encodeName(candidate).constData(),
-                                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            QString candidate = prefix;
+            for (int i = 0; i < 6; ++i)
+                candidate.append(QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]));
+            const int descriptor = fileops::Refused(fileops::Call::Open, candidate)
+                                       ? -1
+                                       : ::open(QFile::encodeName(candidate).constData(),
+                                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (descriptor >= 0) {
                 ::close(descriptor);
                 name_ = candidate;
@@ -252,8 +259,8 @@ public:
         Fail(target, QStringLiteral("no free name for the new file beside it."));
     }
     ~StagingFile() {
-        if (!kept_)
-            QFile::remove(name_);
+        if (!kept_ && !name_.isEmpty())
+            fileops::Remove(name_);
     }
     StagingFile(const StagingFile&) = delete;
     StagingFile& operator=(const StagingFile&) = delete;
@@ -287,7 +294,7 @@ void SheetXlsxWriter::Write(const SheetWorkbook& workbook, const QString& path) 
     if (target.isDir())
         Fail(path, QStringLiteral("a folder of that name exists."));
 
-    StagingFile staging(target.absolutePath() + QStringLiteral("/.") + target.fileName(), path);
+    StagingFile staging(target.absoluteFilePath());
     const QByteArray stagingPath = QFile::encodeName(staging.Name());
     lxw_workbook_options options = {};
     BookGuard guard{workbook_new_opt(stagingPath.constData(), &options)};
@@ -304,16 +311,24 @@ void SheetXlsxWriter::Write(const SheetWorkbook& workbook, const QString& path) 
         WriteCells(out, sheet, formats, path);
         WritePageSetup(out, sheet, path);
     }
+    // Closing writes the whole workbook into the new file.
+    if (fileops::Refused(fileops::Call::Write, staging.Name()))
+        Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
     lxw_workbook* book = guard.book;
     guard.book = nullptr; // closing frees it, whatever the outcome
     Check(workbook_close(book), path, "closing");
+    // On the disk before it takes the workbook's name: a power cut after the rename must not
+    // leave an empty workbook.
+    if (const int descriptor = ::open(stagingPath.constData(), O_RDONLY | O_CLOEXEC); descriptor >= 0) {
+        const bool synced = ::fsync(descriptor) == 0;
+        const int error = errno;
+        ::close(descriptor);
+        if (!synced)
+            Fail(path, QString::fromLocal8Bit(std::strerror(error)) + u'.');
+    }
 
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(stagingPath.toStdString()),
-                            std::filesystem::path(QFile::encodeName(target.absoluteFilePath()).toStdString()),
-                            error);
-    if (error)
-        Fail(path, QString::fromStdString(error.message()) + u'.');
+    if (!fileops::Rename(staging.Name(), target.absoluteFilePath()))
+        Fail(path, QString::fromLocal8Bit(std::strerror(errno)) + u'.');
     staging.Keep();
 }
 

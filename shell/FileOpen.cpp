@@ -1,4 +1,5 @@
 #include "shell/FileOpen.h"
+#include "platform/FileOps.h"
 
 #include "hlpkit/CFILE.h"
 #include "hlpkit/CMethod.h"
@@ -13,7 +14,6 @@
 #include "shell/EditorHost.h"
 #include "shell/FileSave.h"
 #include "shell/ModelSnapshot.h"
-#include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/ProgramSettings.h"
@@ -76,7 +76,7 @@ QStringList FileOpen::FilesInUse(const RunState& state) {
     return files;
 }
 
-bool FileOpen::OpenUserFile() {
+bool FileOpen::OpenUserFile(const QString& file) {
     RunState& state = app_.State();
     host_.CommitPendingEdits();
     if (host_.IsExistChanged() || state.mainChanged) {
@@ -102,7 +102,7 @@ bool FileOpen::OpenUserFile() {
         }
     }
     state.busy = true;
-    const bool opened = ReadVOKGData(FileKind::User, QString(), -1, false);
+    const bool opened = ReadVOKGData(FileKind::User, file, -1, false);
     state.busy = false;
     return opened;
 }
@@ -128,6 +128,12 @@ bool FileOpen::ReadVOKGData(FileKind kind, const QString& file, int table, bool 
         // chosen in the dialog: a file of another size is no data file of ours.
         if (!file.isEmpty() && !ExactFile(path))
             return false;
+        // The new files a save killed before its rename left beside the file and its companion.
+        if (kind == FileKind::User) {
+            platform::fileops::SweepLeftovers(path);
+            if (IsDSG(path))
+                platform::fileops::SweepLeftovers(FileSave::NewCompanionOf(path));
+        }
         RunState& state = app_.State();
         OpeningScope opening(state, kind);
         const ModelSnapshot before(app_);
@@ -324,8 +330,8 @@ QString FileOpen::CopyFromFDToHD(FileKind kind, const QString& file) {
                 hlpkit::PathFileAccessError,
                 QStringLiteral("%1: %2 cannot be read: %3")
                     .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), file, source.errorString()));
-        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteAll(copy, bytes) ||
-            !copy.flush()) {
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            !platform::fileops::WriteAll(copy, bytes) || !copy.flush()) {
             const QString reason = copy.errorString();
             copy.remove();
             throw hlpkit::RunError(

@@ -19,8 +19,10 @@ class FileOpen {
 public:
     FileOpen(App& app, EditorHost& host);
 
-    // The Open command: offers to save unsaved edits, then opens with the dialogs.
-    bool OpenUserFile();
+    // The Open command: offers to save unsaved edits, then opens with the dialogs. A file given
+    // (dropped on the window, picked from the recent files) takes the open dialog's place and
+    // passes the same checks as one chosen there.
+    bool OpenUserFile(const QString& file = QString());
 
     // "No" to saving: every window drops its edits, and the password and author changed in
     // memory go back to what the user table holds.

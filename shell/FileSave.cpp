@@ -1,5 +1,6 @@
 #include "shell/FileSave.h"
 
+#include "export/WorkbookFile.h"
 #include "hlpkit/CFILE.h"
 #include "hlpkit/RunError.h"
 #include "model/CCustoms.h"
@@ -8,11 +9,11 @@
 #include "model/CSelectTable.h"
 #include "model/TableFile.h"
 #include "platform/FileLock.h"
+#include "platform/FileOps.h"
 #include "shell/App.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/ModelSnapshot.h"
-#include "shell/WriteAll.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
 
@@ -23,6 +24,8 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 
+#include <utility>
+
 namespace vokg {
 namespace {
 
@@ -32,7 +35,7 @@ QByteArray ReadWhole(const QString& path) {
     QFile file(path);
     if (!QFileInfo::exists(path))
         hlpkit::Raise(hlpkit::FileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!platform::fileops::Open(file, QIODevice::ReadOnly))
         hlpkit::Raise(hlpkit::PathFileAccessError);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -117,7 +120,7 @@ bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
         }
         if (target.isEmpty())
             return false;
-        if (!DriveOK(target))
+        if (!DriveOK(target) || !MayReplace(target))
             return false;
         const QList<qint64> positions = GetStartingLocationSaving(mode);
         if (positions.isEmpty())
@@ -219,7 +222,9 @@ bool FileSave::SaveAllData(const QString& workingCopy, const QString& source,
         }
         QFile::setPermissions(workingCopy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QSaveFile file(workingCopy);
-        if (!file.open(QIODevice::WriteOnly) || !WriteAll(file, image) || !file.commit())
+        if (!platform::fileops::Open(file, QIODevice::WriteOnly) ||
+            !platform::fileops::WriteAll(file, image) || !platform::fileops::Flush(file) ||
+            !platform::fileops::Commit(file))
             throw hlpkit::RunError(hlpkit::PathFileAccessError,
                                    QStringLiteral("%1: the working copy %2 cannot be written: %3")
                                        .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError),
@@ -242,6 +247,10 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
         // companion has gone, nothing at all is written.
         if (copyCompanion && oldCompanion.isEmpty())
             return false;
+        if (copyCompanion && !MayReplace(newCompanion)) {
+            replaceExplained_ = true;
+            return false;
+        }
         QByteArray companionBytes;
         if (copyCompanion)
             companionBytes = ReadWhole(oldCompanion);
@@ -262,14 +271,29 @@ bool FileSave::CopySetFiles(const QString& workingCopy, const QString& oldPath, 
             return false;
         if (!StillAsRead(newPath))
             return false;
-        if (!ReplaceFile(image, newPath))
+        // The companion goes first and is put back when the design file cannot follow it: a
+        // failure at any step leaves both files as they were, or both new.
+        const bool companionExisted = copyCompanion && QFileInfo::exists(newCompanion);
+        const QByteArray companionBefore = companionExisted ? ReadWhole(newCompanion) : QByteArray();
+        if (copyCompanion && !ReplaceFile(companionBytes, newCompanion))
             return false;
+        bool replaced = false;
+        try {
+            replaced = ReplaceFile(image, newPath);
+        } catch (...) {
+            if (copyCompanion)
+                PutBack(newCompanion, companionExisted, companionBefore);
+            throw;
+        }
+        if (!replaced) {
+            if (copyCompanion)
+                PutBack(newCompanion, companionExisted, companionBefore);
+            return false;
+        }
         // What the file holds now is what a later save compares with.
         app_.State().userFileRead =
             FileIdentity{QFileInfo(newPath).absoluteFilePath(), image.size(),
                          QFileInfo(newPath).lastModified().toMSecsSinceEpoch(), HashOf(image)};
-        if (copyCompanion && !ReplaceFile(companionBytes, newCompanion))
-            return false;
         return true;
     });
 }
@@ -314,19 +338,37 @@ QByteArray FileSave::HashOf(const QByteArray& bytes) {
 }
 
 bool FileSave::ReplaceFile(const QByteArray& bytes, const QString& target) {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    namespace io = platform::fileops;
+    io::NewFile file(target);
+    if (!io::Open(file, QIODevice::WriteOnly))
         hlpkit::Raise(QFileInfo::exists(QFileInfo(target).absolutePath()) ? hlpkit::PermissionDenied
                                                                           : hlpkit::PathNotFound);
-    if (file.write(bytes) != bytes.size())
+    if (!io::WriteAll(file.Device(), bytes) || !io::Flush(file.Device()))
         hlpkit::Raise(hlpkit::PathFileAccessError);
-    if (beforeReplace_ && !beforeReplace_(target)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    if (beforeReplace_ && !beforeReplace_(target))
+        return false; // the new file goes with `file`
+    if (!io::Commit(file))
         hlpkit::Raise(hlpkit::PathFileAccessError);
     return true;
+}
+
+void FileSave::PutBack(const QString& companion, bool existed, const QByteArray& bytes) {
+    if (!existed) {
+        platform::fileops::Remove(companion);
+        return;
+    }
+    // The put-back itself is never interrupted by the test seam.
+    ReplaceHook hook = std::exchange(beforeReplace_, nullptr);
+    ReplaceFile(bytes, companion);
+    beforeReplace_ = std::move(hook);
+}
+
+bool FileSave::MayReplace(const QString& path) {
+    if (CheckWorkbookTarget(path, {}) != WorkbookTarget::NotWritable)
+        return true;
+    app_.Messages().ShowMsg(msg::WorkbookNotWritable, platform::BoxKind::Exclamation,
+                            QDir::toNativeSeparators(path));
+    return false;
 }
 
 bool FileSave::CheckFreeSpace(const QString& source, const QString& destination) {

@@ -79,6 +79,11 @@ public:
 
 private:
     bool ReplaceFile(const QByteArray& bytes, const QString& target);
+    // The companion as it was before this save replaced it: its old bytes, or no file at all.
+    void PutBack(const QString& companion, bool existed, const QByteArray& bytes);
+    // False after message 106 when `path` is a file marked read-only (or one this user may not
+    // write): renaming a new file over it would replace it all the same.
+    bool MayReplace(const QString& path);
     // The lock on a file about to be replaced; empty after message 104 when another program
     // keeps it.
     std::shared_ptr<platform::FileLock> LockForReplace(const QString& path);

@@ -164,6 +164,35 @@ bool Startup::LoadDefinitionTables(const DefinitionSource& source) {
     return DeleteMeltedFiles(source);
 }
 
+bool Startup::LoadDefinitionsFrom(const QString& definitionsFolder) {
+    // Fails closed: without a private folder nothing is extracted, copied or saved (reported).
+    const QString workFolder = app_.WorkFolder();
+    if (workFolder.isEmpty())
+        return false;
+    DefinitionSource source;
+    const QDir folder(definitionsFolder);
+    const QString archive = folder.filePath(QString::fromLatin1(kArchiveName));
+    if (QFileInfo::exists(archive)) {
+        // The run's working folder goes away with the run, and the tables with it.
+        const QString tables = QDir(workFolder).filePath(QStringLiteral("defs"));
+        if (!QDir().mkdir(tables)) {
+            app_.Method().ErrReg(hlpkit::PathFileAccessError,
+                                 hlpkit::StandardErrorText(hlpkit::PathFileAccessError) +
+                                     QStringLiteral(": ") + tables,
+                                 QStringLiteral("LoadDefinitionsFrom"));
+            return false;
+        }
+        source = DefinitionSource{archive, tables, false};
+    } else {
+        source = DefinitionSource{QString(), folder.absolutePath(), false};
+    }
+    if (!LoadDefinitionTables(source)) {
+        app_.Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
+        return false;
+    }
+    return true;
+}
+
 bool Startup::PrepareSetFiles(const DefinitionSource& source) {
     if (!MeltSettingFiles(source))
         return false;

@@ -46,6 +46,12 @@ public:
     bool LoadDefinitionTables();
     bool LoadDefinitionTables(const DefinitionSource& source);
 
+    // The definitions of a folder for a run that is not the program's start (the companion, a
+    // comparison of two files): VOKG_SET.e there is extracted into this run's own working folder,
+    // never into the user's folder; without it the tables Set01.e ... are read where they are.
+    // Reports and shows the program's messages when that fails (message 19 included).
+    bool LoadDefinitionsFrom(const QString& definitionsFolder);
+
     // MeltSettingFiles fails (reported) when the table folder cannot take the tables; a damaged
     // archive is reported and left to the reads that follow.
     bool PrepareSetFiles(const DefinitionSource& source);

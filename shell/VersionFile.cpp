@@ -70,18 +70,7 @@ QString VersionFile::Decode(QByteArrayView record) {
 std::optional<QString> VersionFile::ReadVersionVok(const QString& path, hlpkit::CMethod& method) {
     std::optional<QString> text;
     hlpkit::Guarded(method, QStringLiteral("ReadVersionVok"), false, [&] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw hlpkit::RunError(
-                QFileInfo::exists(path) ? hlpkit::PermissionDenied : hlpkit::FileNotFound,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
-        const QByteArray record = file.read(kRecordLength);
-        if (file.error() != QFileDevice::NoError)
-            throw hlpkit::RunError(
-                hlpkit::PathFileAccessError,
-                QStringLiteral("%1: %2 cannot be read: %3")
-                    .arg(hlpkit::StandardErrorText(hlpkit::PathFileAccessError), path, file.errorString()));
+        const QByteArray record = hlpkit::ReadFileOrRaise(path, kRecordLength);
         text = Decode(record);
         return true;
     });

@@ -5,6 +5,12 @@ set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libarchive-dev libxlsxwriter-dev libbenchmark-dev
           libxcb1-dev xvfb xauth fonts-ipafont-gothic poppler-utils python3 python3-openpyxl unzip)
+# The fuzz preset builds with clang and links libFuzzer; only it needs them.
+for preset in "$@"; do
+    if [[ "$preset" == "fuzz" ]]; then
+        PACKAGES+=(clang libfuzzer-14-dev)
+    fi
+done
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -6,12 +6,16 @@
 #include "platform/gui/KeyboardState.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
+#include "shell/Version.h"
 #include "shell/gui/DialogPrompter.h"
+#include "shell/gui/ProgramIcon.h"
 #include "shell/gui/fMain.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/ProgramSettings.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -51,24 +55,68 @@ void SaveScreenshot(QWidget& window, const QString& path) {
 
 ProgramOptions ParseProgramArguments(const QStringList& arguments) {
     ProgramOptions options;
-    QStringList items;
-    for (int index = 1; index < arguments.size(); ++index) {
-        if (arguments[index] == QLatin1String("--screenshot") && index + 1 < arguments.size()) {
-            options.screenshotPath = arguments[++index];
-            continue;
-        }
-        if (arguments[index] == QLatin1String("--screenshot-menu") && index + 1 < arguments.size()) {
-            options.screenshotMenu = arguments[++index];
-            continue;
-        }
-        items.append(arguments[index]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Sets up the controller of programmable sewing machines: opens a design file (.DSG) or a machine\n"
+        "data file (.dat), edits a table's parameters beside a comparison table and saves them back."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and ends."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the program's version and ends."));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Saves a picture of the main window to FILE, then ends."), QStringLiteral("FILE"));
+    const QCommandLineOption screenshotMenu(
+        QStringLiteral("screenshot-menu"),
+        QStringLiteral("With --screenshot: the menu NAME (Parameter) drops down."), QStringLiteral("NAME"));
+    parser.addOptions({help, version, screenshot, screenshotMenu});
+    parser.addPositionalArgument(
+        QStringLiteral("items"),
+        QStringLiteral(
+            "Comma-separated items (several arguments are joined with commas): the first that names an\n"
+            "existing file is opened at table 1; the item ZRDL shows the C-source export command."),
+        QStringLiteral("[items...]"));
+    const QString programName = arguments.isEmpty() ? QStringLiteral("VOKG_SET") : arguments.first();
+    if (!parser.parse(arguments.isEmpty() ? QStringList{programName} : arguments)) {
+        options.answerOnly = true;
+        options.answer = programName + QStringLiteral(": ") + parser.errorText() + QStringLiteral("\n") +
+                         QStringLiteral("Try '%1 --help'.\n").arg(programName);
+        options.answerStatus = 2;
+        return options;
     }
+    if (parser.isSet(help)) {
+        options.answerOnly = true;
+        QString text = parser.helpText();
+        // Qt writes the name of a program it has not been told of as a placeholder.
+        const qsizetype end = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, end, QStringLiteral("Usage: %1 [options] [items...]").arg(programName));
+        options.answer = text;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.answerOnly = true;
+        options.answer = QStringLiteral("VOKG_SET %1\n").arg(QString::fromLatin1(kProgramVersion));
+        return options;
+    }
+    options.screenshotPath = parser.value(screenshot);
+    options.screenshotMenu = parser.value(screenshotMenu);
     // Each argument is one item of the comma-separated command line.
-    options.commandLine = items.join(QLatin1Char(','));
+    options.commandLine = parser.positionalArguments().join(QLatin1Char(','));
     return options;
 }
 
+int PrintAnswer(const ProgramOptions& options) {
+    const QByteArray text = options.answer.toLocal8Bit();
+    std::FILE* stream = options.answerStatus == 0 ? stdout : stderr;
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
+    std::fflush(stream);
+    return options.answerStatus;
+}
+
 int RunProgram(const ProgramOptions& options) {
+    if (options.answerOnly)
+        return PrintAnswer(options);
+    QApplication::setWindowIcon(ProgramIcon());
     // The prompter reports its own failures through a method utility of its own: the shared
     // objects do not exist yet when it is made.
     std::unique_ptr<hlpkit::CMethod> prompterMethod = hlpkit::Create<hlpkit::CMethod>();

@@ -1,4 +1,6 @@
 #include "shell/gui/fMain.h"
+#include "shell/gui/ProgramIcon.h"
+#include "shell/gui/fCompare.h"
 #include "shell/gui/fVerInfo.h"
 
 #include "editors/CustomizeSheetOutput.h"
@@ -14,13 +16,17 @@
 #include "editors/rules/PrintRules.h"
 #include "hlpkit/CProperty.h"
 #include "model/AccessModes.h"
+#include "model/CDigital.h"
+#include "model/CDigitals.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "model/CSelectTable.h"
+#include "platform/gui/Grid.h"
 #include "shell/AccessLevels.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
+#include "shell/RecentFiles.h"
 #include "shell/Startup.h"
 #include "shell/Version.h"
 #include "shell/messages/FormUnload.h"
@@ -33,6 +39,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -41,6 +49,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -88,12 +97,122 @@ fMain::fMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->viewport()->installEventFilter(this);
     setCentralWidget(mdi_);
+    setWindowIcon(ProgramIcon());
+    setAcceptDrops(true);
     BuildMenus();
     ConnectCommands();
+    FillRecentMenu();
+}
+
+// One data file of ours among the dropped things, or nothing: several files or a folder are no
+// open the user could have meant.
+static QString DroppedDataFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString file = data->urls().first().toLocalFile();
+    return FileOpen::IsDSG(file) || FileOpen::IsDAT(file) ? file : QString();
+}
+
+void fMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDataFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void fMain::dropEvent(QDropEvent* event) {
+    const QString file = DroppedDataFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The questions of the open come after the drop has ended, not inside the drag's own loop.
+    QMetaObject::invokeMethod(
+        this, [this, file] { OpenUserFile(file); }, Qt::QueuedConnection);
+}
+
+bool fMain::OpenUserFile(const QString& file) {
+    const bool opened = FileOpen(app_, *this).OpenUserFile(file);
+    if (opened)
+        RememberOpenedFile();
+    return opened;
+}
+
+void fMain::RememberOpenedFile() {
+    RecentFiles(app_.Settings()).Add(app_.State().userPath);
+    FillRecentMenu();
+}
+
+void fMain::FillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = RecentFiles(app_.Settings()).Files();
+    for (int index = 0; index < files.size(); ++index) {
+        QAction* item = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(files[index]));
+        item->setData(files[index]);
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void fMain::OpenRecentFile(const QString& file) {
+    if (!QFileInfo(file).isFile()) {
+        // Message 40: the file is not there and cannot be read; it leaves the list.
+        app_.Messages().ShowMsg(msg::CompanionMissing, platform::BoxKind::Exclamation, file);
+        RecentFiles(app_.Settings()).Remove(file);
+        FillRecentMenu();
+        return;
+    }
+    OpenUserFile(file);
+}
+
+void fMain::ShowCompareWindow() {
+    if (!compareWindow_)
+        compareWindow_ = new fCompare(
+            app_, [this](const TableDifference& difference) { ShowDifference(difference); }, this);
+    compareWindow_->show();
+    compareWindow_->raise();
+    compareWindow_->activateWindow();
+}
+
+void fMain::ShowDifference(const TableDifference& difference) {
+    const QString kind = difference.Kind();
+    if (kind != QLatin1String("digital")) {
+        statusBar()->showMessage(QStringLiteral("No editor window opens on a %1 line.").arg(kind));
+        return;
+    }
+    if (app_.State().userPath.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Open a file to edit %1.").arg(difference.field.name));
+        return;
+    }
+    QAction* item = nullptr;
+    for (QAction* candidate : parameterMenu_->actions())
+        if (!candidate->isSeparator() && candidate->text() == difference.field.mode)
+            item = candidate;
+    if (!item) {
+        statusBar()->showMessage(
+            QStringLiteral("The Parameter menu has no mode %1.").arg(difference.field.mode));
+        return;
+    }
+    activateWindow();
+    raise();
+    // The menu's own way in: the mode passwords and the limit of four windows apply.
+    mnuParameterContent_Click(item);
+    auto* window = qobject_cast<fParam*>(ExistForm(difference.field.mode));
+    const CMode* mode = app_.Modes().Item(difference.field.mode);
+    const CDigital* digital = mode ? mode->Digits().Find(difference.field.digital) : nullptr;
+    const std::optional<int> row = window && digital ? window->RowOf(*digital) : std::nullopt;
+    if (!row)
+        return;
+    // A row the "Show" filter hides is shown: the user asked for this very row.
+    if (window->fg()->RowHidden(*row))
+        window->SetFilter(fParam::ShowAll);
+    window->fg()->SetTopRow(*row);
+    window->fg()->Select(*row, fParam::ColUser);
+    statusBar()->clearMessage();
 }
 
 void fMain::ConnectCommands() {
-    connect(openAction_, &QAction::triggered, this, [this] { FileOpen(app_, *this).OpenUserFile(); });
+    connect(openAction_, &QAction::triggered, this, [this] { OpenUserFile(QString()); });
+    connect(recentMenu_, &QMenu::triggered, this,
+            [this](QAction* item) { OpenRecentFile(item->data().toString()); });
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    connect(compareAction_, &QAction::triggered, this, [this] { ShowCompareWindow(); });
     connect(saveAllAction_, &QAction::triggered, this, [this] { Save(SaveMode::Overwrite, true); });
     connect(saveAsAction_, &QAction::triggered, this, [this] { Save(SaveMode::SaveAs, false); });
     connect(saveOtherAction_, &QAction::triggered, this, [this] { Save(SaveMode::OtherTables, false); });
@@ -194,7 +313,10 @@ bool fMain::m_IsChanged(bool flag) const {
 bool fMain::OpenCommandLineFile(const QString& file) {
     if (file.isEmpty())
         return false;
-    return FileOpen(app_, *this).ReadVOKGData(FileKind::User, file, 1, false);
+    const bool opened = FileOpen(app_, *this).ReadVOKGData(FileKind::User, file, 1, false);
+    if (opened)
+        RememberOpenedFile();
+    return opened;
 }
 
 void fMain::CommitPendingEdits() {
@@ -468,6 +590,9 @@ void fMain::BuildMenus() {
     QMenuBar* bar = menuBar();
     fileMenu_ = bar->addMenu(QString());
     openAction_ = fileMenu_->addAction(QString());
+    recentMenu_ = fileMenu_->addMenu(QStringLiteral("Recent files"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
+    compareAction_ = fileMenu_->addAction(QStringLiteral(u"Compare files…"));
     fileMenu_->addSeparator();
     saveAllAction_ = fileMenu_->addAction(QString());
     saveAsAction_ = fileMenu_->addAction(QString());
@@ -805,6 +930,8 @@ void fMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (compareWindow_)
+        compareWindow_->close();
     Startup(app_).DeleteTempFiles();
     event->accept();
 }

@@ -3,6 +3,7 @@
 #include "editors/EditorServices.h"
 #include "shell/EditorHost.h"
 #include "shell/ModelSnapshot.h"
+#include "shell/gui/fCompare.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,8 @@
 #include <optional>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -99,8 +102,16 @@ public:
 
     QMdiArea* Mdi() const { return mdi_; }
 
+    // File menu: the files opened last, and the window that compares two files.
+    QMenu* RecentMenu() const { return recentMenu_; }
+    QAction* CompareAction() const { return compareAction_; }
+    fCompare* CompareWindow() const { return compareWindow_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A design or machine data file dropped on the window opens as File -> Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -124,6 +135,16 @@ private:
     // File 56: a version-information file chosen, then its text shown; a cancel shows nothing.
     void ShowVersionInfo();
     QString VersionInfoOp();
+    // The user-file opens a user starts (File -> Open, a dropped file, a recent file): the same
+    // questions and checks; a file opened goes to the top of the recent files.
+    bool OpenUserFile(const QString& file);
+    void RememberOpenedFile();
+    void FillRecentMenu();
+    void OpenRecentFile(const QString& file);
+    void ShowCompareWindow();
+    // A line double-clicked in the compare window: a digital opens its mode's parameter window
+    // on its row; the other kinds have no window here, which the status bar says.
+    void ShowDifference(const TableDifference& difference);
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.
@@ -148,6 +169,9 @@ private:
     QAction* exportSeparator_ = nullptr;
     QAction* exportAction_ = nullptr;
     QAction* versionAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QAction* compareAction_ = nullptr;
+    QPointer<fCompare> compareWindow_;
     QAction* closeAction_ = nullptr;
     QAction* editHeader_ = nullptr;
     QAction* editParameter_ = nullptr;

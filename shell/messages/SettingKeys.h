@@ -73,6 +73,19 @@ inline constexpr std::array<AnySetting, 20> kSettingOrder{{
     &Setting::SectionNo_zrdl_Modelc,
 }};
 
+// The files opened last, most recent first (RecentFile1 ... RecentFile8). They are written when a
+// file was opened, never registered at start: a first start writes the twenty keys above only.
+inline constexpr std::array<TextSetting, 8> kRecentFiles{{
+    {"RecentFile1", TextDefault::Empty},
+    {"RecentFile2", TextDefault::Empty},
+    {"RecentFile3", TextDefault::Empty},
+    {"RecentFile4", TextDefault::Empty},
+    {"RecentFile5", TextDefault::Empty},
+    {"RecentFile6", TextDefault::Empty},
+    {"RecentFile7", TextDefault::Empty},
+    {"RecentFile8", TextDefault::Empty},
+}};
+
 inline constexpr const char* kSettingSection = "Setting";
 
 // The file name of the default workbook in the documents folder. The workbooks written here

@@ -120,6 +120,11 @@ private slots:
         QTest::newRow("result below zero") << Hex("FF00000000000000"
                                                   "C5C5C5C5C5C5C5C5")
                                            << false << "" << true;
+        // Key 0 (stamp 0000): F1 is the control character 01, which a save at 12:34 could not
+        // scramble back (242 - 1 + 18 passes 255).
+        QTest::newRow("a control character") << Hex("F1000000000000000000000000000000"
+                                                    "C5C5C5C5")
+                                             << true << "" << true;
         QTest::newRow("stamp is no digit")
             << Hex("BDBD000000000000000000000000000000000000") << true << "" << true;
         QTest::newRow("field too short") << Hex("BDBD") << true << "" << true;
@@ -272,6 +277,9 @@ private slots:
         QTest::newRow("author byte below the key") << belowKey << password << true << false;
         QTest::newRow("password ends in half a character") << author << halfCharacter << false << true;
         QTest::newRow("both") << belowKey << badStamp << true << true;
+        QByteArray controlCharacter = password;
+        controlCharacter[0] = char(242 - 0x1B + 7); // ESC under the key 7
+        QTest::newRow("password holds a control character") << author << controlCharacter << false << true;
     }
     void damagedFieldsAreKeptAsStored() {
         QFETCH(QByteArray, author);

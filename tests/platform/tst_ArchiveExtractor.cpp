@@ -49,6 +49,41 @@ QStringList Contents(const QString& folder) {
                                   QDir::Name);
 }
 
+// The LHA format's CRC of a member's data (reflected polynomial 0xA001).
+quint16 Crc16(const QByteArray& data) {
+    quint16 crc = 0;
+    for (const char byte : data) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
+    }
+    return crc;
+}
+
+void PutLittleEndian(QByteArray& bytes, quint32 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.append(char((value >> (8 * i)) & 0xFF));
+}
+
+// An archive of level-0 members stored as they are ("-lh0-"): the header's size and byte sum,
+// the method, both sizes, a time stamp, the attribute, the level, the name and the data's CRC.
+QByteArray StoredArchive(const QList<QPair<QByteArray, QByteArray>>& members) {
+    QByteArray archive;
+    for (const auto& [name, data] : members) {
+        QByteArray header = "-lh0-";
+        PutLittleEndian(header, quint32(data.size()), 4);
+        PutLittleEndian(header, quint32(data.size()), 4);
+        PutLittleEndian(header, 0x58A16000, 4);
+        header.append(char(0x20)).append(char(0)).append(char(name.size())).append(name);
+        PutLittleEndian(header, Crc16(data), 2);
+        int sum = 0;
+        for (const char byte : header)
+            sum += static_cast<unsigned char>(byte);
+        archive.append(char(header.size())).append(char(sum & 0xFF)).append(header).append(data);
+    }
+    return archive.append('\0');
+}
+
 } // namespace
 
 class TestArchiveExtractor : public QObject {
@@ -116,6 +151,53 @@ private slots:
     }
 
     // A bad archive leaves the folder exactly as it was: old tables stay, nothing new appears.
+    // A folder of the target that is a link (to a folder elsewhere) would take a member into
+    // that folder; the archive is refused and nothing is moved, here or there.
+    void neverWritesThroughALinkedFolder_data() {
+        QTest::addColumn<QByteArray>("member");
+        QTest::addColumn<QString>("linkedFolder");
+        QTest::addColumn<QStringList>("targetAfter");
+        QTest::newRow("link at the top") << QByteArray("sub/Set02.e") << "sub" << QStringList{"deep", "sub"};
+        QTest::newRow("link one folder down")
+            << QByteArray("deep/sub/Set02.e") << "deep/sub" << QStringList{"deep"};
+    }
+    void neverWritesThroughALinkedFolder() {
+        QFETCH(QByteArray, member);
+        QFETCH(QString, linkedFolder);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir root(dir.path());
+        QVERIFY(root.mkpath("target/deep") && root.mkpath("elsewhere"));
+        QVERIFY(QFile::link(dir.filePath("elsewhere"), dir.filePath("target/") + linkedFolder));
+        const QString archive = dir.filePath("VOKG_SET.e");
+        Write(archive, StoredArchive({{"Set01.e", "MODE\r\n"}, {member, "table two\r\n"}}));
+
+        const ExtractResult result = ArchiveExtractor::ExtractAll(archive, dir.filePath("target"));
+        QVERIFY(!result.ok);
+        QCOMPARE(result.folderError, 0);
+        QVERIFY2(result.message.contains(QStringLiteral("\"%1\" on the way to the member \"%2\" is a link")
+                                             .arg(linkedFolder, QString::fromLatin1(member))),
+                 qPrintable(result.message));
+        QCOMPARE(Contents(dir.filePath("elsewhere")), QStringList());
+        QFETCH(QStringList, targetAfter);
+        QCOMPARE(Contents(dir.filePath("target")), targetAfter);
+        QCOMPARE(Contents(dir.filePath("target/deep")),
+                 linkedFolder.startsWith("deep/") ? QStringList{"sub"} : QStringList());
+    }
+
+    // The same members into real folders extract.
+    void extractsIntoFoldersOfTheTarget() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString archive = dir.filePath("VOKG_SET.e");
+        Write(archive, StoredArchive({{"Set01.e", "MODE\r\n"}, {"deep/sub/Set02.e", "table two\r\n"}}));
+        QVERIFY(QDir(dir.path()).mkpath("target/deep"));
+        const ExtractResult result = ArchiveExtractor::ExtractAll(archive, dir.filePath("target"));
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.extracted, (QStringList{"Set01.e", "deep/sub/Set02.e"}));
+        QCOMPARE(ReadAll(dir.filePath("target/deep/sub/Set02.e")), QByteArray("table two\r\n"));
+    }
+
     void badArchiveLeavesNothingBehind_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("mentioned");

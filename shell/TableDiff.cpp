@@ -1,4 +1,4 @@
-#include "cli/TableView.h"
+#include "shell/TableDiff.h"
 
 #include "model/AccessModes.h"
 #include "model/CCustom.h"
@@ -10,8 +10,13 @@
 #include "model/COkuris.h"
 #include "model/CSelections.h"
 #include "shell/App.h"
+#include "shell/FileOpen.h"
 
-namespace vokg::cli {
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace vokg {
 
 QString Quoted(const QString& text) {
     QString escaped = text;
@@ -28,8 +33,7 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
         {QStringLiteral("header.version"), Quoted(modes.DataVersion()), Quoted(modes.DataVersion2())});
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if ((IsSpecialMode(mode.ModeName()) && !special) ||
-            (IsManufacturerMode(mode.ModeName()) && !manufacturer))
+        if (!IsModeUnlocked(mode.ModeName(), special, manufacturer))
             continue;
         const CDigitals& digitals = mode.Digits();
         for (qsizetype d = 1; d <= digitals.Count(); ++d) {
@@ -37,10 +41,11 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
             const QString name = QStringLiteral("digital %1/%2").arg(mode.ModeName(), digital.digital());
             if (digital.InputType() == QLatin1String("SEL"))
                 fields.append({name, Quoted(digital.Selections().GetSelection(digital.UserValue())),
-                               Quoted(digital.Selections().GetSelection(digital.CmpValue()))});
+                               Quoted(digital.Selections().GetSelection(digital.CmpValue())), mode.ModeName(),
+                               digital.digital()});
             else
-                fields.append(
-                    {name, QString::number(digital.UserValue()), QString::number(digital.CmpValue())});
+                fields.append({name, QString::number(digital.UserValue()),
+                               QString::number(digital.CmpValue()), mode.ModeName(), digital.digital()});
         }
     }
     const CCustoms& user = app.UserCustoms();
@@ -82,4 +87,44 @@ QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
     return fields;
 }
 
-} // namespace vokg::cli
+QString TableDifference::Kind() const {
+    // The field names begin with their kind: "header.", "digital ", "customize ", "feed ".
+    const qsizetype end = field.name.indexOf(QRegularExpression(QStringLiteral("[ .]")));
+    return end < 0 ? field.name : field.name.left(end);
+}
+
+QString TableDifference::Line() const {
+    const QString prefix = table != 0 ? QStringLiteral("table %1: ").arg(table) : QString();
+    return prefix + field.name + QStringLiteral(": ") + field.userText + QStringLiteral(" -> ") +
+           field.comparisonText;
+}
+
+int TableDiff::TableCount(const QString& path) {
+    return FileOpen::IsDSG(path) ? 8 : 16;
+}
+
+QList<int> TableDiff::Tables(const QString& pathA, const QString& pathB, bool allTables) {
+    if (!allTables)
+        return {0};
+    QList<int> tables;
+    const int count = std::min(TableCount(pathA), TableCount(pathB));
+    for (int table = 1; table <= count; ++table)
+        tables.append(table);
+    return tables;
+}
+
+std::optional<QList<TableDifference>> TableDiff::Compare(App& app, const QList<int>& tables,
+                                                         const std::function<bool(int table)>& openBoth,
+                                                         bool special, bool manufacturer) {
+    QList<TableDifference> differences;
+    for (const int table : tables) {
+        if (!openBoth(table))
+            return std::nullopt;
+        for (const TableField& field : CompareFields(app, special, manufacturer))
+            if (field.userText != field.comparisonText)
+                differences.append({table, field});
+    }
+    return differences;
+}
+
+} // namespace vokg
