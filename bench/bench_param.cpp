@@ -1,5 +1,6 @@
 // The all-modes parameter window over a 3,000-digital package: opening it (fill, marks and the
 // first paint, offscreen) and switching the "Different" row filter on and off again.
+#include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
 
 #include "editors/EditorServices.h"
@@ -26,30 +27,7 @@ constexpr int kDigitals = 3000;
 constexpr int kSignals = 100;
 constexpr int kFunctions = 255;
 
-// Settings that keep nothing: the window reads only defaults here.
-class NoSettings : public vokg::SettingsStore {
-public:
-    QString Read(const QString&) const override { return {}; }
-    bool Write(const QString&, const QString&) override { return true; }
-    bool WriteDefault(const QString&, const QString&) override { return true; }
-};
-
-class BenchServices : public vokg::EditorServices {
-public:
-    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
-    bool IsBusy() const override { return false; }
-    bool ExactPassWord(int) override { return false; }
-    void SetManufacturerMenuVisible(bool) override {}
-    void InputWindowClosed(vokg::InputWindow&) override {}
-    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
-    bool HasComparison() const override { return true; }
-    bool UserFileIsDsg() const override { return true; }
-    vokg::ProgramSettings& Settings() override { return settings; }
-
-    NoSettings store;
-    hlpkit::CMethod method;
-    vokg::ProgramSettings settings{store, method, QString()};
-};
+using BenchServices = bench::BenchServices;
 
 // The package loaded once, with one digital in ten differing from its comparison value.
 struct LoadedPackage {

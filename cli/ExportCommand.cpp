@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/CustomizeExport.h"
 #include "cli/FeedExport.h"
 #include "cli/TableAccess.h"
 #include "cli/TerminalText.h"
@@ -22,7 +23,9 @@ namespace {
 constexpr const char* kExportUsage =
     "usage: vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx [--compare FILE[:TABLE]] "
     "[--modes A,B|--all|--feed KEY[,KEY...]|--pitch each|x|y] [--only-diff] [--password PW] [--special PW] "
-    "[--manufacturer PW]\n";
+    "[--manufacturer PW]\n"
+    "       vokg-cli [--defs DIR] export-xlsx FILE[:TABLE] OUT.xlsx --customize in|out [--groups \"A,B\"] "
+    "[--compare FILE[:TABLE]] [--only-diff] [--password PW]\n";
 
 int Usage(const char* why = nullptr) {
     return UsageError(kExportUsage, why);
@@ -42,10 +45,14 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
     std::optional<QString> modeList;
     std::optional<QString> feedList;
     std::optional<QString> pitchKind;
+    std::optional<QString> customize;
+    std::optional<QString> groupList;
     if (!TakeValue(arguments, QStringLiteral("--compare"), compare) ||
         !TakeValue(arguments, QStringLiteral("--modes"), modeList) ||
         !TakeValue(arguments, QStringLiteral("--feed"), feedList) ||
-        !TakeValue(arguments, QStringLiteral("--pitch"), pitchKind))
+        !TakeValue(arguments, QStringLiteral("--pitch"), pitchKind) ||
+        !TakeValue(arguments, QStringLiteral("--customize"), customize) ||
+        !TakeValue(arguments, QStringLiteral("--groups"), groupList))
         return Usage();
     const bool all = arguments.removeAll(QStringLiteral("--all")) > 0;
     const bool onlyDifferences = arguments.removeAll(QStringLiteral("--only-diff")) > 0;
@@ -54,6 +61,14 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         return Usage();
     if (all && modeList)
         return Usage("--modes and --all exclude each other");
+    if (customize && customize != QLatin1String("in") && customize != QLatin1String("out"))
+        return Usage("--customize takes in or out");
+    if (customize && (all || modeList))
+        return Usage("--customize prints signals, not modes (--modes, --all)");
+    if (groupList && !customize)
+        return Usage("--groups needs --customize");
+    if (customize && (feedList || pitchKind))
+        return Usage("--customize, --feed and --pitch exclude each other");
     if ((feedList || pitchKind) && (all || modeList || (feedList && pitchKind)))
         return Usage("--feed, --pitch and the modes exclude each other");
     std::optional<FeedSheetChoice> feedChoice;
@@ -129,6 +144,9 @@ int ExportXlsxCommand(CliSession& session, const QStringList& givenArguments) {
         }
         return kOk;
     }
+    if (customize)
+        return WriteCustomizeSheet(app, *customize == QLatin1String("in") ? 0 : 1, groupList, onlyDifferences,
+                                   comparison.has_value(), outputPath, userTable);
 
     ParameterSheetRequest request;
     request.fileName = outputPath;

@@ -10,13 +10,14 @@ namespace vokg {
 
 class InputWindow;
 
-// What the parameter window hands to the print dialog.
+// What an editor window hands to the print dialog.
 struct ParamPrintRequest {
     int printKind = 0;
     QString modeName;
     bool onlyDif = false;           // the row filter "Different" is on
     bool printTokushu = false;      // the window shows a row of a special mode
     bool printManufacturer = false; // the window shows a row of a manufacturer mode
+    QString customName;             // kind 1: the customize window's group
 };
 
 // What a feed or pitch window hands to the print dialog (print kind 2 or 3).

@@ -72,6 +72,10 @@ void InputWindow::FollowMarks() {
     SetChanged(differs);
 }
 
+QList<InputWindow*> InputWindow::OpenWindows() const {
+    return services_.InputWindows();
+}
+
 bool InputWindow::SaveAllWindows() {
     if (!services_.SaveAllFiles(SaveMode::Overwrite, true))
         return false;
@@ -86,13 +90,14 @@ bool InputWindow::SaveAllWindows() {
     return true;
 }
 
-void InputWindow::PrintWithEdits(const std::function<void()>& print) {
+bool InputWindow::PrintWithEdits(const std::function<void()>& print) {
     CommitPendingEdit();
     if (IsChanged() && !services_.SaveAllFiles(SaveMode::MemoryOnly, false))
-        return;
+        return false;
     print();
     if (IsChanged())
         services_.ReadVOKGData();
+    return true;
 }
 
 bool InputWindow::CommitPendingEdit() {
@@ -124,18 +129,7 @@ void InputWindow::ValidateCellEdit(hlpkit::CMethod& method, const QString& procN
                                    QString& text, bool& cancel,
                                    const std::function<std::optional<EntryVerdict>()>& rule) {
     const bool checked = hlpkit::Guarded(method, procName, false, [&] {
-        const std::optional<EntryVerdict> verdict = rule();
-        if (!verdict) {
-            cancel = true;
-            return true;
-        }
-        if (!verdict->Accepted()) {
-            cancel = true;
-            if (TellRefusal(row, col, text))
-                verdict->Tell(messenger_);
-            return true;
-        }
-        text = *verdict->accepted;
+        TakeVerdict(row, col, rule(), text, cancel);
         return true;
     });
     if (!checked)
@@ -163,6 +157,86 @@ QGroupBox* InputWindow::MakeShowOptions(QWidget* strip, QRadioButton* (&options)
     }
     options[0]->setChecked(true);
     return frame;
+}
+
+void InputWindow::InstallGridEvents() {
+    platform::GridEvents& events = EditGrid()->Events();
+    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
+    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
+        fg_ValidateEdit(row, col, text, cancel);
+    };
+    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
+    events.RowColChange = [this] { fg_RowColChange(); };
+    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
+    events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
+    events.DblClick = [this](int row, int col, bool& handled) { fg_DblClick(row, col, handled); };
+    events.CellButtonClick = [this](int row, int col) { fg_CellButtonClick(row, col); };
+    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool& done) {
+        fg_DrawCell(painter, row, col, rect, done);
+    };
+    events.AfterUserResize = [this](int col) { fg_AfterUserResize(col); };
+}
+
+void InputWindow::fg_BeforeEdit(int, int, bool& cancel) {
+    cancel = true;
+}
+
+void InputWindow::fg_ValidateEdit(int, int, QString&, bool& cancel) {
+    cancel = true;
+}
+
+void InputWindow::fg_AfterEdit(int, int) {}
+void InputWindow::fg_KeyDown(int, bool&) {}
+void InputWindow::fg_MouseMove(int, int) {}
+void InputWindow::fg_DblClick(int, int, bool&) {}
+void InputWindow::fg_CellButtonClick(int, int) {}
+void InputWindow::fg_DrawCell(QPainter&, int, int, const QRect&, bool&) {}
+void InputWindow::fg_AfterUserResize(int) {}
+
+void InputWindow::ShapeEditGrid(const GridShape& shape) {
+    platform::Grid& grid = *EditGrid();
+    grid.SetCols(shape.cols);
+    grid.SetRows(shape.dataRows + 1);
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(shape.fixedCols);
+    grid.SetGridFont(QStringLiteral("Tahoma"), shape.points);
+    grid.SetRowHeight(0, shape.headerTwips);
+    grid.SetDefaultRowHeight(shape.rowTwips);
+    grid.SetHighlightCurrentCell(false);
+    grid.SetEditable(platform::GridEditMode::KeyboardMouse);
+}
+
+bool InputWindow::WithRedrawHeld(hlpkit::CMethod& method, const QString& procedure,
+                                 const std::function<bool()>& body) {
+    platform::Grid* grid = EditGrid();
+    grid->SetRedraw(false);
+    const bool done = hlpkit::Guarded(method, procedure, false, body);
+    grid->SetRedraw(true);
+    return done;
+}
+
+void InputWindow::FollowCurrentRow() {
+    const int row = EditGrid()->Row();
+    if (row == highlightedRow_)
+        return;
+    ApplyRowColors(highlightedRow_, false);
+    ApplyRowColors(row, true);
+    highlightedRow_ = row;
+}
+
+void InputWindow::TakeVerdict(int row, int col, const std::optional<EntryVerdict>& verdict, QString& text,
+                              bool& cancel) {
+    if (!verdict) {
+        cancel = true;
+        return;
+    }
+    if (!verdict->Accepted()) {
+        cancel = true;
+        if (TellRefusal(row, col, text))
+            verdict->Tell(messenger_);
+        return;
+    }
+    text = *verdict->accepted;
 }
 
 void InputWindow::TakeOverPendingValues() {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "editors/rules/EntryVerdict.h"
 #include "shell/messages/FormUnload.h"
 
 #include <QDateTime>
-
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QWidget>
+
 #include <functional>
 #include <optional>
 
@@ -14,6 +16,8 @@ class QCloseEvent;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class QPainter;
+class QRect;
 
 namespace hlpkit {
 class CMethod;
@@ -99,6 +103,47 @@ protected:
     // Takes over the unsaved values of `other`, an open window that holds edits.
     virtual void TakeOverFrom(InputWindow& other) { static_cast<void>(other); }
 
+    // Wires the edit grid's events to the handlers below; called once the grid exists.
+    void InstallGridEvents();
+    // The grid's events (see platform::GridEvents); each does nothing unless a window takes it.
+    virtual void fg_BeforeEdit(int row, int col, bool& cancel);
+    virtual void fg_ValidateEdit(int row, int col, QString& text, bool& cancel);
+    virtual void fg_AfterEdit(int row, int col);
+    virtual void fg_RowColChange() {}
+    virtual void fg_KeyDown(int key, bool& handled);
+    virtual void fg_MouseMove(int x, int y);
+    virtual void fg_DblClick(int row, int col, bool& handled);
+    virtual void fg_CellButtonClick(int row, int col);
+    virtual void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done);
+    virtual void fg_AfterUserResize(int col);
+
+    // The shape every editor grid starts from: one header row of `headerTwips`, data rows of
+    // `rowTwips`, the fixed columns first, Tahoma of `points`, the current cell not drawn
+    // selected, edited by keyboard and mouse.
+    struct GridShape {
+        int dataRows = 0;
+        int cols = 0;
+        int fixedCols = 0;
+        double points = 8;
+        int headerTwips = 0;
+        int rowTwips = 0;
+    };
+    void ShapeEditGrid(const GridShape& shape);
+
+    // Runs `body` as the operation `procedure` (failures reported under its name) with the
+    // grid's drawing held back; the grid draws once afterwards, also when the body failed.
+    bool WithRedrawHeld(hlpkit::CMethod& method, const QString& procedure, const std::function<bool()>& body);
+
+    // The current row is drawn highlighted: the row left gets its own colours back.
+    void FollowCurrentRow();
+    // Colours a data row as the current one or as itself; rows outside the data do nothing.
+    virtual void ApplyRowColors(int row, bool highlighted) {
+        static_cast<void>(row);
+        static_cast<void>(highlighted);
+    }
+    // Makes the next FollowCurrentRow colour the current row, whichever row it is.
+    void ForgetHighlightedRow() { highlightedRow_ = 0; }
+
     // Sets the changed mark without touching the grid.
     void SetChanged(bool changed);
     void MarkCellEdited(int row, int col) { editedCells_.insert({row, col}); }
@@ -114,10 +159,11 @@ protected:
     // The window's Save: every window's edits go into the file, and on success every window
     // shows the saved values without a mark. False when nothing was saved.
     bool SaveAllWindows();
-    // The window's Print: unsaved edits are pushed into the model without writing a file,
-    // `print` runs, and the open table is read again so that the model holds the file's values
-    // while the window keeps its edits.
-    void PrintWithEdits(const std::function<void()>& print);
+    // The window's Print: unsaved edits are pushed into the model without writing a file (after
+    // the "Data is not saved" question), `print` runs, and the open table is read again so that
+    // the model holds the file's values while the window keeps its edits. False when the user
+    // stopped at the question.
+    bool PrintWithEdits(const std::function<void()>& print);
     // The window refuses this text in this cell: true when it should say why, false when it
     // has said so already for the same text in the same cell.
     bool TellRefusal(int row, int col, const QString& text);
@@ -134,12 +180,28 @@ protected:
     // wired to `choose`; "All" is chosen.
     QGroupBox* MakeShowOptions(QWidget* strip, QRadioButton* (&options)[3],
                                const std::function<void(int)>& choose);
+    // The other open windows of one kind, in the order they were opened.
+    template <class Window> QList<Window*> OtherWindows() const {
+        QList<Window*> windows;
+        for (InputWindow* window : OpenWindows()) {
+            auto* same = qobject_cast<Window*>(window);
+            if (same != nullptr && same != this)
+                windows.append(same);
+        }
+        return windows;
+    }
+    // The grid's validate-edit step with a rule's verdict: an accepted text replaces the typed
+    // one; a refusal keeps the editor open with the typed text and says why once. No verdict (a
+    // cell that takes no entry, or a rule that could not run) keeps it open without a word.
+    void TakeVerdict(int row, int col, const std::optional<EntryVerdict>& verdict, QString& text,
+                     bool& cancel);
     // Runs once when the window is really going away (after the closing question let it go).
     virtual void WindowUnloading() {}
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool HasUncommittedText() const;
+    QList<InputWindow*> OpenWindows() const;
 
     EditorServices& services_;
     Messenger& messenger_;
@@ -151,6 +213,7 @@ private:
         QString text;
     };
     std::optional<RefusedEdit> refused_;
+    int highlightedRow_ = 0;
     bool changed_ = false;
     bool unloaded_ = false;
 };

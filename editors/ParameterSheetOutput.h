@@ -32,6 +32,10 @@ public:
     QString WorkbookFilter() override;
     QString WorkbookExtension() override;
 
+protected:
+    platform::SheetPrintBackend* Printer() const { return printer_; }
+    const platform::SheetTextMeasure& Measure() const { return measure_; }
+
 private:
     const CModes& modes_;
     hlpkit::CMethod& method_;

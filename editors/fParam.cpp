@@ -1,6 +1,7 @@
 #include "editors/fParam.h"
 
 #include "editors/EditorServices.h"
+#include "editors/EditorShades.h"
 #include "editors/FlowLayout.h"
 #include "editors/rules/ParamRules.h"
 #include "hlpkit/CToolTip.h"
@@ -37,10 +38,6 @@ using platform::GridRange;
 namespace {
 
 const QColor kHeaderShade(224, 224, 224);
-const QColor kComparisonShade(255, 224, 192);
-const QColor kUserShade(255, 255, 255);
-const QColor kCurrentRowShade(224, 192, 160);
-const QColor kMarkColor(255, 0, 0);
 
 constexpr int kHeaderRowHeight = 500;
 // Column widths in twips; the explanation gives up room first when the window is narrow.
@@ -49,10 +46,6 @@ constexpr int kNarrowestAdvice = 600;
 constexpr int kReadableAdvice = 1200;
 constexpr int kDataRowHeight = 260;
 constexpr int kLineWidthPixels = 1;
-
-QColor DetailShade() {
-    return QToolTip::palette().color(QPalette::ToolTipBase);
-}
 
 } // namespace
 
@@ -64,7 +57,7 @@ fParam::fParam(CModes& modes, EditorServices& services, Messenger& messenger, hl
     if (const std::optional<Picture> icon = LoadPictureById(PictureId::ParameterWindowIcon))
         setWindowIcon(ToIcon(*icon));
     BuildControls();
-    InstallEvents();
+    InstallGridEvents();
     Form_Load();
 }
 
@@ -123,21 +116,6 @@ QRadioButton* fParam::opDisp(int index) const {
     return index >= 0 && index < 3 ? opDisp_[index] : nullptr;
 }
 
-void fParam::InstallEvents() {
-    platform::GridEvents& events = fg_->Events();
-    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
-    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
-        fg_ValidateEdit(row, col, text, cancel);
-    };
-    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
-    events.RowColChange = [this] { fg_RowColChange(); };
-    events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
-    events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
-    events.OwnerDraw = [this](QPainter& painter, int row, int col, const QRect& rect, bool&) {
-        fg_OwnerDraw(painter, row, col, rect);
-    };
-}
-
 void fParam::Form_Load() {
     hlpkit::Guarded(method_, QStringLiteral("Form_Load"), false, [&] {
         allModes_ = modeName_ == AllModesName();
@@ -172,7 +150,7 @@ void fParam::Form_Load() {
         if (rows_.Count() > 0) {
             fg_->Select(1, ColUser);
             // The fill may have left the cursor on row 1 already; colour it over the column shades.
-            highlightedRow_ = 0;
+            ForgetHighlightedRow();
             fg_RowColChange();
         }
         lblLines_->setText(QString::number(VisibleLines()));
@@ -206,10 +184,10 @@ void fParam::Format_fg() {
         for (int row = 1; row <= count; ++row)
             FillRow(row);
         if (count > 0) {
-            fg_->SetCellBackColor({1, ColComparison, count, ColComparison}, kComparisonShade);
-            fg_->SetCellBackColor({1, ColUser, count, ColUser}, kUserShade);
-            fg_->SetCellBackColor({1, ColDetail, count, ColDif}, DetailShade());
-            fg_->SetCellForeColor({1, ColDif, count, ColDif}, kMarkColor);
+            fg_->SetCellBackColor({1, ColComparison, count, ColComparison}, shades::kComparison);
+            fg_->SetCellBackColor({1, ColUser, count, ColUser}, shades::kUser);
+            fg_->SetCellBackColor({1, ColDetail, count, ColDif}, shades::Explaining());
+            fg_->SetCellForeColor({1, ColDif, count, ColDif}, shades::kMark);
             // Centred values leave the top-left corner of the value cell to the edit mark.
             fg_->SetCellAlignment({1, ColComparison, count, ColDif}, Qt::AlignCenter);
             fg_->SetCellEditable({1, ColDetail, count, ColDif}, false);
@@ -321,13 +299,13 @@ void fParam::ApplyRowColors(int row, bool highlighted) {
     if (row < 1 || row > rows_.Count())
         return;
     if (highlighted) {
-        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, kCurrentRowShade);
+        fg_->SetCellBackColor({row, 0, row, ColumnCount - 1}, shades::kCurrentRow);
         return;
     }
     fg_->SetCellBackColor({row, 0, row, ColUnit + 2}, QColor());
-    fg_->SetCellBackColor(GridRange::Cell(row, ColComparison), kComparisonShade);
-    fg_->SetCellBackColor(GridRange::Cell(row, ColUser), kUserShade);
-    fg_->SetCellBackColor({row, ColDetail, row, ColDif}, DetailShade());
+    fg_->SetCellBackColor(GridRange::Cell(row, ColComparison), shades::kComparison);
+    fg_->SetCellBackColor(GridRange::Cell(row, ColUser), shades::kUser);
+    fg_->SetCellBackColor({row, ColDetail, row, ColDif}, shades::Explaining());
 }
 
 void fParam::ToolTipSet() {
@@ -381,12 +359,8 @@ void fParam::fg_AfterEdit(int row, int col) {
 
 void fParam::fg_RowColChange() {
     hlpkit::Guarded(method_, QStringLiteral("fg_RowColChange"), false, [&] {
+        FollowCurrentRow();
         const int row = fg_->Row();
-        if (row != highlightedRow_) {
-            ApplyRowColors(highlightedRow_, false);
-            ApplyRowColors(row, true);
-            highlightedRow_ = row;
-        }
         const bool onOff = row >= 1 && row <= rows_.Count() && rows_.At(row - 1).onOff;
         fg_->SetEditable(onOff ? platform::GridEditMode::Off : platform::GridEditMode::KeyboardMouse);
         return true;
@@ -427,7 +401,7 @@ std::optional<int> fParam::HitLimit(int x, int y) const {
     return cell->row;
 }
 
-void fParam::fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect) {
+void fParam::fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool&) {
     if (col != ColUser || row < 1 || row > rows_.Count())
         return;
     const bool edited = hlpkit::Guarded(method_, QStringLiteral("ShowAsteriskParam"), false,
@@ -435,7 +409,7 @@ void fParam::fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect
     if (!edited)
         return;
     painter.save();
-    painter.setPen(kMarkColor);
+    painter.setPen(shades::kMark);
     painter.drawText(rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("*"));
     painter.restore();
 }
@@ -487,13 +461,7 @@ void fParam::AfterValueChanged(int row, const QString& before) {
 }
 
 QList<fParam*> fParam::OtherParamWindows() const {
-    QList<fParam*> windows;
-    for (InputWindow* window : Services().InputWindows()) {
-        auto* param = qobject_cast<fParam*>(window);
-        if (param != nullptr && param != this)
-            windows.append(param);
-    }
-    return windows;
+    return OtherWindows<fParam>();
 }
 
 void fParam::UpdateSameDigital(const CDigital& digital, const QString& text) {

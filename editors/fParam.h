@@ -116,18 +116,17 @@ private:
     void ShowComparisonState();
     void UpdateDifMark(int row);
     void DrawModeLines();
-    void ApplyRowColors(int row, bool highlighted);
+    void ApplyRowColors(int row, bool highlighted) override;
     void EnableButtons();
-    void InstallEvents();
     void ToolTipSet();
 
-    void fg_BeforeEdit(int row, int col, bool& cancel);
-    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel);
-    void fg_AfterEdit(int row, int col);
-    void fg_RowColChange();
-    void fg_KeyDown(int key, bool& handled);
-    void fg_MouseMove(int x, int y);
-    void fg_OwnerDraw(QPainter& painter, int row, int col, const QRect& rect);
+    void fg_BeforeEdit(int row, int col, bool& cancel) override;
+    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel) override;
+    void fg_AfterEdit(int row, int col) override;
+    void fg_RowColChange() override;
+    void fg_KeyDown(int key, bool& handled) override;
+    void fg_MouseMove(int x, int y) override;
+    void fg_DrawCell(QPainter& painter, int row, int col, const QRect& rect, bool& done) override;
 
     // The steps after a value changed in this window: the other windows, the bounds that name
     // the digital, the changed mark.
@@ -157,7 +156,6 @@ private:
     bool allModes_ = false;
     ParamRows rows_;
     int filter_ = ShowAll;
-    int highlightedRow_ = 0;
     QString editStartText_;
     std::optional<int> tipRow_;
     bool comparisonShown_ = false;

@@ -30,10 +30,8 @@ enum Column : int { kMode = 1, kDigital, kRemark, kUnit, kMin, kMax, kComparativ
 
 constexpr int kHeadingGrey = 15;
 
-// Texts go into the sheet exactly as the definitions hold them: a leading apostrophe would
-// otherwise be taken for the sheet's "this is text" mark and vanish.
 QVariant Literal(const QString& text) {
-    return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
+    return SheetLiteral(text);
 }
 
 // A bound is a number on the sheet when it reads back as the very same text; "1.50", "007"

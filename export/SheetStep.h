@@ -1,9 +1,11 @@
 #pragma once
 
+#include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
 #include "platform/SheetError.h"
 
 #include <QString>
+#include <QVariant>
 
 namespace vokg {
 
@@ -18,6 +20,12 @@ template <class Body> bool SheetStep(hlpkit::CMethod& method, const char* name, 
         }
         return true;
     });
+}
+
+// Texts go into the sheet exactly as the program holds them: a leading apostrophe would
+// otherwise be taken for the sheet's "this is text" mark and vanish.
+inline QVariant SheetLiteral(const QString& text) {
+    return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
 }
 
 } // namespace vokg

@@ -18,6 +18,14 @@ std::optional<PasswordAuthor> Prompter::EditPasswordAuthor(const PasswordAuthor&
     return std::nullopt;
 }
 
+int Prompter::ChooseFunction(const FunctionChoiceRequest& request) {
+    return request.current;
+}
+
+ChoppingTimes Prompter::EditChoppingDuty(const ChoppingTimes& current) {
+    return current;
+}
+
 bool BoxKindAsks(BoxKind kind) {
     switch (kind) {
     case BoxKind::Question:

@@ -64,6 +64,19 @@ struct PasswordAuthor {
     QString author;
 };
 
+// The function tree of a signal: its direction (0 input, 1 output) and current function value.
+struct FunctionChoiceRequest {
+    int inout = 0;
+    int current = 0;
+};
+
+// A free chopping duty: ON and OFF time in 0.1 ms.
+struct ChoppingTimes {
+    int onTime = 0;
+    int offTime = 0;
+    bool operator==(const ChoppingTimes&) const = default;
+};
+
 // Every modal question the program asks goes through this interface: the Qt implementation
 // shows real dialogs, the scripted one in the tests answers from a queue and records each prompt.
 class Prompter {
@@ -88,6 +101,10 @@ public:
     virtual QList<int> ChooseTables(int preselected);
     // The password-and-author dialog: the new values, or std::nullopt when cancelled.
     virtual std::optional<PasswordAuthor> EditPasswordAuthor(const PasswordAuthor& current);
+    // The function tree: the chosen function value; the current one when cancelled.
+    virtual int ChooseFunction(const FunctionChoiceRequest& request);
+    // The chopping-duty dialog: the accepted times; the given ones when closed without accepting.
+    virtual ChoppingTimes EditChoppingDuty(const ChoppingTimes& current);
 };
 
 } // namespace platform

@@ -29,6 +29,17 @@ struct FeedPrintJob {
     int userTableNumber = 1; // "TableNo" of the page header
 };
 
+// One print of the customize sheet: the groups ticked in the list, of one direction.
+struct CustomizePrintJob {
+    QString file;               // the workbook to write; empty for the printer
+    QStringList selectedGroups; // the categories ticked in the list, each once
+    int inout = 0;              // 0 inputs, 1 outputs
+    bool onlyDifferences = false;
+    bool toFile = false;
+    bool hasComparison = false;
+    int userTableNumber = 1;
+};
+
 // Where the print dialog's decisions go: the sheet itself and the workbook files. The dialog's
 // rules decide what to print and into which file; the sheet export (a layer above the rules)
 // does it.
@@ -48,6 +59,9 @@ public:
         static_cast<void>(doing);
         return false;
     }
+    // The customize sheet, likewise; an output without it refuses (false, reported).
+    virtual bool PrintCustomize(const CustomizePrintJob& job,
+                                const std::function<void(const QString&)>& doing);
 
     // 0 when a workbook may be written at `file`; otherwise the message that says why not
     // (a data file in use, a file the user may not write), shown with the file as its detail.

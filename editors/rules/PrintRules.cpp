@@ -1,10 +1,12 @@
 #include "editors/rules/PrintRules.h"
 
+#include "editors/rules/CustomizeRules.h"
 #include "editors/rules/ParamRules.h"
 #include "editors/rules/RulesServices.h"
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
 #include "model/AccessModes.h"
+#include "model/CCustoms.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
@@ -39,6 +41,9 @@ bool PrintRules::Load() {
         case kParameterModes:
             Create_lst_modes();
             return true;
+        case kCustomize:
+            Create_lst_cus();
+            return true;
         case kFeedArrays:
             Create_lst_okuri();
             return true;
@@ -46,8 +51,6 @@ bool PrintRules::Load() {
             Create_lst_okuri2();
             return true;
         default:
-            // The customize sheet is not exported from here: say so rather than show an empty
-            // list that prints nothing.
             hlpkit::Raise(hlpkit::InvalidCall);
         }
     });
@@ -81,6 +84,19 @@ void PrintRules::Create_lst_okuri() {
         for (const QString& key : keys)
             items_.append(ListItem{key, key == okuriCaption_});
         currentIndex_ = int(std::max<qsizetype>(0, keys.indexOf(okuriCaption_)));
+        return true;
+    });
+}
+
+void PrintRules::Create_lst_cus() {
+    hlpkit::Guarded(method_, QStringLiteral("Create_lst_cus"), false, [&] {
+        items_.clear();
+        if (customs_ == nullptr)
+            hlpkit::Raise(hlpkit::InvalidCall);
+        for (const QString& group :
+             CustomizeRules::GroupsOf(*customs_, CustomizeRules::DirectionOf(customName_)))
+            items_.append(ListItem{group, CCustoms::Included(customName_, group)});
+        currentIndex_ = items_.isEmpty() ? -1 : 0;
         return true;
     });
 }
@@ -119,7 +135,7 @@ bool PrintRules::StartPrinting(bool toFile) {
             messenger_.ShowMsg(msg::SelectFromList, platform::BoxKind::Exclamation);
             return false;
         }
-        if (printKind_ != kParameterModes && printKind_ != kFeedArrays && printKind_ != kPitchWindow)
+        if (printKind_ < kParameterModes || printKind_ > kPitchWindow)
             hlpkit::Raise(hlpkit::InvalidCall);
 
         QString file;
@@ -144,6 +160,17 @@ bool PrintRules::StartPrinting(bool toFile) {
 
 bool PrintRules::PrintSheet(const QStringList& selected, const QString& file, bool toFile) {
     const auto doing = [this](const QString& text) { Doing(text); };
+    if (printKind_ == kCustomize) {
+        CustomizePrintJob job;
+        job.file = file;
+        job.selectedGroups = selected;
+        job.inout = CustomizeRules::DirectionOf(customName_);
+        job.onlyDifferences = DoesPrintOnlyDif();
+        job.toFile = toFile;
+        job.hasComparison = services_.HasComparison();
+        job.userTableNumber = userTable_;
+        return output_.PrintCustomize(job, doing);
+    }
     if (printKind_ == kParameterModes) {
         ParameterPrintJob job;
         job.file = file;
@@ -218,6 +245,10 @@ void PrintRules::CloseCommand() {
 
 void PrintRules::Unload() {
     services_.Settings().Set(Setting::DoesOverWrite, doesOverWrite_);
+}
+
+bool PrintOutput::PrintCustomize(const CustomizePrintJob&, const std::function<void(const QString&)>&) {
+    hlpkit::Raise(hlpkit::InvalidCall);
 }
 
 void PrintRules::Doing(const QString& text) {

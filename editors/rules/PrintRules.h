@@ -12,6 +12,7 @@ class CMethod;
 
 namespace vokg {
 
+class CCustoms;
 class CModes;
 class Messenger;
 class RulesServices;
@@ -23,8 +24,9 @@ class RulesServices;
 // afterwards.
 class PrintRules {
 public:
-    // The parameter modes; the customize kind has no sheet export yet.
+    // The parameter modes; the customize settings.
     static constexpr int kParameterModes = 0;
+    static constexpr int kCustomize = 1;
     // The feed arrays of the feed-parameter window, and one pitch window's arrays.
     static constexpr int kFeedArrays = 2;
     static constexpr int kPitchWindow = 3;
@@ -51,6 +53,10 @@ public:
     void SetPrintTokushu(bool print) { printTokushu_ = print; }
     bool PrintManufacturer() const { return printManufacturer_; }
     void SetPrintManufacturer(bool print) { printManufacturer_ = print; }
+    // Kind 1: the customize window's group and the user customize set whose categories are listed.
+    const QString& CustomName() const { return customName_; }
+    void SetCustomName(const QString& name) { customName_ = name; }
+    void SetCustoms(const CCustoms* user) { customs_ = user; }
     // "TableNo" of the page header.
     void SetUserTableNumber(int table) { userTable_ = table; }
     // The data files the sheet is made from: a workbook is never written over one of them.
@@ -69,6 +75,9 @@ public:
     void Create_lst_okuri();
     // Kind 3: the calling pitch window's kind, selected.
     void Create_lst_okuri2();
+    // Kind 1: every category of the window's direction, each once in set order; the categories
+    // the window shows are selected.
+    void Create_lst_cus();
 
     const QList<ListItem>& Items() const { return items_; }
     int CurrentIndex() const { return currentIndex_; }
@@ -118,6 +127,8 @@ private:
     int printKind_ = kParameterModes;
     QString modeName_;
     QString okuriCaption_;
+    QString customName_;
+    const CCustoms* customs_ = nullptr;
     bool onlyDif_ = false;
     bool printTokushu_ = false;
     bool printManufacturer_ = false;

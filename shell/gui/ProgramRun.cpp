@@ -11,6 +11,7 @@
 #include "shell/gui/ProgramIcon.h"
 #include "shell/gui/fMain.h"
 #include "shell/messages/MessageIds.h"
+#include "shell/messages/ProgramSettings.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -145,6 +146,22 @@ int RunProgram(const ProgramOptions& options) {
         return kEndedAtStart;
     startup.ApplyRegData();
     window.LoadSettingMarks();
+    // The function tree opens where it was left; its place is kept in the settings.
+    QRect treePlace(app.State().selectionTreeLeft, app.State().selectionTreeTop,
+                    app.State().selectionTreeWidth, app.State().selectionTreeHeight);
+    prompter.SetFunctionTables(&app.InputSelections(), &app.OutputSelections(), &treePlace,
+                               [&app](const QRect& place) {
+                                   RunState& state = app.State();
+                                   state.selectionTreeLeft = place.left();
+                                   state.selectionTreeTop = place.top();
+                                   state.selectionTreeWidth = place.width();
+                                   state.selectionTreeHeight = place.height();
+                                   ProgramSettings& settings = app.Settings();
+                                   settings.Set(Setting::fSelCus_Left, place.left());
+                                   settings.Set(Setting::fSelCus_Top, place.top());
+                                   settings.Set(Setting::fSelCus_Width, place.width());
+                                   settings.Set(Setting::fSelCus_Height, place.height());
+                               });
     if (!startup.LoadDefinitionTables()) {
         app.Messages().ShowMsg(msg::DefinitionsFailed, platform::BoxKind::Critical);
         return kEndedAtStart;

@@ -3,9 +3,11 @@
 #include "shell/gui/fCompare.h"
 #include "shell/gui/fVerInfo.h"
 
+#include "editors/CustomizeSheetOutput.h"
 #include "editors/FeedSheetOutput.h"
 #include "editors/InputWindow.h"
 #include "editors/ParameterSheetOutput.h"
+#include "editors/fCustomize.h"
 #include "editors/fHeader.h"
 #include "editors/fOkuriParam.h"
 #include "editors/fOkuriParam2.h"
@@ -228,6 +230,12 @@ void fMain::ConnectCommands() {
             [this](QAction* item) { mnuParameterContent_Click(item); });
     connect(feedMenu_, &QMenu::triggered, this, [this](QAction* item) { mnuOkuriParamContent_Click(item); });
     connect(editPitch_, &QAction::triggered, this, [this] { ShowFeedMenu(); });
+    connect(customizeMenu_, &QMenu::triggered, this,
+            [this](QAction* item) { mnuCustomizeContent_Click(item); });
+    connect(editCustomize_, &QAction::triggered, this, [this] {
+        customizeMenu_->popup(btnCustomize_ ? btnCustomize_->mapToGlobal(QPoint(0, btnCustomize_->height()))
+                                            : QCursor::pos());
+    });
     connect(editParameter_, &QAction::triggered, this, [this] {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
@@ -364,6 +372,16 @@ bool fMain::SaveAllFiles(SaveMode mode, bool withoutAsking) {
 }
 
 bool fMain::PrintParameters(const ParamPrintRequest& request) {
+    if (request.printKind == PrintRules::kCustomize) {
+        CustomizeSheetOutput output(app_.Modes(), app_.UserCustoms(), app_.ComparisonCustoms(),
+                                    app_.InputSelections(), app_.OutputSelections(), app_.Method());
+        return RunPrintDialog(output, [&](PrintRules& print) {
+            print.SetCustomName(request.customName);
+            print.SetCustoms(&app_.UserCustoms());
+            print.SetPrintKind(request.printKind);
+            print.SetOnlyDif(request.onlyDif);
+        });
+    }
     ParameterSheetOutput output(app_.Modes(), app_.Method());
     return RunPrintDialog(output, [&](PrintRules& print) {
         print.SetPrintKind(request.printKind);
@@ -528,6 +546,17 @@ void fMain::ShowFeedMenu() {
         feedMenu_->popup(QCursor::pos());
 }
 
+void fMain::mnuCustomizeContent_Click(QAction* item) {
+    if (!item || item->isSeparator())
+        return;
+    const QString group = item->text();
+    OpenInputWindow(item, [this, group]() -> InputWindow* {
+        return new fCustomize(
+            {app_.UserCustoms(), app_.ComparisonCustoms(), app_.InputSelections(), app_.OutputSelections()},
+            *this, app_.Messages(), app_.Method(), group);
+    });
+}
+
 InputWindow* fMain::ExistForm(const QString& caption) const {
     for (InputWindow* window : InputWindows())
         if (window->Caption() == caption)
@@ -645,6 +674,7 @@ void fMain::BuildMenus() {
     passwordAction_ = infoMenu_->addAction(QString());
 
     customizeMenu_ = new QMenu(this);
+    customizeMenu_->setObjectName(QStringLiteral("mnuCustomize"));
     comparisonMenu_ = new QMenu(this);
     feedMenu_ = new QMenu(this);
     saveMenu_ = new QMenu(this);
@@ -717,12 +747,6 @@ void fMain::SetUICaptions() {
     feedMenu_->addSeparator();
     feedMenu_->addAction(R(1573))->setData(QStringLiteral("0\t0"));
     feedMenu_->addAction(R(1574))->setData(QStringLiteral("0\t0"));
-
-    // The customize editor is not part of this program yet: its items are shown, and stay
-    // disabled until that window exists.
-    for (QMenu* menu : {customizeMenu_})
-        for (QAction* item : menu->actions())
-            item->setEnabled(false);
 
     userCaption_->setText(R(1447));
     comparisonCaption_->setText(R(1448));

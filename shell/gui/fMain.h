@@ -68,6 +68,9 @@ public:
 
     // A Parameter-menu choice: the access checks, then the window of that mode (or of all).
     void mnuParameterContent_Click(QAction* item);
+    // A customize-menu choice: the window of that group.
+    void mnuCustomizeContent_Click(QAction* item);
+    QMenu* CustomizeMenu() const { return customizeMenu_; }
     // Brings the window of that caption to the front, or opens it with `create` when fewer than
     // four input windows are open (message 80 otherwise).
     // A feed-menu choice: the pitch window for its three pitch items, the feed window otherwise.

@@ -36,6 +36,8 @@ enum MessageId : int {
     NotFound = 72,
     DriveNotReady = 74,
     DriveProtected = 75,
+    ResetRowQuestion = 76, // "Are you sure to reset selected row's value ?"
+    SelectRowToReset = 77, // "Select row to reset."
     FindAgainQuestion = 78,
     CloseOtherWindows = 80,  // "Please close other window."
     TemplateMissing = 81,    // firmware source: the template file is not there

@@ -1,3 +1,4 @@
+#include "editors/CustomizeSheetOutput.h"
 #include "editors/EditorServices.h"
 #include "editors/ParameterSheetOutput.h"
 #include "editors/fParam.h"
@@ -5,6 +6,8 @@
 #include "editors/rules/PrintRules.h"
 #include "hlpkit/CMethod.h"
 #include "hlpkit/CProperty.h"
+#include "model/CCusSelections.h"
+#include "model/CCustoms.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
 #include "platform/gui/SheetPrinter.h"
@@ -165,6 +168,55 @@ private slots:
         hlpkit::CMethod::ResetErrorBox();
         hlpkit::CMethod::SetLogFolder(QString());
         hlpkit::CProperty::ResetOpenHook();
+    }
+
+    void customizeListsTheWindowsDirection_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("Standard output")
+            << "Standard output" << QStringList{"Standard output", "TE BOARD output"}
+            << QStringList{"Standard output"};
+        QTest::newRow("All inputs") << "All inputs" << QStringList{"Standard input", "TE BOARD input"}
+                                    << QStringList{"Standard input", "TE BOARD input"};
+    }
+    void customizeListsTheWindowsDirection() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, selected);
+        const ModelContext context{method_, messenger_};
+        CCustoms user(context);
+        CCustoms comparison(context);
+        for (CCustoms* set : {&user, &comparison}) {
+            set->AddInput(QStringLiteral("I1"), {}, QStringLiteral("Standard input"), 1, 2, 3);
+            set->Add(QStringLiteral("O1"), {}, QStringLiteral("Standard output"), 4, 5, 6, 7, 9, 11, 13, 15);
+            set->AddInput(QStringLiteral("I2"), {}, QStringLiteral("TE BOARD input"), 17, 18, 19);
+            set->Add(QStringLiteral("O2"), {}, QStringLiteral("TE BOARD output"), 20, 21, 22, 23, 25, 27, 29,
+                     31);
+            set->Add(QStringLiteral("O3"), {}, QStringLiteral("Standard output"), 33, 34, 35, 36, 38, 40, 42,
+                     44);
+        }
+        CCusSelections functions(context);
+        functions.Add(QStringLiteral("NONE"), 0, QStringLiteral("No function"));
+        CustomizeSheetOutput output(*modes_, user, comparison, functions, functions, method_);
+        PrintRules print(*modes_, messenger_, method_, services_, output);
+        print.SetPrintKind(PrintRules::kCustomize);
+        print.SetCustomName(window);
+        print.SetCustoms(&user);
+        QVERIFY(print.Load());
+        QCOMPARE(Listed(print), listed);
+        QCOMPARE(print.Create_dicSelected(), selected);
+        // Create Excel file writes the customize sheet of that direction.
+        const QString file = Path(QStringLiteral("customize.xlsx"));
+        prompter_.QueueFile(FileDialogResult{file, 1});
+        QVERIFY(print.StartPrinting(true));
+        QCOMPARE(print.ExcelFile(), file);
+        const QJsonObject book = workbookreadback::Read(file);
+        QCOMPARE(book[QStringLiteral("title")].toString(), QStringLiteral("VOK-G Customize"));
+        QCOMPARE(book[QStringLiteral("maxColumn")].toInt(),
+                 window.contains(QLatin1String("output")) ? 16 : 8);
+        QCOMPARE(print.StatusText(), QStringLiteral("Print to excel file done."));
+        QVERIFY2(errorBoxes_.isEmpty(), qPrintable(errorBoxes_.join(u'\n')));
     }
 
     void listFollowsAccessRules_data() {
@@ -531,7 +583,7 @@ private slots:
 
     void otherKindsAreRefused() {
         auto print = std::make_unique<PrintRules>(*modes_, messenger_, method_, services_, *output_);
-        print->SetPrintKind(1);
+        print->SetPrintKind(4); // no such sheet
         print->SetModeName(QStringLiteral("BASIC"));
         QVERIFY(!print->Load());
         QVERIFY(print->Items().isEmpty());

@@ -2,7 +2,9 @@
 // companion as a user runs it, and through the window a user would type it into: all must give
 // the entry's verdict.
 #include "editors/EditorServices.h"
+#include "editors/fCustomize.h"
 #include "editors/fHeader.h"
+#include "editors/fInpChoppingDuty.h"
 #include "editors/fInpPassword.h"
 #include "editors/fOkuriParam.h"
 #include "editors/fOkuriParam2.h"
@@ -15,6 +17,7 @@
 #include "hlpkit/CMethod.h"
 #include "hlpkit/CString.h"
 #include "model/CCusSelections.h"
+#include "model/CCustoms.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
 #include "platform/gui/Grid.h"
@@ -43,9 +46,10 @@ using testsupport::DefinitionBuilder;
 
 namespace {
 
-// The kinds of entry whose window exists; the feed and customize windows add theirs here.
-const QStringList kWindowKinds{QStringLiteral("digital"), QStringLiteral("header"),
-                               QStringLiteral("password"), QStringLiteral("author"), QStringLiteral("feed")};
+// The kinds of entry typed into a window.
+const QStringList kWindowKinds{QStringLiteral("digital"),  QStringLiteral("header"),
+                               QStringLiteral("password"), QStringLiteral("author"),
+                               QStringLiteral("feed"),     QStringLiteral("customize")};
 
 struct EntryCase {
     QString kind;
@@ -134,6 +138,8 @@ class EntryCasesTest : public QObject {
     std::unique_ptr<vokg::CCusSelections> inputFunctions_;
     std::unique_ptr<vokg::CCusSelections> outputFunctions_;
     hlpkit::CString keys_;
+    std::unique_ptr<vokg::CCustoms> userCustoms_;
+    std::unique_ptr<vokg::CCustoms> comparisonCustoms_;
 
     void AddRows(bool windowOnly) {
         QTest::addColumn<QString>("kind");
@@ -160,11 +166,17 @@ class EntryCasesTest : public QObject {
     }
 
     // A selection digital is chosen from its drop-down list: only its choices reach the window.
-    // A feed cell takes digits only: anything else is dropped as it is typed.
+    // A feed cell takes digits only: anything else is dropped as it is typed. Logic, operation and
+    // duty are chosen from lists (or toggled): nothing is typed there.
     bool Typable(const EntryCase& entry) {
         if (entry.kind == QLatin1String("feed"))
             return std::all_of(entry.typed.cbegin(), entry.typed.cend(),
                                [](QChar ch) { return ch.isDigit(); });
+        if (entry.kind == QLatin1String("customize")) {
+            const QString field = entry.target.section(QLatin1Char('.'), 1);
+            return field != QLatin1String("logic") && field != QLatin1String("dosa") &&
+                   field != QLatin1String("duty");
+        }
         if (entry.kind != QLatin1String("digital"))
             return true;
         const vokg::CDigital& digital = Digital(entry.target);
@@ -289,6 +301,69 @@ class EntryCasesTest : public QObject {
         if (stillOpen)
             grid->CancelEditing();
         window->ControlChange(false);
+        return outcome;
+    }
+
+    // A time or a function typed into its cell of the customize window; a free duty's times
+    // into the duty dialog, the other time valid.
+    QString ThroughTheCustomizeWindow(const QString& target, const QString& typed) {
+        const QString location = target.section(QLatin1Char('.'), 0, 0);
+        const QString field = target.section(QLatin1Char('.'), 1);
+        if (field.startsWith(QLatin1String("chopping_"))) {
+            vokg::fInpChoppingDuty dialog(messenger_, method_);
+            dialog.SetChoppingOnTime(20);
+            dialog.SetChoppingOffTime(20);
+            dialog.show();
+            QLineEdit* box = dialog.txtChoppingTime(field == QLatin1String("chopping_on") ? 1 : 2);
+            box->setFocus();
+            box->clear();
+            QTest::keyClicks(box, typed);
+            QTest::mouseClick(dialog.BTN(), Qt::LeftButton);
+            return Shown(QString::number(field == QLatin1String("chopping_on") ? dialog.ChoppingOnTime()
+                                                                               : dialog.ChoppingOffTime()));
+        }
+        QuietServices services;
+        vokg::fCustomize window({*userCustoms_, *comparisonCustoms_, *inputFunctions_, *outputFunctions_},
+                                services, messenger_, method_,
+                                location.startsWith(QLatin1Char('I')) ? QStringLiteral("All inputs")
+                                                                      : QStringLiteral("All outputs"));
+        window.resize(1400, 400);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return QStringLiteral("the customize window was not shown");
+        const QHash<QString, int> columns{{QStringLiteral("kino"), vokg::fCustomize::ColKino},
+                                          {QStringLiteral("on_delay"), vokg::fCustomize::ColOnDelay},
+                                          {QStringLiteral("off_delay"), vokg::fCustomize::ColOffDelay},
+                                          {QStringLiteral("zenpa"), vokg::fCustomize::ColZenpa}};
+        const int col = columns.value(field, -1);
+        const std::optional<int> row = window.RowOf(location);
+        platform::Grid& grid = *window.fg();
+        if (!row || col < 0)
+            return QStringLiteral("no cell for ") + target;
+        // The cell opens for typing from the keyboard (F2), as the function cell does for a name.
+        grid.Select(*row, col);
+        grid.View()->setFocus();
+        QTest::keyClick(grid.View(), Qt::Key_F2);
+        QLineEdit* box = nullptr;
+        for (QLineEdit* candidate : grid.findChildren<QLineEdit*>())
+            if (candidate->isVisible())
+                box = candidate;
+        if (!grid.IsEditing() || box == nullptr)
+            return QStringLiteral("the cell did not open for editing");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const bool stillOpen = grid.IsEditing();
+        const QString stored = col == vokg::fCustomize::ColKino ? grid.CellData(*row, col).toString()
+                                                                : grid.TextMatrix(*row, col);
+        const QString outcome = Shown(stored);
+        if (stillOpen == outcome.startsWith(QLatin1Char('=')))
+            return QStringLiteral("the edit is %1 after: %2").arg(stillOpen ? "open" : "closed", outcome);
+        if (stillOpen)
+            grid.CancelEditing();
+        window.ControlChange(false);
         return outcome;
     }
 
@@ -490,6 +565,10 @@ private slots:
         outputFunctions_ = std::make_unique<vokg::CCusSelections>(vokg::ModelContext{method_, messenger_});
         QVERIFY(inputFunctions_->ReadSet6_7_8_9e(QDir(definitions_).filePath(QStringLiteral("Set06.e"))));
         QVERIFY(outputFunctions_->ReadSet6_7_8_9e(QDir(definitions_).filePath(QStringLiteral("Set07.e"))));
+        userCustoms_ = std::make_unique<vokg::CCustoms>(vokg::ModelContext{method_, messenger_});
+        comparisonCustoms_ = std::make_unique<vokg::CCustoms>(vokg::ModelContext{method_, messenger_});
+        for (vokg::CCustoms* customs : {userCustoms_.get(), comparisonCustoms_.get()})
+            QVERIFY(customs->ReadSet04e(definitions_) && customs->ReadSet05e(definitions_));
     }
 
     void init() { prompter_.Clear(); }
@@ -516,6 +595,8 @@ private slots:
             outcome = ThroughTheHeaderDialog(target, typed);
         else if (kind == QLatin1String("feed"))
             outcome = ThroughTheFeedWindow(target, typed);
+        else if (kind == QLatin1String("customize"))
+            outcome = ThroughTheCustomizeWindow(target, typed);
         else
             outcome = ThroughThePasswordDialog(kind == QLatin1String("password"), typed);
         QCOMPARE(outcome, expected);

@@ -115,6 +115,29 @@ ScriptedPrompter::EditPasswordAuthor(const platform::PasswordAuthor& current) {
     return answer;
 }
 
+int ScriptedPrompter::ChooseFunction(const platform::FunctionChoiceRequest& request) {
+    prompts_.append({QStringLiteral("function"), request.inout, QString(), QString::number(request.current)});
+    if (functions_.empty()) {
+        Unscripted(QStringLiteral("function"), QString::number(request.current));
+        return request.current;
+    }
+    const std::optional<int> answer = functions_.front();
+    functions_.pop_front();
+    return answer.value_or(request.current);
+}
+
+platform::ChoppingTimes ScriptedPrompter::EditChoppingDuty(const platform::ChoppingTimes& current) {
+    prompts_.append({QStringLiteral("duty"), 0, QString(),
+                     QStringLiteral("%1,%2").arg(current.onTime).arg(current.offTime)});
+    if (duties_.empty()) {
+        Unscripted(QStringLiteral("duty"), QStringLiteral("%1,%2").arg(current.onTime).arg(current.offTime));
+        return current;
+    }
+    const std::optional<platform::ChoppingTimes> answer = duties_.front();
+    duties_.pop_front();
+    return answer.value_or(current);
+}
+
 QStringList ScriptedPrompter::MessageTexts() const {
     QStringList texts;
     for (const Prompt& prompt : prompts_)

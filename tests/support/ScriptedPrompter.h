@@ -32,6 +32,8 @@ public:
     QList<int> ChooseTables(int preselected) override;
     std::optional<platform::PasswordAuthor>
     EditPasswordAuthor(const platform::PasswordAuthor& current) override;
+    int ChooseFunction(const platform::FunctionChoiceRequest& request) override;
+    platform::ChoppingTimes EditChoppingDuty(const platform::ChoppingTimes& current) override;
 
     // Answers of the program's dialogs; "cancelled" is queued as -1, {} and std::nullopt.
     void QueueTable(int table) { tables_.push_back(table); }
@@ -39,6 +41,11 @@ public:
     void QueuePasswordAuthor(std::optional<platform::PasswordAuthor> answer) {
         passwords_.push_back(std::move(answer));
     }
+
+    // The function tree's answer: a value, or std::nullopt for Cancel (the current value).
+    void QueueFunction(std::optional<int> value) { functions_.push_back(value); }
+    // The duty dialog's answer: the accepted times, or std::nullopt for closing it unaccepted.
+    void QueueChoppingDuty(std::optional<platform::ChoppingTimes> times) { duties_.push_back(times); }
 
     void QueueAnswer(platform::Answer answer) { answers_.push_back(answer); }
     void QueueInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
@@ -62,6 +69,8 @@ private:
     std::deque<int> tables_;
     std::deque<QList<int>> tableLists_;
     std::deque<std::optional<platform::PasswordAuthor>> passwords_;
+    std::deque<std::optional<int>> functions_;
+    std::deque<std::optional<platform::ChoppingTimes>> duties_;
 };
 
 } // namespace testsupport
