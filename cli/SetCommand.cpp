@@ -22,6 +22,8 @@
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/FileSave.h"
+#include "shell/SaveReview.h"
+#include "shell/TableDiff.h"
 #include "shell/messages/MessageIds.h"
 
 #include <cstdio>
@@ -34,7 +36,7 @@ namespace {
 
 constexpr const char* kSetUsage =
     "usage: vokg-cli [--defs DIR] set FILE[:TABLE] ASSIGNMENT... [--password PW] [--special PW]\n"
-    "                [--manufacturer PW] [--to-tables 2,5]\n"
+    "                [--manufacturer PW] [--to-tables 2,5] [--dry-run]\n"
     "  MODE/DIGITAL=VALUE, DIGITAL=VALUE, header.model=TEXT, header.version=TEXT,\n"
     "  header.password=TEXT, header.author=TEXT,\n"
     "  customize.LOCATION.FIELD=VALUE (kino logic dosa on_delay off_delay zenpa duty chopping_on "
@@ -223,6 +225,25 @@ bool Assignments::Feed(const QString& key, int index, const QString& value, bool
     return feed.SetArray(arrayKey, index, verdict.accepted->toInt());
 }
 
+// The save of a dry run: every check of the save up to its review, then the review's lines on
+// standard output instead of the dialog, and nothing written.
+class DryRunHost : public EditorHost {
+public:
+    DryRunHost(bool special, bool manufacturer) : access_{special, manufacturer, true} {}
+    std::optional<FieldAccess> ReviewOfSaves() const override { return access_; }
+    bool ConfirmSave(const SaveReview& review) override {
+        for (const TableDifference& change : review.changes)
+            WriteLine(stdout, change.Line());
+        reviewed_ = true;
+        return false;
+    }
+    bool Reviewed() const { return reviewed_; }
+
+private:
+    FieldAccess access_;
+    bool reviewed_ = false;
+};
+
 std::optional<QList<int>> ParseTables(const QString& text) {
     QList<int> tables;
     for (const QString& item : text.split(QLatin1Char(','))) {
@@ -254,6 +275,8 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
         }
         arguments.remove(at, 2);
     }
+    // A dry run lists what the save would write and writes nothing.
+    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
     if (arguments.size() < 2) {
         std::fputs(kSetUsage, stderr);
         return kUsage;
@@ -302,7 +325,8 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
             return kInvalidValue; // nothing has been written: the model only lives in this run
 
     EditorHost noWindows;
-    FileSave save(app, noWindows);
+    DryRunHost dryRunHost(special, manufacturer);
+    FileSave save(app, dryRun ? static_cast<EditorHost&>(dryRunHost) : noWindows);
     bool saved = false;
     if (toTables) {
         session.Prompter().QueueTables(*toTables);
@@ -310,6 +334,8 @@ int SetCommand(CliSession& session, const QStringList& givenArguments) {
     } else {
         saved = save.SaveAllFiles(SaveMode::Overwrite, true);
     }
+    if (dryRun)
+        return dryRunHost.Reviewed() ? kOk : kFailed;
     return saved ? kOk : kFailed;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "shell/SaveReview.h"
+
+#include <optional>
+
 namespace vokg {
 
 // What the open and save operations need of the editor windows. The main window offers it;
@@ -25,6 +29,11 @@ public:
     // Opens the parameter window of all modes.
     virtual void OpenAllModesWindow() {}
     virtual void SetCaption() {}
+    // Whether a save that writes a file first shows what it will write, and which locked modes
+    // the list may show the values of; std::nullopt: saves write without a review.
+    virtual std::optional<FieldAccess> ReviewOfSaves() const { return std::nullopt; }
+    // Called with the edits in the model and nothing written yet; false writes nothing.
+    virtual bool ConfirmSave(const SaveReview& /*review*/) { return true; }
     virtual void EnableCommands() {}
 };
 

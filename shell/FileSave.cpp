@@ -14,6 +14,8 @@
 #include "shell/EditorHost.h"
 #include "shell/FileOpen.h"
 #include "shell/ModelSnapshot.h"
+#include "shell/SaveReview.h"
+#include "shell/TableDiff.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
 
@@ -134,6 +136,25 @@ bool FileSave::SaveAllFiles(SaveMode mode, bool withoutAsking) {
         }
         if (mode == SaveMode::MemoryOnly)
             return true;
+        // The review comes when every value is in the model and nothing is written yet; a
+        // Cancel leaves the model as it was and the windows with their edits.
+        if (const std::optional<FieldAccess> access = host_.ReviewOfSaves()) {
+            SaveReview review{mode, state.userPath, target, {}, {}};
+            for (const qint64 position : positions)
+                review.tables.append(TableNumber(position));
+            const std::optional<QList<TableDifference>> changes =
+                TableDiff::ChangesOfSave(app_, state.userPath, review.tables, *access);
+            if (!changes) {
+                before.Restore(app_);
+                app_.Messages().ShowMsg(msg::ReadFailed, platform::BoxKind::Exclamation);
+                return false;
+            }
+            review.changes = *changes;
+            if (!host_.ConfirmSave(review)) {
+                before.Restore(app_);
+                return false;
+            }
+        }
         // No private working folder (reported): nothing is written.
         const QString workingCopy = app_.CreateParaTempName(FileKind::User);
         if (workingCopy.isEmpty()) {

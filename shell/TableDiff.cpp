@@ -8,9 +8,13 @@
 #include "model/CMode.h"
 #include "model/CModes.h"
 #include "model/COkuris.h"
+#include "model/CSelectTable.h"
 #include "model/CSelections.h"
+#include "model/ModelContext.h"
+#include "model/TableFile.h"
 #include "shell/App.h"
 #include "shell/FileOpen.h"
+#include "shell/ModelSnapshot.h"
 
 #include <QRegularExpression>
 
@@ -25,66 +29,121 @@ QString Quoted(const QString& text) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
+namespace {
+
+// The feed arrays in the order they are listed, with the names the lines give them.
+struct FeedArray {
+    QString key;
+    QString shown;
+};
+QList<FeedArray> FeedArrays() {
+    QList<FeedArray> arrays;
+    for (const QString& key : COkuris::AxisKeys())
+        arrays.append({key, key});
+    for (const QString& key : COkuris::LongKeys())
+        arrays.append({key, key});
+    arrays.append({COkuris::OtherValuesKey(), QStringLiteral("other")});
+    return arrays;
+}
+
+} // namespace
+
+TableValues ValuesOf(App& app, TableSide side, bool withRecord) {
+    const bool user = side == TableSide::User;
+    TableValues values;
+    const CModes& modes = app.Modes();
+    values.model = user ? modes.KishuName() : modes.KishuName2();
+    values.version = user ? modes.DataVersion() : modes.DataVersion2();
+    if (withRecord) {
+        values.author = user ? app.SelectTable().Author() : app.SelectTable().Author2();
+        values.password = user ? app.SelectTable().Password() : app.SelectTable().Password2();
+    }
+    for (qsizetype m = 1; m <= modes.Count(); ++m) {
+        const CDigitals& digitals = modes.Item(m)->Digits();
+        for (qsizetype d = 1; d <= digitals.Count(); ++d)
+            values.digitals.append(user ? digitals.Item(d)->UserValue() : digitals.Item(d)->CmpValue());
+    }
+    const CCustoms& customs = user ? app.UserCustoms() : app.ComparisonCustoms();
+    for (qsizetype index = 1; index <= customs.Count(); ++index) {
+        const CCustom& row = *customs.Item(index);
+        values.customs.append({row.Kino(), row.Logic(), row.Dosa(), row.OnDelayTime(), row.OffDelayTime(),
+                               row.ChoppingOnTime(), row.ChoppingOffTime(), row.ZenpaTime()});
+    }
+    COkuris& feed = user ? app.UserOkuris() : app.ComparisonOkuris();
+    for (const FeedArray& array : FeedArrays())
+        values.feed.append(feed.HasData() ? feed.GetArray(array.key) : QList<int>());
+    return values;
+}
+
+QList<TableField> CompareFields(App& app, const TableValues& a, const TableValues& b,
+                                const FieldAccess& access) {
     QList<TableField> fields;
     const CModes& modes = app.Modes();
-    fields.append({QStringLiteral("header.model"), Quoted(modes.KishuName()), Quoted(modes.KishuName2())});
-    fields.append(
-        {QStringLiteral("header.version"), Quoted(modes.DataVersion()), Quoted(modes.DataVersion2())});
+    fields.append({QStringLiteral("header.model"), Quoted(a.model), Quoted(b.model)});
+    fields.append({QStringLiteral("header.version"), Quoted(a.version), Quoted(b.version)});
+    if (a.author && b.author)
+        fields.append({QStringLiteral("header.author"), Quoted(*a.author), Quoted(*b.author)});
+    if (a.password && b.password)
+        fields.append(
+            {QStringLiteral("header.password"), Quoted(*a.password), Quoted(*b.password), {}, {}, true});
+    qsizetype index = 0;
     for (qsizetype m = 1; m <= modes.Count(); ++m) {
         const CMode& mode = *modes.Item(m);
-        if (!IsModeUnlocked(mode.ModeName(), special, manufacturer))
-            continue;
         const CDigitals& digitals = mode.Digits();
-        for (qsizetype d = 1; d <= digitals.Count(); ++d) {
+        const bool unlocked = IsModeUnlocked(mode.ModeName(), access.special, access.manufacturer);
+        if (!unlocked && !access.listLocked) {
+            index += digitals.Count();
+            continue;
+        }
+        for (qsizetype d = 1; d <= digitals.Count(); ++d, ++index) {
             const CDigital& digital = *digitals.Item(d);
             const QString name = QStringLiteral("digital %1/%2").arg(mode.ModeName(), digital.digital());
+            const qint32 x = a.digitals.value(index);
+            const qint32 y = b.digitals.value(index);
             if (digital.InputType() == QLatin1String("SEL"))
-                fields.append({name, Quoted(digital.Selections().GetSelection(digital.UserValue())),
-                               Quoted(digital.Selections().GetSelection(digital.CmpValue())), mode.ModeName(),
-                               digital.digital()});
+                fields.append({name, Quoted(digital.Selections().GetSelection(x)),
+                               Quoted(digital.Selections().GetSelection(y)), mode.ModeName(),
+                               digital.digital(), !unlocked});
             else
-                fields.append({name, QString::number(digital.UserValue()),
-                               QString::number(digital.CmpValue()), mode.ModeName(), digital.digital()});
+                fields.append({name, QString::number(x), QString::number(y), mode.ModeName(),
+                               digital.digital(), !unlocked});
         }
     }
-    const CCustoms& user = app.UserCustoms();
-    const CCustoms& comparison = app.ComparisonCustoms();
-    for (qsizetype index = 1; index <= user.Count(); ++index) {
-        const CCustom& a = *user.Item(index);
-        const CCustom& b = *comparison.Item(index);
-        auto add = [&](const char* field, qint32 x, qint32 y) {
-            fields.append({QStringLiteral("customize %1.%2").arg(a.Location(), QLatin1String(field)),
-                           QString::number(x), QString::number(y)});
+    static constexpr std::array<const char*, 8> kCustomFields{
+        "kino", "logic", "dosa", "on_delay", "off_delay", "chopping_on", "chopping_off", "zenpa"};
+    // The output rows' times in the order the lines have always listed them.
+    static constexpr std::array<int, 5> kOutputTimes{3, 4, 5, 6, 7};
+    const CCustoms& rows = app.UserCustoms();
+    const qsizetype rowCount = std::min({rows.Count(), a.customs.size(), b.customs.size()});
+    for (qsizetype row = 0; row < rowCount; ++row) {
+        const CCustom& custom = *rows.Item(row + 1);
+        auto add = [&](int field) {
+            fields.append({QStringLiteral("customize %1.%2")
+                               .arg(custom.Location(), QLatin1String(kCustomFields[field])),
+                           QString::number(a.customs[row][field]), QString::number(b.customs[row][field])});
         };
-        add("kino", a.Kino(), b.Kino());
-        add("logic", a.Logic(), b.Logic());
-        add("dosa", a.Dosa(), b.Dosa());
-        if (a.INOUT() == 1) {
-            add("on_delay", a.OnDelayTime(), b.OnDelayTime());
-            add("off_delay", a.OffDelayTime(), b.OffDelayTime());
-            add("chopping_on", a.ChoppingOnTime(), b.ChoppingOnTime());
-            add("chopping_off", a.ChoppingOffTime(), b.ChoppingOffTime());
-            add("zenpa", a.ZenpaTime(), b.ZenpaTime());
-        }
+        for (int field = 0; field < 3; ++field)
+            add(field);
+        if (custom.INOUT() == 1)
+            for (const int field : kOutputTimes)
+                add(field);
     }
-    COkuris& userFeed = app.UserOkuris();
-    COkuris& comparisonFeed = app.ComparisonOkuris();
-    auto addArray = [&](const QString& key, const QString& shownKey) {
-        const QList<int> a = userFeed.HasData() ? userFeed.GetArray(key) : QList<int>();
-        const QList<int> b = comparisonFeed.HasData() ? comparisonFeed.GetArray(key) : QList<int>();
-        const qsizetype count = std::max(a.size(), b.size());
+    const QList<FeedArray> arrays = FeedArrays();
+    for (qsizetype array = 0; array < arrays.size(); ++array) {
+        const QList<int> x = a.feed.value(array);
+        const QList<int> y = b.feed.value(array);
+        const qsizetype count = std::max(x.size(), y.size());
         for (qsizetype i = 0; i < count; ++i)
-            fields.append({QStringLiteral("feed %1[%2]").arg(shownKey).arg(i),
-                           i < a.size() ? QString::number(a[i]) : QStringLiteral("-"),
-                           i < b.size() ? QString::number(b[i]) : QStringLiteral("-")});
-    };
-    for (const QString& key : COkuris::AxisKeys())
-        addArray(key, key);
-    for (const QString& key : COkuris::LongKeys())
-        addArray(key, key);
-    addArray(COkuris::OtherValuesKey(), QStringLiteral("other"));
+            fields.append({QStringLiteral("feed %1[%2]").arg(arrays[array].shown).arg(i),
+                           i < x.size() ? QString::number(x[i]) : QStringLiteral("-"),
+                           i < y.size() ? QString::number(y[i]) : QStringLiteral("-")});
+    }
     return fields;
+}
+
+QList<TableField> CompareFields(App& app, bool special, bool manufacturer) {
+    return CompareFields(app, ValuesOf(app, TableSide::User), ValuesOf(app, TableSide::Comparison),
+                         FieldAccess{special, manufacturer, false});
 }
 
 QString TableDifference::Kind() const {
@@ -95,6 +154,8 @@ QString TableDifference::Kind() const {
 
 QString TableDifference::Line() const {
     const QString prefix = table != 0 ? QStringLiteral("table %1: ").arg(table) : QString();
+    if (field.hidden)
+        return prefix + field.name + QStringLiteral(": changed");
     return prefix + field.name + QStringLiteral(": ") + field.userText + QStringLiteral(" -> ") +
            field.comparisonText;
 }
@@ -125,6 +186,32 @@ std::optional<QList<TableDifference>> TableDiff::Compare(App& app, const QList<i
                 differences.append({table, field});
     }
     return differences;
+}
+
+std::optional<QList<TableDifference>> TableDiff::ChangesOfSave(App& app, const QString& source,
+                                                               const QList<int>& tables,
+                                                               const FieldAccess& access) {
+    const TableValues written = ValuesOf(app, TableSide::User, true);
+    // Each table is read into the user side by the open's own readers and the values about to be
+    // written are put back at once: there is one model, and the save that follows writes it.
+    const ModelSnapshot pending(app);
+    QList<TableDifference> changes;
+    for (const int table : tables) {
+        const qint64 position = TablePosition(table);
+        const bool read =
+            app.Modes().ReadDataDigitals(FileKind::User, source, position, OpeningState{true, false}) &&
+            app.UserCustoms().ReadDataCustomize(source, position) &&
+            app.UserOkuris().ReadData(source, position) &&
+            app.SelectTable().ReadData(source, position, table);
+        const TableValues stored = read ? ValuesOf(app, TableSide::User, true) : TableValues{};
+        pending.Restore(app);
+        if (!read)
+            return std::nullopt;
+        for (const TableField& field : CompareFields(app, stored, written, access))
+            if (field.userText != field.comparisonText)
+                changes.append({table, field});
+    }
+    return changes;
 }
 
 } // namespace vokg

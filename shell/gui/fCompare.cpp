@@ -1,4 +1,5 @@
 #include "shell/gui/fCompare.h"
+#include "shell/gui/DifferenceTree.h"
 
 #include "shell/App.h"
 #include "shell/DiffSession.h"
@@ -18,12 +19,7 @@
 #include <QVBoxLayout>
 
 namespace vokg {
-namespace {
-
-constexpr int kDifferenceRole = Qt::UserRole + 1; // index into the list, on the lines only
-constexpr int kCaptionRole = Qt::UserRole + 2;    // a group's caption without its count
-
-} // namespace
+using DifferenceTree::kDifferenceRole;
 
 fCompare::fCompare(App& app, std::function<void(const TableDifference&)> openDifference, QWidget* parent)
     : QWidget(parent, Qt::Window), app_(app), openDifference_(std::move(openDifference)) {
@@ -145,63 +141,20 @@ bool fCompare::CompareFiles() {
 }
 
 void fCompare::ShowDifferences() {
-    tree_->clear();
-    QTreeWidgetItem* tableItem = nullptr;
-    QTreeWidgetItem* kindItem = nullptr;
-    int shownTable = -1;
-    for (int index = 0; index < differences_.size(); ++index) {
-        const TableDifference& difference = differences_[index];
-        if (!tableItem || difference.table != shownTable) {
-            shownTable = difference.table;
-            tableItem = new QTreeWidgetItem(tree_);
-            tableItem->setData(0, kCaptionRole,
-                               difference.table != 0
-                                   ? QStringLiteral("Table %1").arg(difference.table)
-                                   : QStringLiteral("Table %1 : table %2")
-                                         .arg(tableA_->currentText(), tableB_->currentText()));
-            kindItem = nullptr;
-        }
-        if (!kindItem || kindItem->data(0, kCaptionRole).toString() != difference.Kind()) {
-            kindItem = new QTreeWidgetItem(tableItem);
-            kindItem->setData(0, kCaptionRole, difference.Kind());
-        }
-        auto* line = new QTreeWidgetItem(kindItem);
-        line->setText(0, difference.Line());
-        line->setData(0, kDifferenceRole, index);
-    }
-    tree_->expandAll();
+    DifferenceTree::Fill(tree_, differences_, [this](int table) {
+        return table != 0 ? QStringLiteral("Table %1").arg(table)
+                          : QStringLiteral("Table %1 : table %2")
+                                .arg(tableA_->currentText(), tableB_->currentText());
+    });
     ApplyFilter();
 }
 
 void fCompare::ApplyFilter() {
-    const QString text = filter_->text().trimmed();
-    int shown = 0;
-    for (int t = 0; t < tree_->topLevelItemCount(); ++t) {
-        QTreeWidgetItem* tableItem = tree_->topLevelItem(t);
-        int tableShown = 0;
-        for (int k = 0; k < tableItem->childCount(); ++k) {
-            QTreeWidgetItem* kindItem = tableItem->child(k);
-            int kindShown = 0;
-            for (int l = 0; l < kindItem->childCount(); ++l) {
-                QTreeWidgetItem* line = kindItem->child(l);
-                const bool visible = text.isEmpty() || line->text(0).contains(text, Qt::CaseInsensitive);
-                line->setHidden(!visible);
-                kindShown += visible ? 1 : 0;
-            }
-            kindItem->setHidden(kindShown == 0);
-            kindItem->setText(
-                0, QStringLiteral("%1 (%2)").arg(kindItem->data(0, kCaptionRole).toString()).arg(kindShown));
-            tableShown += kindShown;
-        }
-        tableItem->setHidden(tableShown == 0);
-        tableItem->setText(
-            0, QStringLiteral("%1 (%2)").arg(tableItem->data(0, kCaptionRole).toString()).arg(tableShown));
-        shown += tableShown;
-    }
+    const int shown = DifferenceTree::Filter(tree_, filter_->text().trimmed());
     const int total = static_cast<int>(differences_.size());
     if (total == shown)
-        count_->setText(total == 1 ? QStringLiteral("1 difference")
-                                   : QStringLiteral("%1 differences").arg(total));
+        count_->setText(
+            DifferenceTree::Counted(total, QStringLiteral("difference"), QStringLiteral("differences")));
     else
         count_->setText(QStringLiteral("%1 of %2 differences shown").arg(shown).arg(total));
 }
@@ -214,11 +167,7 @@ QStringList fCompare::Lines() const {
 }
 
 QStringList fCompare::VisibleLines() const {
-    QStringList lines;
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-        if ((*it)->data(0, kDifferenceRole).isValid() && !(*it)->isHidden() && !(*it)->parent()->isHidden())
-            lines.append((*it)->text(0));
-    return lines;
+    return DifferenceTree::VisibleLines(tree_);
 }
 
 QTreeWidgetItem* fCompare::ItemOfLine(const QString& line) const {

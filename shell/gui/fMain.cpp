@@ -1,6 +1,7 @@
 #include "shell/gui/fMain.h"
 #include "shell/gui/ProgramIcon.h"
 #include "shell/gui/fCompare.h"
+#include "shell/gui/fReviewChanges.h"
 #include "shell/gui/fVerInfo.h"
 
 #include "editors/CustomizeSheetOutput.h"
@@ -440,6 +441,19 @@ void fMain::CloseAllForm() {
     mdi_->closeAllSubWindows();
 }
 
+std::optional<FieldAccess> fMain::ReviewOfSaves() const {
+    if (!app_.Settings().Get(Setting::DoesReviewChangesBeforeSaving))
+        return std::nullopt;
+    // The mode passwords are asked each time a mode's window opens and kept nowhere: the list
+    // counts those modes' changes without showing their values.
+    return FieldAccess{false, false, true};
+}
+
+bool fMain::ConfirmSave(const SaveReview& review) {
+    fReviewChanges dialog(review, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void fMain::PasteHikakuValue() {
     for (InputWindow* window : InputWindows())
         window->PasteHikakuValue();
@@ -761,6 +775,12 @@ void fMain::BuildMenus() {
         settingActions_[item]->setCheckable(true);
         connect(settingActions_[item], &QAction::triggered, this, [this, item] { ToggleSetting(item); });
     }
+    settingMenu_->addSeparator();
+    reviewAction_ = settingMenu_->addAction(QStringLiteral("&Review changes before saving"));
+    reviewAction_->setObjectName(QStringLiteral("mnuReviewChanges"));
+    reviewAction_->setCheckable(true);
+    connect(reviewAction_, &QAction::triggered, this,
+            [this](bool on) { app_.Settings().Set(Setting::DoesReviewChangesBeforeSaving, on); });
 
     parameterMenu_ = bar->addMenu(QString());
     parameterMenu_->setObjectName(QStringLiteral("mnuParameter"));
@@ -1022,6 +1042,7 @@ void fMain::SetHiddenCommands(bool showHeader, bool showFeed, bool showExport) {
 void fMain::LoadSettingMarks() {
     for (int item = 0; item < 4; ++item)
         settingActions_[item]->setChecked(app_.Settings().Get(kSettingItems[item].setting));
+    reviewAction_->setChecked(app_.Settings().Get(Setting::DoesReviewChangesBeforeSaving));
 }
 
 void fMain::ToggleSetting(int item) {

@@ -48,6 +48,10 @@ public:
     void OpenAllModesWindow() override;
     void SetCaption() override;
     void EnableCommands() override;
+    // With the Setting menu's review switched on, every save that writes a file shows its
+    // changes first (fReviewChanges); the locked modes are counted, their values hidden.
+    std::optional<FieldAccess> ReviewOfSaves() const override;
+    bool ConfirmSave(const SaveReview& review) override;
 
     // What the editor windows ask of the main window.
     bool SaveAllFiles(SaveMode mode, bool withoutAsking) override;
@@ -96,7 +100,7 @@ public:
     void PastePicture();
     void CreateToolbar();
     void Create_mnuParam();
-    // The check marks of the four option switches, from the stored settings.
+    // The check marks of the option switches (the four and the review), from the stored settings.
     void LoadSettingMarks();
 
     // Places the window inside the desktop work area.
@@ -113,6 +117,7 @@ public:
 
     // File menu: the files opened last, and the window that compares two files.
     QMenu* RecentMenu() const { return recentMenu_; }
+    QAction* ReviewAction() const { return reviewAction_; }
     QAction* CompareAction() const { return compareAction_; }
     fCompare* CompareWindow() const { return compareWindow_; }
 
@@ -195,6 +200,7 @@ private:
     QAction* editCustomize_ = nullptr;
     QAction* passwordAction_ = nullptr;
     std::array<QAction*, 4> settingActions_{};
+    QAction* reviewAction_ = nullptr; // Setting: review changes before saving
     QToolBar* toolBar_ = nullptr;
     QToolButton* closeButton_ = nullptr;
     QToolButton* openButton_ = nullptr;

@@ -45,6 +45,9 @@ inline constexpr TextSetting FileHinagata_zrdl_Modelc{"FileHinagata_zrdl_Modelc"
 inline constexpr TextSetting FileNew_zrdl_Modelc{"FileNew_zrdl_Modelc", TextDefault::Empty};
 inline constexpr TextSetting Kishu_zrdl_Modelc{"Kishu_zrdl_Modelc", TextDefault::Empty};
 inline constexpr TextSetting SectionNo_zrdl_Modelc{"SectionNo_zrdl_Modelc", TextDefault::Empty};
+// The Setting menu's review of every save before it writes. Off by default; not registered at
+// start (a first start writes the twenty keys below only): written when the user switches it.
+inline constexpr BoolSetting DoesReviewChangesBeforeSaving{"DoesReviewChangesBeforeSaving", false};
 } // namespace Setting
 
 using AnySetting = std::variant<const BoolSetting*, const NumberSetting*, const TextSetting*>;
