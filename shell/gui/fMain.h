@@ -22,6 +22,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class QPushButton;
+class QUndoGroup;
 
 namespace vokg {
 class PrintOutput;
@@ -113,6 +114,10 @@ public:
 
     QMdiArea* Mdi() const { return mdi_; }
 
+    // Edit -> Undo and Redo: the history of the active editor window, named by its next step.
+    QAction* UndoAction() const { return undoAction_; }
+    QAction* RedoAction() const { return redoAction_; }
+
     // File menu: the files opened last, and the window that compares two files.
     QMenu* RecentMenu() const { return recentMenu_; }
     QAction* CompareAction() const { return compareAction_; }
@@ -158,6 +163,9 @@ private:
     // A line double-clicked in the compare window: a digital opens its mode's parameter window
     // on its row; the other kinds have no window here, which the status bar says.
     void ShowDifference(const TableDifference& difference);
+    // Undo or redo a step of the active window, after every open editor was finished.
+    void UndoOrRedo(bool undo);
+    void FollowUndoGroup();
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.
@@ -190,6 +198,9 @@ private:
     QAction* editParameter_ = nullptr;
     QAction* editPitch_ = nullptr;
     QAction* editCustomize_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
     QAction* passwordAction_ = nullptr;
     std::array<QAction*, 4> settingActions_{};
     QToolBar* toolBar_ = nullptr;
