@@ -153,7 +153,7 @@ void BM_SnapshotOfTheWindow(benchmark::State& state) {
     LoadedPackage& package = Package();
     std::unique_ptr<vokg::fParam> window = package.Open();
     for (auto _ : state)
-        benchmark::DoNotOptimize(vokg::EditStep::Snapshot::Of({window.get()}));
+        benchmark::DoNotOptimize(vokg::EditStep::Take(*window));
     state.counters["cells"] = double(window->UserCells().size());
 }
 BENCHMARK(BM_SnapshotOfTheWindow)->Unit(benchmark::kMicrosecond);

@@ -4,39 +4,24 @@
 
 namespace vokg {
 
-EditStep::Snapshot EditStep::Snapshot::Of(const QList<InputWindow*>& windows) {
-    Snapshot snapshot;
-    for (InputWindow* window : windows) {
-        if (window == nullptr || window->IsClosed())
-            continue;
-        WindowCells cells{window, {}};
-        const QList<platform::GridCellPosition>& positions = window->UserCells();
-        cells.values.reserve(positions.size());
-        for (const platform::GridCellPosition& position : positions)
-            cells.values.append(window->UserCellValueAt(position));
-        snapshot.windows_.append(std::move(cells));
-    }
-    return snapshot;
+EditStep::Snapshot EditStep::Take(const InputWindow& window) {
+    Snapshot values;
+    const QList<platform::GridCellPosition>& positions = window.UserCells();
+    values.reserve(positions.size());
+    for (const platform::GridCellPosition& position : positions)
+        values.append(window.UserCellValueAt(position));
+    return values;
 }
 
-std::unique_ptr<EditStep> EditStep::Since(const Snapshot& before, const QString& text) {
-    auto step = std::make_unique<EditStep>(text);
-    for (const Snapshot::WindowCells& earlier : before.windows_) {
-        InputWindow* window = earlier.window;
-        if (window == nullptr || window->IsClosed())
-            continue;
-        const QList<platform::GridCellPosition>& positions = window->UserCells();
-        WindowChanges changes{window, {}};
-        for (qsizetype index = 0; index < positions.size() && index < earlier.values.size(); ++index) {
-            UserCellValue now = window->UserCellValueAt(positions[index]);
-            if (now == earlier.values[index])
-                continue;
-            changes.cells.append({positions[index], earlier.values[index], std::move(now)});
-        }
-        if (!changes.cells.isEmpty())
-            step->windows_.append(std::move(changes));
+std::unique_ptr<EditStep> EditStep::Since(InputWindow& window, const Snapshot& before, const QString& text) {
+    auto step = std::make_unique<EditStep>(window, text);
+    const QList<platform::GridCellPosition>& positions = window.UserCells();
+    for (qsizetype index = 0; index < positions.size() && index < before.size(); ++index) {
+        UserCellValue now = window.UserCellValueAt(positions[index]);
+        if (now != before[index])
+            step->cells_.append({positions[index], before[index], std::move(now)});
     }
-    if (step->windows_.isEmpty())
+    if (step->cells_.isEmpty())
         return nullptr;
     return step;
 }
@@ -54,18 +39,14 @@ void EditStep::redo() {
 }
 
 void EditStep::Apply(bool after) {
-    // A window closed since has no cells to take (its grid and model rows may be gone): only the
-    // windows still open get their values back.
-    for (const WindowChanges& changes : std::as_const(windows_)) {
-        InputWindow* window = changes.window;
-        if (window == nullptr || window->IsClosed())
-            continue;
-        QList<RestoredCell> cells;
-        cells.reserve(changes.cells.size());
-        for (const CellChange& change : changes.cells)
-            cells.append({change.cell, after ? change.after : change.before});
-        window->RestoreUserCells(cells);
-    }
+    // A closed window's history is cleared with it; a step still held elsewhere writes nothing.
+    if (window_ == nullptr || window_->IsClosed())
+        return;
+    QList<RestoredCell> cells;
+    cells.reserve(cells_.size());
+    for (const CellChange& change : std::as_const(cells_))
+        cells.append({change.cell, after ? change.after : change.before});
+    window_->RestoreUserCells(cells);
 }
 
 } // namespace vokg

@@ -28,32 +28,23 @@ struct RestoredCell {
     UserCellValue value;
 };
 
-// One user action of an editor window as a step of that window's history: every user cell the
-// action changed, in the window itself and in every other open window the same edit reached
-// (a digital two windows show, a bound, a signal of two groups, a feed byte of two views).
-// Undo writes the cells' earlier values back into each window still open, redo the later ones;
-// each window then runs its own follow-ups, so that its marks, bounds, filters and changed
-// state follow the values as after a typed edit.
+// One user action of an editor window as a step of that window's history: every user cell of the
+// window the action changed, before and after. Undo writes the earlier values back, redo the later
+// ones, and the window then carries them on as the action did: into every other window open now
+// that shows the same digital, signal or feed byte (one opened since included), into the bounds
+// that name a value, the marks, the filters and the changed state. Carrying the value again rather
+// than overwriting the other windows' cells keeps what they changed since in the rest of a shared
+// feed word.
 class EditStep : public QUndoCommand {
 public:
-    // The user cells of some open windows at one moment.
-    class Snapshot {
-    public:
-        static Snapshot Of(const QList<InputWindow*>& windows);
+    // The user cells of a window at one moment.
+    using Snapshot = QList<UserCellValue>;
+    static Snapshot Take(const InputWindow& window);
 
-    private:
-        friend class EditStep;
-        struct WindowCells {
-            QPointer<InputWindow> window;
-            QList<UserCellValue> values; // in the order of the window's UserCells()
-        };
-        QList<WindowCells> windows_;
-    };
+    // The step from `before` to what the window's cells hold now; none when no cell changed.
+    static std::unique_ptr<EditStep> Since(InputWindow& window, const Snapshot& before, const QString& text);
 
-    // The step from `before` to what the same windows' cells hold now; none when no cell changed.
-    static std::unique_ptr<EditStep> Since(const Snapshot& before, const QString& text);
-
-    explicit EditStep(const QString& text) : QUndoCommand(text) {}
+    EditStep(InputWindow& window, const QString& text) : QUndoCommand(text), window_(&window) {}
 
     void undo() override;
     void redo() override;
@@ -64,13 +55,10 @@ private:
         UserCellValue before;
         UserCellValue after;
     };
-    struct WindowChanges {
-        QPointer<InputWindow> window;
-        QList<CellChange> cells;
-    };
     void Apply(bool after);
 
-    QList<WindowChanges> windows_;
+    QPointer<InputWindow> window_;
+    QList<CellChange> cells_;
     // The push runs redo once; the cells already hold the values then.
     bool pushed_ = false;
 };

@@ -39,7 +39,7 @@ void InputWindow::ControlChange(bool changed) {
         SetChanged(true);
         return;
     }
-    const EditStep::Snapshot shown = EditStep::Snapshot::Of({this});
+    const EditStep::Snapshot shown = EditStep::Take(*this);
     if (platform::Grid* grid = EditGrid())
         grid->CancelEditing();
     DropEdits();
@@ -50,7 +50,7 @@ void InputWindow::ControlChange(bool changed) {
     // After a save the window shows what it showed, now the file's values: the history stays,
     // with this point as the saved one. Edits really dropped change what it shows; the history
     // ends with them, so that no undo brings a dropped value back.
-    if (EditStep::Since(shown, QString()))
+    if (EditStep::Since(*this, shown, QString()))
         undoStack_->clear();
     else
         undoStack_->setClean();
@@ -86,13 +86,6 @@ QList<InputWindow*> InputWindow::OpenWindows() const {
     return services_.InputWindows();
 }
 
-QList<InputWindow*> InputWindow::StepWindows() const {
-    QList<InputWindow*> windows = services_.InputWindows();
-    if (!windows.contains(this))
-        windows.append(const_cast<InputWindow*>(this));
-    return windows;
-}
-
 const QList<platform::GridCellPosition>& InputWindow::UserCells() const {
     if (!userCells_)
         userCells_ = EditableCells();
@@ -126,7 +119,7 @@ void InputWindow::RestoreUserCells(const QList<RestoredCell>& cells) {
 InputWindow::UserAction::UserAction(InputWindow& window, QString text)
     : window_(window), text_(std::move(text)) {
     if (window_.actionDepth_++ == 0)
-        window_.actionStart_ = EditStep::Snapshot::Of(window_.StepWindows());
+        window_.actionStart_ = EditStep::Take(window_);
 }
 
 InputWindow::UserAction::~UserAction() {
@@ -141,7 +134,7 @@ void InputWindow::TypedEditAccepted() {
     // An action that finishes the open editor first takes the typed text into its own step.
     if (actionDepth_ > 0)
         return;
-    typedStart_ = EditStep::Snapshot::Of(StepWindows());
+    typedStart_ = EditStep::Take(*this);
 }
 
 void InputWindow::TypedEditDone(int row, int col) {
@@ -155,7 +148,7 @@ void InputWindow::TypedEditDone(int row, int col) {
 void InputWindow::PushStep(const EditStep::Snapshot& start, const QString& text) {
     if (unloaded_)
         return;
-    if (std::unique_ptr<EditStep> step = EditStep::Since(start, text))
+    if (std::unique_ptr<EditStep> step = EditStep::Since(*this, start, text))
         undoStack_->push(step.release());
 }
 

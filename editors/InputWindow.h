@@ -43,8 +43,8 @@ class Messenger;
 // - a window pushes into the model only the rows it edited;
 // - a newly opened window shows the values still pending in the other open windows;
 // - dropping the edits puts back what they changed outside the grid;
-// - every user action is one step of the window's history, covering every cell it changed in
-//   any open window; undo and redo write the cells back and run the window's follow-ups.
+// - every user action is one step of the window's history; undo and redo write its cells back
+//   and carry them on as the action did, into the other open windows too.
 class InputWindow : public QWidget {
     Q_OBJECT
 
@@ -123,14 +123,15 @@ protected:
     // The cells of the edit grid a user edits; the grid's shape is fixed for the window's life.
     virtual QList<platform::GridCellPosition> EditableCells() const = 0;
     // After an undo or a redo wrote these cells: their marks, and what follows their values in
-    // the model and in the other open windows. The frame sets the changed state afterwards.
+    // the model and in the other open windows, as after the edit itself. The frame sets the
+    // changed state afterwards.
     virtual void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) = 0;
     // The name of the step a typed edit of the cell makes ("Change SEWING/SOFTST to ON").
     virtual QString StepText(int row, int col) const = 0;
 
     // One user action that is not a typed cell (a toggle, a choice from a list, a copy) as one
-    // step of this window's history: the cells of every open window are taken when it starts,
-    // and what differs when it ends is pushed under its text. An action inside another one is
+    // step of this window's history: the window's user cells are taken when it starts, and what
+    // differs when it ends is pushed under its text. An action inside another one is
     // part of it; an action that changed nothing leaves no step.
     class UserAction {
     public:
@@ -249,8 +250,6 @@ protected:
 private:
     bool HasUncommittedText() const;
     QList<InputWindow*> OpenWindows() const;
-    // The windows a step looks at: the open ones, this one included.
-    QList<InputWindow*> StepWindows() const;
     void PushStep(const EditStep::Snapshot& start, const QString& text);
 
     EditorServices& services_;

@@ -343,6 +343,17 @@ private slots:
         Activate(all);
         QCOMPARE(Undo(main), QStringLiteral("Undo"));
         QCOMPARE(Redo(main), QStringLiteral("Redo"));
+        // The last window's own step goes with it too, also when its edits were saved at the
+        // closing question (a save alone keeps the history).
+        MainWindowFixture::Type(all, QStringLiteral("AREAX"), QStringLiteral("380"));
+        QVERIFY(main.window->UndoAction()->isEnabled());
+        main.Prompter().QueueAnswer(Answer::Yes);
+        // At once, not only once the window is deleted.
+        qobject_cast<QMdiSubWindow*>(all->parentWidget())->close();
+        QVERIFY(!main.window->UndoAction()->isEnabled());
+        QCoreApplication::processEvents();
+        QCOMPARE(main.window->CountInputForms(), 0);
+        QCOMPARE(Undo(main), QStringLiteral("Undo"));
     }
 
     // Edits dropped before an open end the histories: no undo brings a dropped value back.
