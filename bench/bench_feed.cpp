@@ -1,6 +1,7 @@
 // The feed windows and sheets over the sample's table 1 beside table 2: the "each pitch" window
 // (201 rows of six arrays and the comparison grid) opened with its first paint (offscreen), and
 // the three pitch sheets saved as workbooks.
+#include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
 
 #include "editors/EditorServices.h"
@@ -23,29 +24,7 @@
 
 namespace {
 
-class NoSettings : public vokg::SettingsStore {
-public:
-    QString Read(const QString&) const override { return {}; }
-    bool Write(const QString&, const QString&) override { return true; }
-    bool WriteDefault(const QString&, const QString&) override { return true; }
-};
-
-class BenchServices : public vokg::EditorServices {
-public:
-    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
-    bool IsBusy() const override { return false; }
-    bool ExactPassWord(int) override { return false; }
-    void SetManufacturerMenuVisible(bool) override {}
-    void InputWindowClosed(vokg::InputWindow&) override {}
-    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
-    bool HasComparison() const override { return true; }
-    bool UserFileIsDsg() const override { return true; }
-    vokg::ProgramSettings& Settings() override { return settings; }
-
-    NoSettings store;
-    hlpkit::CMethod method;
-    vokg::ProgramSettings settings{store, method, QString()};
-};
+using BenchServices = bench::BenchServices;
 
 struct Sample {
     QTemporaryDir folder;

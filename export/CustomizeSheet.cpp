@@ -213,13 +213,7 @@ bool CustomizeSheet::ArrangeFace(SheetWorksheet& sheet, const Layout& layout,
     doing(LoadMsg(272));
     return SheetStep(method_, "ArrangeFace", [&] {
         platform::SheetPageSetup& page = sheet.PageSetup();
-        using platform::SheetApplication;
-        page.SetLeftMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetRightMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetTopMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetBottomMargin(SheetApplication::InchesToPoints(0.3));
-        page.SetHeaderMargin(SheetApplication::InchesToPoints(0.1));
-        page.SetFooterMargin(SheetApplication::InchesToPoints(0.1));
+        SetSheetMargins(page);
         page.SetZoom(80);
         page.SetOrientation(platform::SheetOrientation::Landscape);
         page.SetCenterHeader(

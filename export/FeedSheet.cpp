@@ -72,14 +72,8 @@ bool FeedSheet::ArrangeFaceBefore(SheetWorksheet& sheet, const FeedSheetRequest&
         sheet.SetDisplayGridlines(false);
         Report(doing, LoadMsg(272));
         platform::SheetPageSetup& page = sheet.PageSetup();
-        using platform::SheetApplication;
         page.SetCenterHeader(request.pageHeader);
-        page.SetLeftMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetRightMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetTopMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetBottomMargin(SheetApplication::InchesToPoints(0.3));
-        page.SetHeaderMargin(SheetApplication::InchesToPoints(0.1));
-        page.SetFooterMargin(SheetApplication::InchesToPoints(0.1));
+        SetSheetMargins(page);
         page.SetZoom(100);
     });
 }

@@ -145,13 +145,7 @@ bool ParameterSheet::ArrangeFace(SheetWorksheet& sheet, const ParameterSheetRequ
     doing(LoadMsg(272));
     return SheetStep(method_, "ArrangeFace", [&] {
         platform::SheetPageSetup& page = sheet.PageSetup();
-        using platform::SheetApplication;
-        page.SetLeftMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetRightMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetTopMargin(SheetApplication::InchesToPoints(0.4));
-        page.SetBottomMargin(SheetApplication::InchesToPoints(0.3));
-        page.SetHeaderMargin(SheetApplication::InchesToPoints(0.1));
-        page.SetFooterMargin(SheetApplication::InchesToPoints(0.1));
+        SetSheetMargins(page);
         page.SetZoom(70);
         // Nine columns with remarks are wider than they are long on a page; across the paper,
         // and with the headings above every page, a printout of many pages stays readable.

@@ -2,7 +2,9 @@
 
 #include "hlpkit/CMethod.h"
 #include "hlpkit/RunError.h"
+#include "platform/SheetApplication.h"
 #include "platform/SheetError.h"
+#include "platform/SheetPageSetup.h"
 
 #include <QString>
 #include <QVariant>
@@ -26,6 +28,18 @@ template <class Body> bool SheetStep(hlpkit::CMethod& method, const char* name, 
 // otherwise be taken for the sheet's "this is text" mark and vanish.
 inline QVariant SheetLiteral(const QString& text) {
     return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
+}
+
+// The margins every sheet of ours prints with, in inches: 0.4 left, right and top, 0.3 at the
+// bottom, 0.1 for the page header and footer.
+inline void SetSheetMargins(platform::SheetPageSetup& page) {
+    using platform::SheetApplication;
+    page.SetLeftMargin(SheetApplication::InchesToPoints(0.4));
+    page.SetRightMargin(SheetApplication::InchesToPoints(0.4));
+    page.SetTopMargin(SheetApplication::InchesToPoints(0.4));
+    page.SetBottomMargin(SheetApplication::InchesToPoints(0.3));
+    page.SetHeaderMargin(SheetApplication::InchesToPoints(0.1));
+    page.SetFooterMargin(SheetApplication::InchesToPoints(0.1));
 }
 
 } // namespace vokg

@@ -19,10 +19,13 @@
 #include "editors/rules/PrintRules.h"
 #include "hlpkit/CProperty.h"
 #include "model/AccessModes.h"
+#include "model/CCustom.h"
+#include "model/CCustoms.h"
 #include "model/CDigital.h"
 #include "model/CDigitals.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "model/CSelectTable.h"
 #include "platform/gui/Grid.h"
 #include "shell/AccessLevels.h"
@@ -31,6 +34,7 @@
 #include "shell/FileSave.h"
 #include "shell/RecentFiles.h"
 #include "shell/Startup.h"
+#include "shell/TableDiff.h"
 #include "shell/Version.h"
 #include "shell/messages/FormUnload.h"
 #include "shell/messages/MessageIds.h"
@@ -47,6 +51,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -54,6 +59,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QShowEvent>
@@ -175,41 +181,130 @@ void fMain::ShowCompareWindow() {
     compareWindow_->activateWindow();
 }
 
+namespace {
+
+// The item of `menu` captioned `caption`, or none.
+QAction* MenuItem(QMenu& menu, const QString& caption) {
+    for (QAction* candidate : menu.actions())
+        if (!candidate->isSeparator() && candidate->text() == caption)
+            return candidate;
+    return nullptr;
+}
+
+// Brings a cell of an editor grid into view and makes it the current cell.
+void ShowCell(platform::Grid& grid, int row, int col) {
+    grid.SetTopRow(row);
+    grid.Select(row, col);
+}
+
+} // namespace
+
 void fMain::ShowDifference(const TableDifference& difference) {
     const QString kind = difference.Kind();
-    if (kind != QLatin1String("digital")) {
-        statusBar()->showMessage(QStringLiteral("No editor window opens on a %1 line.").arg(kind));
+    if (kind == QLatin1String("header")) {
+        statusBar()->showMessage(QStringLiteral("No editor window opens on a header line."));
         return;
     }
     if (app_.State().userPath.isEmpty()) {
         statusBar()->showMessage(QStringLiteral("Open a file to edit %1.").arg(difference.field.name));
         return;
     }
-    QAction* item = nullptr;
-    for (QAction* candidate : parameterMenu_->actions())
-        if (!candidate->isSeparator() && candidate->text() == difference.field.mode)
-            item = candidate;
-    if (!item) {
-        statusBar()->showMessage(
-            QStringLiteral("The Parameter menu has no mode %1.").arg(difference.field.mode));
-        return;
-    }
     activateWindow();
     raise();
+    statusBar()->clearMessage();
+    if (kind == QLatin1String("customize"))
+        ShowCustomizeDifference(difference.field.name);
+    else if (kind == QLatin1String("feed"))
+        ShowFeedDifference(difference.field.name);
+    else
+        ShowDigitalDifference(difference.field);
+}
+
+void fMain::ShowDigitalDifference(const TableField& field) {
+    QAction* item = MenuItem(*parameterMenu_, field.mode);
+    if (!item) {
+        statusBar()->showMessage(QStringLiteral("The Parameter menu has no mode %1.").arg(field.mode));
+        return;
+    }
     // The menu's own way in: the mode passwords and the limit of four windows apply.
     mnuParameterContent_Click(item);
-    auto* window = qobject_cast<fParam*>(ExistForm(difference.field.mode));
-    const CMode* mode = app_.Modes().Item(difference.field.mode);
-    const CDigital* digital = mode ? mode->Digits().Find(difference.field.digital) : nullptr;
+    auto* window = qobject_cast<fParam*>(ExistForm(field.mode));
+    const CMode* mode = app_.Modes().Item(field.mode);
+    const CDigital* digital = mode ? mode->Digits().Find(field.digital) : nullptr;
     const std::optional<int> row = window && digital ? window->RowOf(*digital) : std::nullopt;
     if (!row)
         return;
     // A row the "Show" filter hides is shown: the user asked for this very row.
     if (window->fg()->RowHidden(*row))
         window->SetFilter(fParam::ShowAll);
-    window->fg()->SetTopRow(*row);
-    window->fg()->Select(*row, fParam::ColUser);
-    statusBar()->clearMessage();
+    ShowCell(*window->fg(), *row, fParam::ColUser);
+}
+
+void fMain::ShowCustomizeDifference(const QString& name) {
+    // "customize O2.on_delay": the signal's location, then its field.
+    static const QRegularExpression line(QStringLiteral("^customize ([^.]+)\\.([a-z_]+)$"));
+    const QRegularExpressionMatch match = line.match(name);
+    const CCustom* signal = match.hasMatch() ? app_.UserCustoms().Item(match.captured(1)) : nullptr;
+    if (!signal) {
+        statusBar()->showMessage(QStringLiteral("This table has no signal for %1.").arg(name));
+        return;
+    }
+    // The group of every input or every output holds the signal whatever its category.
+    const QString group = R(kCustomizeItems[signal->INOUT() == 1 ? 1 : 0]);
+    QAction* item = MenuItem(*customizeMenu_, group);
+    if (!item)
+        return;
+    mnuCustomizeContent_Click(item);
+    auto* window = qobject_cast<fCustomize*>(ExistForm(group));
+    const std::optional<int> row = window ? window->RowOf(signal->Location()) : std::nullopt;
+    if (!row)
+        return;
+    static const QHash<QString, int> columns{{QStringLiteral("kino"), fCustomize::ColKino},
+                                             {QStringLiteral("logic"), fCustomize::ColLogic},
+                                             {QStringLiteral("dosa"), fCustomize::ColDosa},
+                                             {QStringLiteral("on_delay"), fCustomize::ColOnDelay},
+                                             {QStringLiteral("off_delay"), fCustomize::ColOffDelay},
+                                             {QStringLiteral("chopping_on"), fCustomize::ColDuty},
+                                             {QStringLiteral("chopping_off"), fCustomize::ColDuty},
+                                             {QStringLiteral("zenpa"), fCustomize::ColZenpa}};
+    ShowCell(*window->fg(), *row, columns.value(match.captured(2), fCustomize::ColKino));
+}
+
+void fMain::ShowFeedDifference(const QString& name) {
+    // The feed windows are for those who were given them at start; the compare window is no
+    // way around that.
+    if (!editPitch_->isVisible()) {
+        statusBar()->showMessage(
+            QStringLiteral("The feed windows are not open to you; %1 is not shown.").arg(name));
+        return;
+    }
+    // "feed X_P1_A[4]", "feed XYLM[0]", "feed other[6]": the array, then the entry.
+    static const QRegularExpression line(QStringLiteral("^feed ([A-Za-z0-9_]+)\\[([0-9]+)\\]$"));
+    const QRegularExpressionMatch match = line.match(name);
+    if (!match.hasMatch())
+        return;
+    const QString key = match.captured(1);
+    const int row = match.captured(2).toInt() + 1;
+    const bool pitch = COkuris::LongKeys().contains(key);
+    const QString caption = pitch                           ? LoadMsg(fOkuriParam2::EachPitch)
+                            : key == QLatin1String("other") ? COkuris::OtherValuesKey()
+                                                            : key;
+    QAction* item = MenuItem(*feedMenu_, caption);
+    if (!item)
+        return;
+    // The same warning as the feed menu gives before any feed window opens.
+    if (app_.Messages().ShowMsg(msg::FeedWarning, platform::BoxKind::ExclamationYesNo) !=
+        platform::Answer::Yes)
+        return;
+    mnuOkuriParamContent_Click(item);
+    if (auto* window = qobject_cast<fOkuriParam2*>(ExistForm(caption))) {
+        const int col = int(fOkuriParam2::KeysOf(window->WindowKindNumber()).indexOf(key)) + 1;
+        ShowCell(*window->fgUsr(), row, std::max(col, 1));
+    } else if (auto* axis = qobject_cast<fOkuriParam*>(ExistForm(caption))) {
+        if (axis->fg()->RowHidden(row))
+            axis->SetFilter(FeedWindow::ShowAll);
+        ShowCell(*axis->fg(), row, fOkuriParam::ColUser);
+    }
 }
 
 void fMain::ConnectCommands() {

@@ -25,17 +25,15 @@ class QPushButton;
 class QUndoGroup;
 
 namespace vokg {
-class PrintOutput;
-class PrintRules;
-} // namespace vokg
-
-namespace vokg {
 
 class App;
+class InputWindow;
+class PrintOutput;
+class PrintRules;
+struct TableDifference;
+struct TableField;
 
 // The multiple-document frame: menus, toolbar, status panels and the editor windows.
-class InputWindow;
-
 class fMain : public QMainWindow, public EditorHost, public EditorServices {
     Q_OBJECT
 public:
@@ -160,9 +158,14 @@ private:
     void FillRecentMenu();
     void OpenRecentFile(const QString& file);
     void ShowCompareWindow();
-    // A line double-clicked in the compare window: a digital opens its mode's parameter window
-    // on its row; the other kinds have no window here, which the status bar says.
+    // A line double-clicked in the compare window opens the user table's window on its row, by
+    // the menu's own route: a digital its mode's parameter window, a signal the window of every
+    // input or output, a feed entry its feed or pitch window (for a user given the feed windows,
+    // after their warning). A header line has no window; the status bar says so.
     void ShowDifference(const TableDifference& difference);
+    void ShowDigitalDifference(const TableField& field);
+    void ShowCustomizeDifference(const QString& name);
+    void ShowFeedDifference(const QString& name);
     // Undo or redo a step of the active window, after every open editor was finished.
     void UndoOrRedo(bool undo);
     void FollowUndoGroup();

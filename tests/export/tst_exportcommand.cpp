@@ -143,6 +143,20 @@ private slots:
         QTest::newRow("modes and all") << QStringList{user, QStringLiteral("OUT"), QStringLiteral("--all"),
                                                       QStringLiteral("--modes"), QStringLiteral("SPEED")}
                                        << 2 << "exclude each other";
+        QTest::newRow("customize and feed") << QStringList{user,
+                                                           QStringLiteral("OUT"),
+                                                           QStringLiteral("--customize"),
+                                                           QStringLiteral("out"),
+                                                           QStringLiteral("--feed"),
+                                                           QStringLiteral("X_P1_A")}
+                                            << 2 << "--customize, --feed and --pitch exclude each other";
+        QTest::newRow("customize and pitch") << QStringList{user,
+                                                            QStringLiteral("OUT"),
+                                                            QStringLiteral("--pitch"),
+                                                            QStringLiteral("x"),
+                                                            QStringLiteral("--customize"),
+                                                            QStringLiteral("in")}
+                                             << 2 << "--customize, --feed and --pitch exclude each other";
         QTest::newRow("unknown mode") << QStringList{user, QStringLiteral("OUT"), QStringLiteral("--modes"),
                                                      QStringLiteral("SPEED,NOSUCH")}
                                       << 6 << "no mode named 'NOSUCH'";

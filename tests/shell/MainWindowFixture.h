@@ -9,6 +9,7 @@
 #include "shell/FileOpen.h"
 #include "shell/Startup.h"
 #include "shell/gui/fMain.h"
+#include "tests/shell/SampleMainWindow.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAction>
@@ -37,11 +38,7 @@ struct MainWindowFixture {
     QString dat;
 
     MainWindowFixture() {
-        fixture.CopySampleTables();
-        vokg::Startup startup(fixture.App());
-        startup.ApplyRegData();
-        if (!startup.LoadDefinitionTables(vokg::DefinitionSource{QString(), fixture.Folder(), false}))
-            qFatal("the sample definitions did not load");
+        LoadSampleDefinitions(fixture);
         dsg = fixture.CopySample(QStringLiteral("SAMPLE.DSG"));
         fixture.CopySample(QStringLiteral("SAMPLE.DSK"));
         dat = fixture.CopySample(QStringLiteral("VOKG0001.dat"));
@@ -54,10 +51,7 @@ struct MainWindowFixture {
         window->Create_mnuParam();
         window->SetCaption();
         window->SetHiddenCommands(true, true, false);
-        window->resize(1400, 900);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not shown");
+        ShowMainWindow(*window, 1400, 900);
     }
     ~MainWindowFixture() {
         // Whatever a test left unsaved goes without a question.

@@ -1,15 +1,20 @@
 // File -> Compare files…: the window over the companion's own comparison, driven by the mouse
 // and the keyboard.
 #include "editors/InputWindow.h"
+#include "editors/fCustomize.h"
+#include "editors/fOkuriParam.h"
+#include "editors/fOkuriParam2.h"
 #include "editors/fParam.h"
 #include "model/CDigitals.h"
 #include "model/CMode.h"
 #include "model/CModes.h"
+#include "model/COkuris.h"
 #include "platform/gui/Grid.h"
 #include "shell/App.h"
 #include "shell/Startup.h"
 #include "shell/gui/fCompare.h"
 #include "shell/gui/fMain.h"
+#include "shell/messages/Messages.h"
 #include "tests/shell/SampleMainWindow.h"
 #include "tests/shell/ShellFixture.h"
 
@@ -125,7 +130,8 @@ private slots:
     void aCancelledPasswordListsNothing();
     void filterNarrowsTheLinesAndTheCounts();
     void doubleClickOpensTheParameterWindowOnTheRow();
-    void doubleClickOnALineWithoutWindowSaysSo();
+    void doubleClickOpensTheWindowOfEachKind_data();
+    void doubleClickOpensTheWindowOfEachKind();
     void aMissingFileIsRefusedAndNothingListed();
     void theUsersOpenFileIsLeftAlone();
 };
@@ -262,24 +268,78 @@ void TestCompareFiles::doubleClickOpensTheParameterWindowOnTheRow() {
     QVERIFY(main.fixture.Prompter().Unexpected().isEmpty());
 }
 
-void TestCompareFiles::doubleClickOnALineWithoutWindowSaysSo() {
+void TestCompareFiles::doubleClickOpensTheWindowOfEachKind_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("feedShown");
+    QTest::addColumn<QString>("caption"); // the window that opens; empty: none
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("status");
+    const int duty = vokg::fCustomize::ColDuty;
+    QTest::newRow("an output's time") << "customize O5.off_delay: 50 -> 60" << false << "All outputs" << -1
+                                      << int(vokg::fCustomize::ColOffDelay) << "";
+    QTest::newRow("an output's duty")
+        << "customize O3.chopping_off: 20 -> 40" << false << "All outputs" << -1 << duty << "";
+    QTest::newRow("an input's function") << "customize I20.kino: 23 -> 25" << false << "All inputs" << -1
+                                         << int(vokg::fCustomize::ColKino) << "";
+    QTest::newRow("an axis entry") << "feed X_P1_B[18]: 2077 -> 2067" << true << "X_P1_B" << 19
+                                   << int(vokg::fOkuriParam::ColUser) << "";
+    QTest::newRow("another feed value")
+        << "feed other[3]: 150 -> 152" << true << vokg::COkuris::OtherValuesKey() << 4
+        << int(vokg::fOkuriParam::ColUser) << "";
+    QTest::newRow("a pitch entry") << "feed XYLM[29]: 538 -> 548" << true << vokg::LoadMsg(572) << 30 << 1
+                                   << "";
+    QTest::newRow("feed windows not given")
+        << "feed X_P1_B[18]: 2077 -> 2067" << false << "" << 0 << 0
+        << "The feed windows are not open to you; feed X_P1_B[18] is not shown.";
+    QTest::newRow("the header") << "header.version: \"1.00\" -> \"1.01\"" << true << "" << 0 << 0
+                                << "No editor window opens on a header line.";
+}
+
+void TestCompareFiles::doubleClickOpensTheWindowOfEachKind() {
+    QFETCH(QString, line);
+    QFETCH(bool, feedShown);
+    QFETCH(QString, caption);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(QString, status);
     Window main;
+    main.window->SetHiddenCommands(false, feedShown, false);
     QVERIFY(main.window->OpenCommandLineFile(main.dsg));
-    const int windowsBefore = main.window->CountInputForms();
+    for (vokg::InputWindow* input : main.window->InputWindows())
+        input->CloseWindow();
     vokg::fCompare* compare = main.PickCompare();
     QVERIFY(compare);
     main.Compare(*compare, main.dsg, 1, main.dsg, 2);
-    QTreeWidgetItem* item = nullptr;
-    for (const QString& line : compare->Lines())
-        if (line.startsWith(QStringLiteral("customize ")) || line.startsWith(QStringLiteral("feed ")))
-            item = item ? item : compare->ItemOfLine(line);
-    QVERIFY(item);
-    const QString kind = item->text(0).section(QLatin1Char(' '), 0, 0);
+    QTreeWidgetItem* item = compare->ItemOfLine(line);
+    QVERIFY2(item, qPrintable(line));
+    if (feedShown && line.startsWith(QLatin1String("feed ")))
+        main.fixture.Prompter().QueueAnswer(platform::Answer::Yes); // the feed windows' warning
     compare->Tree()->scrollToItem(item);
     DoubleClick(compare->Tree()->viewport(), compare->Tree()->visualItemRect(item).center());
-    QCOMPARE(main.window->statusBar()->currentMessage(),
-             QStringLiteral("No editor window opens on a %1 line.").arg(kind));
-    QCOMPARE(main.window->CountInputForms(), windowsBefore);
+    QCOMPARE(main.window->statusBar()->currentMessage(), status);
+    QVERIFY(main.fixture.Prompter().Unexpected().isEmpty());
+    if (caption.isEmpty()) {
+        QCOMPARE(main.window->CountInputForms(), 0);
+        return;
+    }
+    vokg::InputWindow* window = main.window->ExistForm(caption);
+    QVERIFY2(window, qPrintable(caption));
+    platform::Grid* grid = nullptr;
+    if (auto* customize = qobject_cast<vokg::fCustomize*>(window)) {
+        const std::optional<int> signalRow =
+            customize->RowOf(line.section(QLatin1Char(' '), 1, 1).section(QLatin1Char('.'), 0, 0));
+        QVERIFY(signalRow);
+        row = *signalRow;
+        grid = customize->fg();
+    } else if (auto* pitch = qobject_cast<vokg::fOkuriParam2*>(window)) {
+        grid = pitch->fgUsr();
+    } else if (auto* feed = qobject_cast<vokg::fOkuriParam*>(window)) {
+        grid = feed->fg();
+    }
+    QVERIFY(grid);
+    QCOMPARE(grid->Row(), row);
+    QCOMPARE(grid->Col(), col);
 }
 
 void TestCompareFiles::aMissingFileIsRefusedAndNothingListed() {
