@@ -1,8 +1,10 @@
 // The all-modes parameter window over a 3,000-digital package: opening it (fill, marks and the
-// first paint, offscreen) and switching the "Different" row filter on and off again.
+// first paint, offscreen), switching the "Different" row filter on and off again, and one typed
+// edit with the step of the window's history it makes, its undo, and the cells a step compares.
 #include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
 
+#include "editors/EditStep.h"
 #include "editors/EditorServices.h"
 #include "editors/fParam.h"
 #include "hlpkit/CMethod.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -104,6 +107,56 @@ void BM_FilterBackToAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FilterBackToAll)->Unit(benchmark::kMillisecond);
+
+// Types `text` into the value cell of `row` through the grid's editor and commits it.
+void TypeValue(vokg::fParam& window, int row, const QString& text) {
+    platform::Grid& grid = *window.fg();
+    grid.Select(row, vokg::fParam::ColUser);
+    if (!grid.EditCell())
+        qFatal("no editor opened");
+    grid.SetEditText(text);
+    if (!grid.FinishEditing())
+        qFatal("the value was refused");
+}
+
+// A row in the middle of the window whose digital takes a number.
+int NumberRow(const vokg::fParam& window) {
+    for (int row = window.fg()->Rows() / 2; row < window.fg()->Rows(); ++row)
+        if (window.Rows().At(row - 1).digital->InputType() == QLatin1String("NUM"))
+            return row;
+    qFatal("no number row");
+}
+
+void BM_TypedEditStep(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    std::unique_ptr<vokg::fParam> window = package.Open();
+    const int row = NumberRow(*window);
+    int value = 0;
+    for (auto _ : state)
+        TypeValue(*window, row, QString::number(++value % 2 + 5));
+    state.counters["steps"] = window->UndoStack()->count();
+}
+BENCHMARK(BM_TypedEditStep)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoStep(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    std::unique_ptr<vokg::fParam> window = package.Open();
+    TypeValue(*window, NumberRow(*window), QStringLiteral("7"));
+    for (auto _ : state) {
+        window->UndoStack()->undo();
+        window->UndoStack()->redo();
+    }
+}
+BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMillisecond);
+
+void BM_SnapshotOfTheWindow(benchmark::State& state) {
+    LoadedPackage& package = Package();
+    std::unique_ptr<vokg::fParam> window = package.Open();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vokg::EditStep::Take(*window));
+    state.counters["cells"] = double(window->UserCells().size());
+}
+BENCHMARK(BM_SnapshotOfTheWindow)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -90,8 +90,13 @@ void FeedWindow::InstallEditEvents() {
     events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
     events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
         fg_ValidateEdit(row, col, text, cancel);
+        if (!cancel)
+            TypedEditAccepted();
     };
-    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
+    events.AfterEdit = [this](int row, int col) {
+        fg_AfterEdit(row, col);
+        TypedEditDone(row, col);
+    };
     events.KeyPress = [this](QChar& ch) { fg_KeyPress(ch); };
     events.RowColChange = [this] { fg_RowColChange(); };
 }
@@ -270,6 +275,43 @@ void FeedWindow::TakeOverFrom(InputWindow& other) {
                        source->EditGrid()->TextMatrix(cell.first, cell.second).toInt());
 }
 
+QList<platform::GridCellPosition> FeedWindow::EditableCells() const {
+    QList<platform::GridCellPosition> cells;
+    const QList<int> columns = UserColumns();
+    for (int row = 1; row <= DataRows(); ++row)
+        for (int col : columns)
+            cells.append({row, col});
+    return cells;
+}
+
+void FeedWindow::AfterCellsRestored(const QList<platform::GridCellPosition>& cells) {
+    hlpkit::Guarded(method_, QStringLiteral("FollowEdit"), false, [&] {
+        const QList<FeedWindow*> others = OtherFeedWindows();
+        for (const platform::GridCellPosition& cell : cells) {
+            MarkCellEdited(cell.row, cell.col);
+            RowValuesChanged(cell.row);
+            // A window opened after the step shows the byte too.
+            const FeedRules::Place place = *PlaceOf(cell.row, cell.col);
+            const int value = EditGrid()->TextMatrix(cell.row, cell.col).toInt();
+            for (FeedWindow* other : others)
+                other->FollowEdit(place, value);
+        }
+        if (filter_ != ShowAll)
+            SetFilter(filter_);
+        return true;
+    });
+}
+
+QString FeedWindow::StepText(int row, int col) const {
+    const std::optional<FeedRules::Place> place = PlaceOf(row, col);
+    if (!place)
+        return {};
+    return QStringLiteral("Change %1[%2] to %3")
+        .arg(place->key)
+        .arg(place->index)
+        .arg(EditGrid()->TextMatrix(row, col));
+}
+
 QList<FeedWindow*> FeedWindow::OtherFeedWindows() const {
     QList<FeedWindow*> windows;
     for (InputWindow* window : Services().InputWindows())
@@ -349,6 +391,7 @@ void FeedWindow::CopyAllCommand() {
     for (int row = 1; row <= DataRows(); ++row)
         rows.append(row);
     hlpkit::Guarded(method_, QStringLiteral("ResetFace"), false, [&] {
+        UserAction action(*this, ResourceText(1076));
         CopyComparison(rows);
         return true;
     });
@@ -363,6 +406,7 @@ void FeedWindow::CopyRowCommand() {
         }
         if (Messages().ShowMsg(kResetRowQuestion, BoxKind::QuestionYesNoDefaultNo) == Answer::No)
             return false;
+        UserAction action(*this, ResourceText(1494));
         CopyComparison({row});
         return true;
     });

@@ -115,6 +115,9 @@ protected:
     bool EditDiffersFromModel(int row, int col) const override;
     void DropEdits() override;
     void TakeOverFrom(InputWindow& other) override;
+    QList<platform::GridCellPosition> EditableCells() const override;
+    void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) override;
+    QString StepText(int row, int col) const override;
 
 private:
     std::optional<int> StoredValue(int row, int col) const;

@@ -12,11 +12,13 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
 
 namespace vokg {
 
 InputWindow::InputWindow(EditorServices& services, Messenger& messenger, QWidget* parent)
-    : QWidget(parent), services_(services), messenger_(messenger), loadTime_(QDateTime::currentDateTime()) {}
+    : QWidget(parent), services_(services), messenger_(messenger), loadTime_(QDateTime::currentDateTime()),
+      undoStack_(new QUndoStack(this)) {}
 
 InputWindow::~InputWindow() = default;
 
@@ -37,6 +39,7 @@ void InputWindow::ControlChange(bool changed) {
         SetChanged(true);
         return;
     }
+    const EditStep::Snapshot shown = EditStep::Take(*this);
     if (platform::Grid* grid = EditGrid())
         grid->CancelEditing();
     DropEdits();
@@ -44,6 +47,13 @@ void InputWindow::ControlChange(bool changed) {
     refused_.reset();
     SetChanged(false);
     AfterEditsDropped();
+    // After a save the window shows what it showed, now the file's values: the history stays,
+    // with this point as the saved one. Edits really dropped change what it shows; the history
+    // ends with them, so that no undo brings a dropped value back.
+    if (EditStep::Since(*this, shown, QString()))
+        undoStack_->clear();
+    else
+        undoStack_->setClean();
 }
 
 void InputWindow::SetChanged(bool changed) {
@@ -74,6 +84,72 @@ void InputWindow::FollowMarks() {
 
 QList<InputWindow*> InputWindow::OpenWindows() const {
     return services_.InputWindows();
+}
+
+const QList<platform::GridCellPosition>& InputWindow::UserCells() const {
+    if (!userCells_)
+        userCells_ = EditableCells();
+    return *userCells_;
+}
+
+UserCellValue InputWindow::UserCellValueAt(const platform::GridCellPosition& cell) const {
+    const platform::Grid* grid = EditGrid();
+    return {grid->TextMatrix(cell.row, cell.col), grid->CellData(cell.row, cell.col)};
+}
+
+void InputWindow::RestoreUserCells(const QList<RestoredCell>& cells) {
+    platform::Grid* grid = EditGrid();
+    // The undo finished every open editor first; one left open over a restored cell would
+    // write its old text over the restored value when it closes.
+    grid->CancelEditing();
+    QList<platform::GridCellPosition> positions;
+    positions.reserve(cells.size());
+    for (const RestoredCell& restored : cells) {
+        const auto [row, col] = restored.cell;
+        if (grid->CellData(row, col) != restored.value.data)
+            grid->SetCellData(row, col, restored.value.data);
+        grid->SetTextMatrix(row, col, restored.value.text);
+        positions.append(restored.cell);
+    }
+    AfterCellsRestored(positions);
+    FollowMarks();
+    grid->Refresh();
+}
+
+InputWindow::UserAction::UserAction(InputWindow& window, QString text)
+    : window_(window), text_(std::move(text)) {
+    if (window_.actionDepth_++ == 0)
+        window_.actionStart_ = EditStep::Take(window_);
+}
+
+InputWindow::UserAction::~UserAction() {
+    if (--window_.actionDepth_ > 0 || !window_.actionStart_)
+        return;
+    const EditStep::Snapshot start = std::move(*window_.actionStart_);
+    window_.actionStart_.reset();
+    window_.PushStep(start, text_);
+}
+
+void InputWindow::TypedEditAccepted() {
+    // An action that finishes the open editor first takes the typed text into its own step.
+    if (actionDepth_ > 0)
+        return;
+    typedStart_ = EditStep::Take(*this);
+}
+
+void InputWindow::TypedEditDone(int row, int col) {
+    if (!typedStart_)
+        return;
+    const EditStep::Snapshot start = std::move(*typedStart_);
+    typedStart_.reset();
+    PushStep(start, StepText(row, col));
+}
+
+void InputWindow::PushStep(const EditStep::Snapshot& start, const QString& text) {
+    if (unloaded_)
+        return;
+    if (std::unique_ptr<EditStep> step = EditStep::Since(*this, start, text))
+        undoStack_->push(step.release());
 }
 
 bool InputWindow::SaveAllWindows() {
@@ -164,8 +240,13 @@ void InputWindow::InstallGridEvents() {
     events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
     events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
         fg_ValidateEdit(row, col, text, cancel);
+        if (!cancel)
+            TypedEditAccepted();
     };
-    events.AfterEdit = [this](int row, int col) { fg_AfterEdit(row, col); };
+    events.AfterEdit = [this](int row, int col) {
+        fg_AfterEdit(row, col);
+        TypedEditDone(row, col);
+    };
     events.RowColChange = [this] { fg_RowColChange(); };
     events.KeyDown = [this](int key, Qt::KeyboardModifiers, bool& handled) { fg_KeyDown(key, handled); };
     events.MouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { fg_MouseMove(x, y); };
@@ -292,6 +373,8 @@ void InputWindow::closeEvent(QCloseEvent* event) {
     if (IsChanged())
         ControlChange(false);
     unloaded_ = true;
+    // The history goes with the window: no step may write into it, nor from it into others.
+    undoStack_->clear();
     WindowUnloading();
     services_.InputWindowClosed(*this);
     event->accept();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "editors/EditStep.h"
 #include "editors/rules/EntryVerdict.h"
+#include "platform/gui/GridCellPosition.h"
 #include "shell/messages/FormUnload.h"
 
 #include <QDateTime>
@@ -18,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QPainter;
 class QRect;
+class QUndoStack;
 
 namespace hlpkit {
 class CMethod;
@@ -39,7 +42,9 @@ class Messenger;
 //   editor, and a typed text that differs from its cell counts as a change;
 // - a window pushes into the model only the rows it edited;
 // - a newly opened window shows the values still pending in the other open windows;
-// - dropping the edits puts back what they changed outside the grid.
+// - dropping the edits puts back what they changed outside the grid;
+// - every user action is one step of the window's history; undo and redo write its cells back
+//   and carry them on as the action did, into the other open windows too.
 class InputWindow : public QWidget {
     Q_OBJECT
 
@@ -89,6 +94,18 @@ public:
     EditorServices& Services() const { return services_; }
     Messenger& Messages() const { return messenger_; }
 
+    // The window's history of user actions; the main window keeps it in its undo group. A save
+    // marks its clean point; dropping the edits or closing the window ends it.
+    QUndoStack* UndoStack() const { return undoStack_; }
+    // The window went through its closing: nothing is written into it any more.
+    bool IsClosed() const { return unloaded_; }
+    // The cells a user edits, in a fixed order, and what one of them holds.
+    const QList<platform::GridCellPosition>& UserCells() const;
+    UserCellValue UserCellValueAt(const platform::GridCellPosition& cell) const;
+    // An undo or a redo writes these values back; the marks, what follows the values elsewhere,
+    // the filters and the changed state follow as after an edit.
+    void RestoreUserCells(const QList<RestoredCell>& cells);
+
 signals:
     void ChangedStateChanged(bool changed);
 
@@ -102,6 +119,37 @@ protected:
     virtual void AfterEditsDropped() {}
     // Takes over the unsaved values of `other`, an open window that holds edits.
     virtual void TakeOverFrom(InputWindow& other) { static_cast<void>(other); }
+
+    // The cells of the edit grid a user edits; the grid's shape is fixed for the window's life.
+    virtual QList<platform::GridCellPosition> EditableCells() const = 0;
+    // After an undo or a redo wrote these cells: their marks, and what follows their values in
+    // the model and in the other open windows, as after the edit itself. The frame sets the
+    // changed state afterwards.
+    virtual void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) = 0;
+    // The name of the step a typed edit of the cell makes ("Change SEWING/SOFTST to ON").
+    virtual QString StepText(int row, int col) const = 0;
+
+    // One user action that is not a typed cell (a toggle, a choice from a list, a copy) as one
+    // step of this window's history: the window's user cells are taken when it starts, and what
+    // differs when it ends is pushed under its text. An action inside another one is
+    // part of it; an action that changed nothing leaves no step.
+    class UserAction {
+    public:
+        UserAction(InputWindow& window, QString text);
+        ~UserAction();
+        UserAction(const UserAction&) = delete;
+        UserAction& operator=(const UserAction&) = delete;
+        // The step's name, when it is known only once the action has run.
+        void SetText(const QString& text) { text_ = text; }
+
+    private:
+        InputWindow& window_;
+        QString text_;
+    };
+    // The typed edit's step: it starts when the window accepted the text, just before the grid
+    // takes it, and ends after the window's after-edit steps.
+    void TypedEditAccepted();
+    void TypedEditDone(int row, int col);
 
     // Wires the edit grid's events to the handlers below; called once the grid exists.
     void InstallGridEvents();
@@ -202,6 +250,7 @@ protected:
 private:
     bool HasUncommittedText() const;
     QList<InputWindow*> OpenWindows() const;
+    void PushStep(const EditStep::Snapshot& start, const QString& text);
 
     EditorServices& services_;
     Messenger& messenger_;
@@ -214,6 +263,11 @@ private:
     };
     std::optional<RefusedEdit> refused_;
     int highlightedRow_ = 0;
+    QUndoStack* undoStack_ = nullptr;
+    mutable std::optional<QList<platform::GridCellPosition>> userCells_;
+    int actionDepth_ = 0;
+    std::optional<EditStep::Snapshot> actionStart_;
+    std::optional<EditStep::Snapshot> typedStart_;
     bool changed_ = false;
     bool unloaded_ = false;
 };

@@ -9,6 +9,7 @@
 #include "model/CCustom.h"
 #include "model/CCustoms.h"
 #include "platform/gui/Grid.h"
+#include "platform/gui/GridComboList.h"
 #include "shell/messages/MessageIds.h"
 #include "shell/messages/Messages.h"
 #include "shell/messages/ProgramSettings.h"
@@ -425,6 +426,7 @@ void fCustomize::ChooseFunction(int row) {
     hlpkit::Guarded(method_, QStringLiteral("UpdateUserValue"), false, [&] {
         if (!CommitPendingEdit())
             return false;
+        UserAction action(*this, QString());
         const int current = fg_->CellData(row, ColKino).toInt();
         // GetCustomValue: the function tree of the window's direction.
         const int chosen = Messages().Prompter().ChooseFunction({inout_, current});
@@ -432,6 +434,7 @@ void fCustomize::ChooseFunction(int row) {
             return true;
         SetFunctionCell(row, ColKino, chosen);
         AfterValueChanged(row, ColKino);
+        action.SetText(StepText(row, ColKino));
         return true;
     });
 }
@@ -440,8 +443,10 @@ void fCustomize::ToggleCell(int row, int col) {
     hlpkit::Guarded(method_, QStringLiteral("fg_KeyDown"), false, [&] {
         if (!CommitPendingEdit())
             return false;
+        UserAction action(*this, QString());
         fg_->SetTextMatrix(row, col, CustomizeRules::Toggled(fg_->TextMatrix(row, col)));
         AfterValueChanged(row, col);
+        action.SetText(StepText(row, col));
         return true;
     });
 }
@@ -582,6 +587,37 @@ void fCustomize::TakeCell(const QString& location, int col, const QString& text,
     });
 }
 
+QList<platform::GridCellPosition> fCustomize::EditableCells() const {
+    QList<platform::GridCellPosition> cells;
+    for (int row = 1; row <= RowCount(); ++row)
+        for (int col = ColKino; col < ColumnCount; ++col)
+            if (IsUserColumn(col))
+                cells.append({row, col});
+    return cells;
+}
+
+void fCustomize::AfterCellsRestored(const QList<platform::GridCellPosition>& cells) {
+    hlpkit::Guarded(method_, QStringLiteral("UpdateSameCustomize"), false, [&] {
+        for (const platform::GridCellPosition& cell : cells) {
+            DrawDifCustomize(cell.row);
+            MarkRowEdited(cell.row);
+            // A window opened after the step shows the signal too.
+            UpdateSameCustomize(cell.row, cell.col);
+        }
+        return true;
+    });
+}
+
+QString fCustomize::StepText(int row, int col) const {
+    QString shown = fg_->TextMatrix(row, col);
+    if (col == ColLogic)
+        shown = platform::GridComboList::Parse(CustomizeRules::LogicList()).DisplayText(shown);
+    else if (col == ColDosa)
+        shown = platform::GridComboList::Parse(CustomizeRules::OperationList()).DisplayText(shown);
+    return QStringLiteral("Change %1/%2 to %3")
+        .arg(fg_->TextMatrix(row, ColLocation), fg_->TextMatrix(0, col).simplified(), shown);
+}
+
 void fCustomize::TakeOverFrom(InputWindow& other) {
     const auto* source = qobject_cast<fCustomize*>(&other);
     if (source == nullptr)
@@ -708,6 +744,7 @@ void fCustomize::ResetRow(int row) {
     hlpkit::Guarded(method_, QStringLiteral("ResetRow"), false, [&] {
         if (!CommitPendingEdit())
             return false;
+        UserAction action(*this, LoadMsg(494));
         CopyComparisonInto(row);
         FollowMarks();
         fg_->Refresh();
@@ -719,6 +756,7 @@ void fCustomize::ResetAllRow() {
     WithRedrawHeld(method_, QStringLiteral("ResetAllRow"), [&] {
         if (!CommitPendingEdit())
             return false;
+        UserAction action(*this, LoadMsg(76));
         for (int row = 1; row <= RowCount(); ++row)
             CopyComparisonInto(row);
         FollowMarks();

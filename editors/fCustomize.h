@@ -100,6 +100,9 @@ protected:
     void TakeOverFrom(InputWindow& other) override;
     void DropEdits() override;
     platform::Grid* EditGrid() const override { return fg_; }
+    QList<platform::GridCellPosition> EditableCells() const override;
+    void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) override;
+    QString StepText(int row, int col) const override;
 
 private:
     void Form_Load();

@@ -433,11 +433,13 @@ bool fParam::ToggleOnOff(int row) {
     return hlpkit::Guarded(method_, QStringLiteral("fg_KeyDown"), false, [&] {
         if (row < 1 || row > rows_.Count() || !rows_.At(row - 1).onOff)
             return false;
+        UserAction action(*this, QString());
         const QString before = fg_->TextMatrix(row, ColUser);
         const QString after = ParamRules::Toggled(before);
         fg_->SetTextMatrix(row, ColUser, after);
         ShowDb5Menu(rows_.At(row - 1), after);
         AfterValueChanged(row, before);
+        action.SetText(StepText(row, ColUser));
         return true;
     });
 }
@@ -567,6 +569,53 @@ void fParam::ReapplyEditedBounds() {
     }
 }
 
+void fParam::FollowBoundsOfAllWindows() {
+    modes_.UpdateMaxMin();
+    QList<fParam*> windows = OtherParamWindows();
+    windows.prepend(this);
+    for (fParam* window : windows)
+        window->ShowModelBounds();
+    for (fParam* window : windows)
+        window->ReapplyEditedBounds();
+}
+
+QList<platform::GridCellPosition> fParam::EditableCells() const {
+    QList<platform::GridCellPosition> cells;
+    cells.reserve(rows_.Count());
+    for (int row = 1; row <= rows_.Count(); ++row)
+        cells.append({row, ColUser});
+    return cells;
+}
+
+void fParam::AfterCellsRestored(const QList<platform::GridCellPosition>& cells) {
+    hlpkit::Guarded(method_, QStringLiteral("UpdateSameDigital"), false, [&] {
+        const QList<fParam*> others = OtherParamWindows();
+        for (const platform::GridCellPosition& cell : cells) {
+            const ParamRow& data = rows_.At(cell.row - 1);
+            const QString text = fg_->TextMatrix(cell.row, ColUser);
+            UpdateDifMark(cell.row);
+            MarkRowEdited(cell.row);
+            ShowDb5Menu(data, text);
+            // A window opened after the step shows the digital too.
+            for (fParam* other : others)
+                other->UpdateSameDigital(*data.digital, text);
+        }
+        // A restored value may be one a bound names: the bounds are set again from the stored
+        // values and every value the windows hold unsaved, the restored ones included.
+        FollowBoundsOfAllWindows();
+        if (filter_ != ShowAll) {
+            ApplyFilterRows();
+            lblLines_->setText(QString::number(VisibleLines()));
+        }
+        return true;
+    });
+}
+
+QString fParam::StepText(int row, int col) const {
+    return QStringLiteral("Change %1/%2 to %3")
+        .arg(fg_->TextMatrix(row, ColMode), fg_->TextMatrix(row, ColDigital), fg_->TextMatrix(row, col));
+}
+
 void fParam::TakeOverFrom(InputWindow& other) {
     hlpkit::Guarded(method_, QStringLiteral("UpdateSameDigital"), false, [&] {
         const auto* source = qobject_cast<fParam*>(&other);
@@ -672,6 +721,7 @@ void fParam::ResetFace() {
     hlpkit::Guarded(method_, QStringLiteral("ResetFace"), false, [&] {
         if (!comparisonShown_ || Messages().ShowMsg(msg::ResetAllQuestion, BoxKind::Question) != Answer::Yes)
             return false;
+        UserAction action(*this, ResourceText(1076));
         QList<int> changedRows;
         fg_->SetRedraw(false);
         for (int row = 1; row <= rows_.Count(); ++row) {
@@ -769,28 +819,33 @@ void fParam::SetFilter(int filter) {
             filter = ShowAll;
         filter_ = filter;
         opDisp_[filter]->setChecked(true);
-        fg_->SetRedraw(false);
-        int firstVisible = 0;
-        for (int row = 1; row <= rows_.Count(); ++row) {
-            bool visible = true;
-            if (filter == ShowDifferent)
-                visible = fg_->TextMatrix(row, ColDif) == QLatin1String("DIF");
-            else if (filter == ShowEdited)
-                visible = IsRowEdited(row);
-            fg_->SetRowHidden(row, !visible);
-            if (visible && firstVisible == 0)
-                firstVisible = row;
-        }
-        DrawModeLines();
-        fg_->SetRedraw(true);
+        ApplyFilterRows();
         // The cursor goes back to the top, on the value column, where Space and typing act.
-        if (firstVisible > 0)
-            SelectRow(firstVisible);
+        for (int row = 1; row <= rows_.Count(); ++row) {
+            if (!fg_->RowHidden(row)) {
+                SelectRow(row);
+                break;
+            }
+        }
         lblLines_->setText(QString::number(VisibleLines()));
         return true;
     });
     if (!fg_->Redraw())
         fg_->SetRedraw(true);
+}
+
+void fParam::ApplyFilterRows() {
+    fg_->SetRedraw(false);
+    for (int row = 1; row <= rows_.Count(); ++row) {
+        bool visible = true;
+        if (filter_ == ShowDifferent)
+            visible = fg_->TextMatrix(row, ColDif) == QLatin1String("DIF");
+        else if (filter_ == ShowEdited)
+            visible = IsRowEdited(row);
+        fg_->SetRowHidden(row, !visible);
+    }
+    DrawModeLines();
+    fg_->SetRedraw(true);
 }
 
 int fParam::VisibleLines() const {

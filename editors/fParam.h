@@ -105,6 +105,9 @@ protected:
     void TakeOverFrom(InputWindow& other) override;
     bool EditDiffersFromModel(int row, int col) const override;
     void WindowUnloading() override;
+    QList<platform::GridCellPosition> EditableCells() const override;
+    void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) override;
+    QString StepText(int row, int col) const override;
 
 private:
     void BuildControls();
@@ -136,6 +139,11 @@ private:
     void ShowModelBounds();
     // The bounds that name a value this window still holds unsaved follow that value again.
     void ReapplyEditedBounds();
+    // The bounds of every parameter window follow the stored values and then the values the
+    // windows hold unsaved.
+    void FollowBoundsOfAllWindows();
+    // Hides and shows the rows as the filter chooses; the cursor stays where it is.
+    void ApplyFilterRows();
     QList<fParam*> OtherParamWindows() const;
     void ResetFace();
     void PrintCommand();

@@ -67,6 +67,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 namespace vokg {
 namespace {
@@ -336,8 +338,47 @@ void fMain::ConnectCommands() {
         parameterMenu_->popup(btnParameter_ ? btnParameter_->mapToGlobal(QPoint(0, btnParameter_->height()))
                                             : QCursor::pos());
     });
+    connect(undoAction_, &QAction::triggered, this, [this] { UndoOrRedo(true); });
+    connect(redoAction_, &QAction::triggered, this, [this] { UndoOrRedo(false); });
+    connect(undoGroup_, &QUndoGroup::canUndoChanged, this, [this] { FollowUndoGroup(); });
+    connect(undoGroup_, &QUndoGroup::canRedoChanged, this, [this] { FollowUndoGroup(); });
+    connect(undoGroup_, &QUndoGroup::undoTextChanged, this, [this] { FollowUndoGroup(); });
+    connect(undoGroup_, &QUndoGroup::redoTextChanged, this, [this] { FollowUndoGroup(); });
+    connect(undoGroup_, &QUndoGroup::activeStackChanged, this, [this] { FollowUndoGroup(); });
+    // The history the Edit menu acts on is the one of the window in front. A moment without an
+    // active window (a dialog on top) keeps it.
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
+        if (auto* window = frame ? qobject_cast<InputWindow*>(frame->widget()) : nullptr)
+            undoGroup_->setActiveStack(window->UndoStack());
+    });
     connect(exportAction_, &QAction::triggered, this, [this] { ShowModelSourceExport(); });
     connect(versionAction_, &QAction::triggered, this, [this] { ShowVersionInfo(); });
+}
+
+void fMain::UndoOrRedo(bool undo) {
+    // A text still being typed is an edit of its own: it becomes a step (or is refused with its
+    // message, and nothing is undone under the open editor).
+    for (InputWindow* window : InputWindows())
+        if (!window->CommitPendingEdit())
+            return;
+    if (undo)
+        undoGroup_->undo();
+    else
+        undoGroup_->redo();
+}
+
+void fMain::FollowUndoGroup() {
+    // A step's name is the user's data (a signal group may hold "&"): it is shown, not read as a
+    // mnemonic.
+    const auto named = [](const QString& command, const QString& step) {
+        return step.isEmpty() ? command
+                              : command + QLatin1Char(' ') +
+                                    QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
+    undoAction_->setText(named(QStringLiteral("Undo"), undoGroup_->undoText()));
+    redoAction_->setText(named(QStringLiteral("Redo"), undoGroup_->redoText()));
+    undoAction_->setEnabled(undoGroup_->canUndo());
+    redoAction_->setEnabled(undoGroup_->canRedo());
 }
 
 void fMain::ShowVersionInfo() {
@@ -564,6 +605,7 @@ void fMain::SetManufacturerMenuVisible(bool visible) {
 void fMain::InputWindowClosed(InputWindow& window) {
     // The window's menu item loses its check mark (RemoveParameterMenuCeck and its twins).
     UpdateMenuChecks(&window);
+    undoGroup_->removeStack(window.UndoStack());
     if (QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
         frame->deleteLater();
 }
@@ -691,6 +733,7 @@ InputWindow* fMain::OpenInputWindow(QAction* menuItem, const std::function<Input
     }
     // The new window shows what the others hold unsaved, as an edit made now would reach it.
     window->TakeOverPendingValues();
+    undoGroup_->addStack(window->UndoStack());
     QMdiSubWindow* frame = mdi_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(window->windowTitle().isEmpty() ? window->Caption() : window->windowTitle());
@@ -768,6 +811,17 @@ void fMain::BuildMenus() {
     editParameter_ = editMenu_->addAction(QString());
     editPitch_ = editMenu_->addAction(QString());
     editCustomize_ = editMenu_->addAction(QString());
+    editMenu_->addSeparator();
+    undoGroup_ = new QUndoGroup(this);
+    undoAction_ = editMenu_->addAction(QStringLiteral("Undo"));
+    undoAction_->setObjectName(QStringLiteral("mnuUndo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setEnabled(false);
+    redoAction_ = editMenu_->addAction(QStringLiteral("Redo"));
+    redoAction_->setObjectName(QStringLiteral("mnuRedo"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction_->setEnabled(false);
 
     settingMenu_ = bar->addMenu(QString());
     for (int item = 0; item < 4; ++item) {

@@ -22,6 +22,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class QPushButton;
+class QUndoGroup;
 
 namespace vokg {
 
@@ -115,6 +116,10 @@ public:
 
     QMdiArea* Mdi() const { return mdi_; }
 
+    // Edit -> Undo and Redo: the history of the active editor window, named by its next step.
+    QAction* UndoAction() const { return undoAction_; }
+    QAction* RedoAction() const { return redoAction_; }
+
     // File menu: the files opened last, and the window that compares two files.
     QMenu* RecentMenu() const { return recentMenu_; }
     QAction* ReviewAction() const { return reviewAction_; }
@@ -166,6 +171,9 @@ private:
     void ShowDigitalDifference(const TableField& field);
     void ShowCustomizeDifference(const QString& name);
     void ShowFeedDifference(const QString& name);
+    // Undo or redo a step of the active window, after every open editor was finished.
+    void UndoOrRedo(bool undo);
+    void FollowUndoGroup();
 
     App& app_;
     // The model as it was before a print pushed unsaved edits into it.
@@ -198,6 +206,9 @@ private:
     QAction* editParameter_ = nullptr;
     QAction* editPitch_ = nullptr;
     QAction* editCustomize_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
     QAction* passwordAction_ = nullptr;
     std::array<QAction*, 4> settingActions_{};
     QAction* reviewAction_ = nullptr; // Setting: review changes before saving
