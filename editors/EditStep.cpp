@@ -1,6 +1,7 @@
 #include "editors/EditStep.h"
 
 #include "editors/InputWindow.h"
+#include "editors/rules/EntryVerdict.h"
 
 namespace vokg {
 
@@ -24,6 +25,21 @@ std::unique_ptr<EditStep> EditStep::Since(InputWindow& window, const Snapshot& b
     if (step->cells_.isEmpty())
         return nullptr;
     return step;
+}
+
+bool EditStep::Refused(bool redo) const {
+    if (window_ == nullptr || window_->IsClosed())
+        return false;
+    for (const CellChange& change : cells_) {
+        const UserCellValue& value = redo ? change.after : change.before;
+        const std::optional<EntryVerdict> verdict =
+            window_->RuleOfCell(change.cell.row, change.cell.col, value.text);
+        if (verdict && !verdict->Accepted()) {
+            verdict->Tell(window_->Messages());
+            return true;
+        }
+    }
+    return false;
 }
 
 void EditStep::undo() {

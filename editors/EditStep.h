@@ -49,6 +49,10 @@ public:
     void undo() override;
     void redo() override;
 
+    // Whether the window's value rules refuse a value the undo (or the redo) would write back; the
+    // first refusal is told the user. A refused step is not taken: nothing changes.
+    bool Refused(bool redo) const;
+
 private:
     struct CellChange {
         platform::GridCellPosition cell;

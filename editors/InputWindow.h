@@ -105,6 +105,15 @@ public:
     // An undo or a redo writes these values back; the marks, what follows the values elsewhere,
     // the filters and the changed state follow as after an edit.
     void RestoreUserCells(const QList<RestoredCell>& cells);
+    // The value rule of a user cell, asked of a value an undo or a redo would write back: a value
+    // once accepted may have left its range since (a bound that names another value changed in
+    // another window). No verdict: the cell's rule does not depend on anything that can change.
+    virtual std::optional<EntryVerdict> RuleOfCell(int row, int col, const QString& text) const {
+        static_cast<void>(row);
+        static_cast<void>(col);
+        static_cast<void>(text);
+        return std::nullopt;
+    }
 
 signals:
     void ChangedStateChanged(bool changed);

@@ -340,13 +340,14 @@ void fParam::fg_BeforeEdit(int row, int col, bool& cancel) {
 
 void fParam::fg_ValidateEdit(int row, int col, QString& text, bool& cancel) {
     ValidateCellEdit(method_, QStringLiteral("fg_ValidateEdit"), row, col, text, cancel,
-                     [&]() -> std::optional<EntryVerdict> {
-                         if (row < 1 || row > rows_.Count() || col != ColUser)
-                             return std::nullopt;
-                         return ParamRules::ValidateEntry(*rows_.At(row - 1).digital, text,
-                                                          fg_->TextMatrix(row, ColMin),
-                                                          fg_->TextMatrix(row, ColMax));
-                     });
+                     [&] { return RuleOfCell(row, col, text); });
+}
+
+std::optional<EntryVerdict> fParam::RuleOfCell(int row, int col, const QString& text) const {
+    if (row < 1 || row > rows_.Count() || col != ColUser)
+        return std::nullopt;
+    return ParamRules::ValidateEntry(*rows_.At(row - 1).digital, text, fg_->TextMatrix(row, ColMin),
+                                     fg_->TextMatrix(row, ColMax));
 }
 
 void fParam::fg_AfterEdit(int row, int col) {

@@ -104,6 +104,7 @@ protected:
     void AfterEditsDropped() override;
     void TakeOverFrom(InputWindow& other) override;
     bool EditDiffersFromModel(int row, int col) const override;
+    std::optional<EntryVerdict> RuleOfCell(int row, int col, const QString& text) const override;
     void WindowUnloading() override;
     QList<platform::GridCellPosition> EditableCells() const override;
     void AfterCellsRestored(const QList<platform::GridCellPosition>& cells) override;

@@ -5,6 +5,7 @@
 #include "shell/gui/fVerInfo.h"
 
 #include "editors/CustomizeSheetOutput.h"
+#include "editors/EditStep.h"
 #include "editors/FeedSheetOutput.h"
 #include "editors/InputWindow.h"
 #include "editors/ParameterSheetOutput.h"
@@ -361,6 +362,15 @@ void fMain::UndoOrRedo(bool undo) {
     for (InputWindow* window : InputWindows())
         if (!window->CommitPendingEdit())
             return;
+    // A value the step would write back goes through its rule as a typed one does.
+    if (QUndoStack* stack = undoGroup_->activeStack()) {
+        const int index = undo ? stack->index() - 1 : stack->index();
+        const auto* step = index >= 0 && index < stack->count()
+                               ? dynamic_cast<const EditStep*>(stack->command(index))
+                               : nullptr;
+        if (step != nullptr && step->Refused(!undo))
+            return;
+    }
     if (undo)
         undoGroup_->undo();
     else

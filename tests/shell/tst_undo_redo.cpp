@@ -356,6 +356,41 @@ private slots:
         QCOMPARE(Undo(main), QStringLiteral("Undo"));
     }
 
+    // An undo writes a value back through the value's rule, as a typed one: a bound that names a
+    // value changed in another window since, and the old value is out of range now. The undo is
+    // refused with the rule's message, and nothing changes; once the bound allows it, it is taken.
+    void anUndoThatLeftItsRangeIsRefused() {
+        MainWindowFixture main;
+        OpenSample(main);
+        fParam* all = main.Param(QStringLiteral("All"));
+        main.OpenMode(QStringLiteral("MACHINE"));
+        fParam* machine = main.Param(QStringLiteral("MACHINE"));
+        QVERIFY(all && machine);
+        // ORGX (150) is bounded by AREAX (300).
+        MainWindowFixture::Type(machine, QStringLiteral("ORGX"), QStringLiteral("100"));
+        MainWindowFixture::Type(all, QStringLiteral("AREAX"), QStringLiteral("120"));
+        QCOMPARE(MainWindowFixture::Cell(machine, QStringLiteral("ORGX"), fParam::ColMax),
+                 QStringLiteral("120"));
+        main.Prompter().Clear();
+
+        Press(machine, Qt::Key_Z);
+        QCOMPARE(MainWindowFixture::Cell(machine, QStringLiteral("ORGX")), QStringLiteral("100"));
+        QCOMPARE(MainWindowFixture::Cell(all, QStringLiteral("ORGX")), QStringLiteral("100"));
+        QCOMPARE(main.Prompter().MessageTexts().size(), 1);
+        QCOMPARE(main.Prompter().MessageTexts().first(), QStringLiteral("Input value is out of range."));
+        QCOMPARE(Undo(main), QStringLiteral("Undo Change MACHINE/ORGX to 100"));
+
+        // AREAX taken back in its own window: ORGX may be 150 again.
+        Press(all, Qt::Key_Z);
+        QCOMPARE(MainWindowFixture::Cell(machine, QStringLiteral("ORGX"), fParam::ColMax),
+                 QStringLiteral("300"));
+        Press(machine, Qt::Key_Z);
+        QCOMPARE(MainWindowFixture::Cell(machine, QStringLiteral("ORGX")), QStringLiteral("150"));
+        QCOMPARE(main.Prompter().MessageTexts().size(), 1);
+        QVERIFY(!machine->IsChanged());
+        QVERIFY(!all->IsChanged());
+    }
+
     // Edits dropped before an open end the histories: no undo brings a dropped value back.
     void droppedEditsEndTheHistory() {
         MainWindowFixture main;
