@@ -86,19 +86,9 @@ void FeedWindow::EnableButtons() {
 }
 
 void FeedWindow::InstallEditEvents() {
-    platform::GridEvents& events = EditGrid()->Events();
-    events.BeforeEdit = [this](int row, int col, bool& cancel) { fg_BeforeEdit(row, col, cancel); };
-    events.ValidateEdit = [this](int row, int col, QString& text, bool& cancel) {
-        fg_ValidateEdit(row, col, text, cancel);
-        if (!cancel)
-            TypedEditAccepted();
-    };
-    events.AfterEdit = [this](int row, int col) {
-        fg_AfterEdit(row, col);
-        TypedEditDone(row, col);
-    };
-    events.KeyPress = [this](QChar& ch) { fg_KeyPress(ch); };
-    events.RowColChange = [this] { fg_RowColChange(); };
+    // The frame's events, and the key filter that keeps a feed cell to digits.
+    InstallGridEvents();
+    EditGrid()->Events().KeyPress = [this](QChar& ch) { fg_KeyPress(ch); };
 }
 
 std::optional<FeedRules::Place> FeedWindow::PlaceOf(int row, int col) const {

@@ -131,11 +131,11 @@ private:
     void EnableButtons();
     QList<FeedWindow*> OtherFeedWindows() const;
 
-    void fg_BeforeEdit(int row, int col, bool& cancel);
-    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel);
-    void fg_AfterEdit(int row, int col);
+    void fg_BeforeEdit(int row, int col, bool& cancel) override;
+    void fg_ValidateEdit(int row, int col, QString& text, bool& cancel) override;
+    void fg_AfterEdit(int row, int col) override;
     void fg_KeyPress(QChar& ch);
-    void fg_RowColChange();
+    void fg_RowColChange() override;
 
     COkuris& user_;
     COkuris& comparison_;
