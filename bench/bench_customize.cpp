@@ -4,6 +4,7 @@
 // load, its addresses would share bytes of the 8192-byte table.
 #include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
+#include "bench/WindowBenchMain.h"
 
 #include "editors/EditorServices.h"
 #include "editors/fCustomize.h"
@@ -114,14 +115,5 @@ BENCHMARK(BM_SaveOutputSheet)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    hlpkit::CMethod::SetErrorBox([](const QString&, const QString& text) { qFatal("%s", qPrintable(text)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWindowBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // the three pitch sheets saved as workbooks.
 #include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
+#include "bench/WindowBenchMain.h"
 
 #include "editors/EditorServices.h"
 #include "editors/fOkuriParam2.h"
@@ -81,14 +82,5 @@ BENCHMARK(BM_SavePitchSheet)->Arg(572)->Arg(573)->Arg(574)->Unit(benchmark::kMil
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    hlpkit::CMethod::SetErrorBox([](const QString&, const QString& text) { qFatal("%s", qPrintable(text)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWindowBenchmarks(argc, argv);
 }

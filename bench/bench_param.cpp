@@ -3,6 +3,7 @@
 // edit with the step of the window's history it makes, its undo, and the cells a step compares.
 #include "bench/BenchServices.h"
 #include "bench/GeneratedPackage.h"
+#include "bench/WindowBenchMain.h"
 
 #include "editors/EditStep.h"
 #include "editors/EditorServices.h"
@@ -161,14 +162,5 @@ BENCHMARK(BM_SnapshotOfTheWindow)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    hlpkit::CMethod::SetErrorBox([](const QString&, const QString& text) { qFatal("%s", qPrintable(text)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWindowBenchmarks(argc, argv);
 }

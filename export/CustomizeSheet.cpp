@@ -85,13 +85,7 @@ bool CustomizeSheet::PrintToExcelCustomize(const CustomizeSheetRequest& request,
         !ArrangeFace(sheet, layout, request, report))
         return false;
     const bool finished = SheetStep(method_, "PrintToExcelCustomize", [&] {
-        sheet.Range(QStringLiteral("A1")).Select();
-        if (request.saveToFile)
-            book->SaveAs(request.fileName); // replaces an existing file only once the new one is whole
-        else
-            sheet.PrintOut(1, true);
-        book->Close();
-        application.Quit();
+        SaveOrPrintAndClose(application, *book, sheet, request.saveToFile, request.fileName);
     });
     if (!finished)
         return false;

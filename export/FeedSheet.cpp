@@ -82,13 +82,7 @@ bool FeedSheet::Finish(platform::SheetApplication& application, platform::SheetW
                        SheetWorksheet& sheet, const FeedSheetRequest& request,
                        const FeedSheetProgress& doing) {
     const bool finished = SheetStep(method_, "PrintToExcel", [&] {
-        sheet.Range(QStringLiteral("A1")).Select();
-        if (request.saveToFile)
-            book.SaveAs(request.fileName); // replaces an existing file only once the new one is whole
-        else
-            sheet.PrintOut(1, true);
-        book.Close();
-        application.Quit();
+        SaveOrPrintAndClose(application, book, sheet, request.saveToFile, request.fileName);
     });
     if (finished)
         Report(doing, LoadMsg(266));

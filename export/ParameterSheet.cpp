@@ -68,13 +68,7 @@ bool ParameterSheet::PrintToExcel(const ParameterSheetRequest& request, const Sh
     if (!PrintExcelRows(sheet, request, report) || !ArrangeFace(sheet, request, report))
         return false;
     const bool finished = SheetStep(method_, "PrintToExcel", [&] {
-        sheet.Range(QStringLiteral("A1")).Select();
-        if (request.saveToFile)
-            book->SaveAs(request.fileName); // replaces an existing file only once the new one is whole
-        else
-            sheet.PrintOut(1, true);
-        book->Close();
-        application.Quit();
+        SaveOrPrintAndClose(application, *book, sheet, request.saveToFile, request.fileName);
     });
     if (!finished)
         return false;

@@ -5,6 +5,9 @@
 #include "platform/SheetApplication.h"
 #include "platform/SheetError.h"
 #include "platform/SheetPageSetup.h"
+#include "platform/SheetRange.h"
+#include "platform/SheetWorkbook.h"
+#include "platform/SheetWorksheet.h"
 
 #include <QString>
 #include <QVariant>
@@ -28,6 +31,19 @@ template <class Body> bool SheetStep(hlpkit::CMethod& method, const char* name, 
 // otherwise be taken for the sheet's "this is text" mark and vanish.
 inline QVariant SheetLiteral(const QString& text) {
     return text.startsWith(u'\'') ? QVariant(u'\'' + text) : QVariant(text);
+}
+
+// The last step of every sheet: the cursor to A1, the workbook saved as `file` (an existing file
+// is replaced only once the new one is whole) or printed, and the sheet application closed.
+inline void SaveOrPrintAndClose(platform::SheetApplication& application, platform::SheetWorkbook& book,
+                                platform::SheetWorksheet& sheet, bool saveToFile, const QString& file) {
+    sheet.Range(QStringLiteral("A1")).Select();
+    if (saveToFile)
+        book.SaveAs(file);
+    else
+        sheet.PrintOut(1, true);
+    book.Close();
+    application.Quit();
 }
 
 // The margins every sheet of ours prints with, in inches: 0.4 left, right and top, 0.3 at the
