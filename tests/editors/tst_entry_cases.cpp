@@ -23,6 +23,7 @@
 #include "platform/gui/Grid.h"
 #include "shell/messages/Messages.h"
 #include "tests/cli/CliRun.h"
+#include "tests/editors/FakeEditorServices.h"
 #include "tests/support/DefinitionBuilder.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -106,19 +107,8 @@ QString Outcome(const vokg::EntryVerdict& verdict) {
 }
 
 // The main window as the parameter window sees it: nothing to save, no other window.
-class QuietServices : public vokg::EditorServices {
-public:
-    bool SaveAllFiles(vokg::SaveMode, bool) override { return false; }
-    bool IsBusy() const override { return false; }
-    bool ExactPassWord(int) override { return false; }
-    void SetManufacturerMenuVisible(bool) override {}
-    void InputWindowClosed(vokg::InputWindow&) override {}
-    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
-    bool HasComparison() const override { return false; }
-    bool UserFileIsDsg() const override { return true; }
-    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
-
-    testsupport::MemorySettings settings;
+struct QuietServices : testsupport::FakeEditorServices {
+    QuietServices() { saveSucceeds = false; }
 };
 
 constexpr int kNumrAddress = 34; // 2 bytes; LOW's MAX names it

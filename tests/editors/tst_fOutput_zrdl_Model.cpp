@@ -9,6 +9,7 @@
 #include "model/COkuris.h"
 #include "platform/AnsiCodec.h"
 #include "shell/messages/Messages.h"
+#include "tests/editors/FakeEditorServices.h"
 #include "tests/support/CapturedReports.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -30,19 +31,7 @@ namespace {
 
 const QString kValue = QStringLiteral(u"[値]");
 
-class FakeServices : public vokg::EditorServices {
-public:
-    bool SaveAllFiles(vokg::SaveMode, bool) override { return true; }
-    bool IsBusy() const override { return false; }
-    bool ExactPassWord(int) override { return false; }
-    void SetManufacturerMenuVisible(bool) override {}
-    void InputWindowClosed(vokg::InputWindow&) override {}
-    QList<vokg::InputWindow*> InputWindows() const override { return {}; }
-    bool HasComparison() const override { return false; }
-    bool UserFileIsDsg() const override { return true; }
-    vokg::ProgramSettings& Settings() override { return settings.Typed(); }
-    testsupport::MemorySettings settings;
-};
+using FakeServices = testsupport::FakeEditorServices;
 
 // One digital, no signals, the feed values as they are: the smallest model a template can fill.
 struct World {
